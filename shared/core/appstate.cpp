@@ -1,0 +1,5 @@
+#include "appstate.h"
+
+QString AppState::tempPath;
+QString AppState::mountPoint;
+QString AppState::curLanguage;
