@@ -57,6 +57,7 @@ private slots:
     void sizes();
     void fileSystemType_data();
     void fileSystemType();
+    void fileSystemTypeOfRealPath();
     void modificationTime();
     void fileInformation();
 
@@ -509,7 +510,7 @@ void TestFileUtils::fileSystemType_data()
     QTest::newRow("escaped blank") << "/kv-media/my stick/f" << false << int(FileUtils::TAV_FS_FAT);
     QTest::newRow("msdos") << "/kv-old/f" << false << int(FileUtils::TAV_FS_FAT);
     QTest::newRow("remounted: last entry wins") << "/kv-twice/f" << false << int(FileUtils::TAV_FS_OTHER);
-    QTest::newRow("relative path") << "kv-media/STICK/f" << true << -1;
+    QTest::newRow("relative path") << "kv-media/STICK/f" << true << 0;
 }
 
 void TestFileUtils::fileSystemType()
@@ -528,14 +529,25 @@ void TestFileUtils::fileSystemType()
         "45 22 8:82 / /kv-twice rw - exfat /dev/sdf2 rw\n"
         "garbage line\n"));
 
-    auto found = FileUtils::TAVFileSystemType(-1);
-    QCOMPARE(FileUtils::getFileSystemType(path, &found, table), failed);
-    QCOMPARE(int(found), type);
+    // Start from each value, so that a type left alone shows as well.
+    for (const auto start : {FileUtils::TAV_FS_FAT, FileUtils::TAV_FS_OTHER}) {
+        FileUtils::TAVFileSystemType found = start;
+        QCOMPARE(FileUtils::getFileSystemType(path, &found, table), failed);
+        QCOMPARE(int(found), failed ? int(start) : type);
 
-    // No table, no answer; the type is left alone.
-    auto untouched = FileUtils::TAVFileSystemType(-1);
-    QVERIFY(FileUtils::getFileSystemType(path, &untouched, this->path(QStringLiteral("no-table"))));
-    QCOMPARE(int(untouched), -1);
+        // No table, no answer; the type is left alone.
+        FileUtils::TAVFileSystemType untouched = start;
+        QVERIFY(FileUtils::getFileSystemType(path, &untouched, this->path(QStringLiteral("no-table"))));
+        QCOMPARE(untouched, start);
+    }
+}
+
+void TestFileUtils::fileSystemTypeOfRealPath()
+{
+    // The process's own mount table answers for any absolute path.
+    auto type = FileUtils::TAV_FS_FAT;
+    QVERIFY(!FileUtils::getFileSystemType(m_dir.path() + "/not-yet-there", &type));
+    QVERIFY(!FileUtils::getFileSystemType(QStringLiteral("/"), &type));
 }
 
 void TestFileUtils::modificationTime()
