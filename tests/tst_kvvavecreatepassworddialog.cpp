@@ -295,7 +295,7 @@ void TestCreatePasswordDialog::keypadFillsItsOwnField()
     ModalAnswerer answers(3000);
     answers.act([&](QWidget *keypad) {
         keypadTitle = keypad->windowTitle();
-        auto *digits = keypad->findChild<QFrame *>(QStringLiteral("num_frame"))->findChildren<PushButton *>();
+        const QList<PushButton *> digits = keypad->findChild<QFrame *>(QStringLiteral("num_frame"))->findChildren<PushButton *>();
         for (PushButton *key : digits) {
             if (key->text() == QLatin1String("7")) {
                 key->click();

@@ -59,6 +59,7 @@ class TestKeypad : public QObject
 {
     Q_OBJECT
 private slots:
+    void initTestCase();
     void init();
     void newKeypad();
     void fixedShuffleDealsInDrawOrder();
@@ -80,13 +81,17 @@ private:
     QString m_settingsFile;
 };
 
-void TestKeypad::init()
+void TestKeypad::initTestCase()
 {
     QVERIFY(m_dir.isValid());
     m_settingsFile = m_dir.filePath(QStringLiteral("config.dat"));
-    QFile::remove(m_settingsFile);
     TAVSettings::getInstance()->setFileName(m_settingsFile);
-    TAVSettings::getInstance()->read(); // empties the store
+}
+
+void TestKeypad::init()
+{
+    QFile::remove(m_settingsFile);
+    TAVSettings::getInstance()->read(); // no file: empties the store
 }
 
 void TestKeypad::newKeypad()
