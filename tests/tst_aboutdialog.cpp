@@ -1,4 +1,5 @@
 #include "aboutdialog.h"
+#include "locknotifier.h"
 #include "modalanswerer.h"
 
 #include <QAction>
@@ -25,6 +26,7 @@ private slots:
     void endings_data();
     void endings();
     void languageChangeKeepsVersionDropsLink();
+    void lockLeavesItOpen();
 };
 
 void TestAboutDialog::texts()
@@ -88,6 +90,21 @@ void TestAboutDialog::languageChangeKeepsVersionDropsLink()
     QCOMPARE(text(dialog, "lblSLA"), QStringLiteral("Software License Agreement"));
     QCOMPARE(text(dialog, "lblVersion"), QStringLiteral("Kolvane Vave 6.0.4M"));
     QCOMPARE(text(dialog, "lbReleaseDate"), QStringLiteral("Date: 20/11/2014"));
+}
+
+void TestAboutDialog::lockLeavesItOpen()
+{
+    // It runs with the inactivity timer stopped and is not tied to the lock.
+    AboutDialog dialog;
+    ModalAnswerer answers(3000);
+    answers.act([](QWidget *shown) {
+        LockNotifier::getInstance()->notifyLocked();
+        QCoreApplication::processEvents();
+        QVERIFY(shown->isVisible());
+        QVERIFY(ModalAnswerer::clickButton(shown, QStringLiteral("OK")));
+    });
+    QCOMPARE(dialog.exec(), 1);
+    QVERIFY2(answers.ok(), qPrintable(answers.errorString()));
 }
 
 QTEST_MAIN(TestAboutDialog)

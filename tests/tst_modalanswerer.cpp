@@ -24,6 +24,7 @@ private slots:
     void missingButtonIsErrorAndRejects();
     void disabledButtonIsErrorAndRejects();
     void unansweredDialogIsRejectedAfterLimit();
+    void dialogLeftOpenByAnswerIsRejectedAfterLimit();
     void noDialogWithinLimitIsError();
     void stripMnemonic_data();
     void stripMnemonic();
@@ -162,6 +163,17 @@ void TestModalAnswerer::unansweredDialogIsRejectedAfterLimit()
     QCOMPARE(dialog.exec(), int(QDialog::Rejected));
     QVERIFY(took.elapsed() >= 200);
     QVERIFY(answers.errorString().contains(QLatin1String("unanswered dialog \"Two buttons\"")));
+}
+
+void TestModalAnswerer::dialogLeftOpenByAnswerIsRejectedAfterLimit()
+{
+    TwoButtonDialog dialog;
+    ModalAnswerer answers(200);
+    answers.act([](QWidget *shown) { shown->findChild<QLineEdit *>()->setText(QStringLiteral("x")); });
+    QCOMPARE(dialog.exec(), int(QDialog::Rejected));
+    QCOMPARE(dialog.field->text(), QStringLiteral("x"));
+    QVERIFY2(answers.errorString().contains(QLatin1String("\"Two buttons\" still open 200 ms after its answer")),
+             qPrintable(answers.errorString()));
 }
 
 void TestModalAnswerer::noDialogWithinLimitIsError()
