@@ -13,6 +13,7 @@ HttpHelper::HttpHelper(QObject *parent) : QObject(parent)
 {
     connect(&manager, &QNetworkAccessManager::finished, this, &HttpHelper::requestFinished);
     timer.setSingleShot(true);
+    timer.setTimerType(Qt::PreciseTimer); // a coarse timer may fire 5% early
     connect(&timer, &QTimer::timeout, this, &HttpHelper::on_TimeOut);
 }
 
