@@ -130,7 +130,7 @@ void ProblemReport::run(const ProblemData &problem)
         return;
 
     HttpHelper http;
-    http.setTimeOut(quint64(qMax(0, timeOut())));
+    http.setTimeOut(quint64(qMax(1, timeOut()))); // never waits without end
     http.doRequest(url);
 
     QProgressDialog progress(nullptr, Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint);

@@ -29,7 +29,8 @@ public:
     static QUrl server();
     static void setServer(const QUrl &server);
 
-    // How long a report may take before it is given up, in milliseconds.
+    // How long a report may take before it is given up, in milliseconds
+    // (10,000 by default; there is no waiting without end).
     static int timeOut();
     static void setTimeOut(int ms);
 
