@@ -1,6 +1,7 @@
 #include "fileutils.h"
 
 #include "mounttable.h"
+#include "platformutils.h"
 #include "tavlogging.h"
 
 #include <QCoreApplication>
@@ -546,4 +547,9 @@ int FileUtils::setModificationTime(const QString &path, const QDateTime &time)
     times.actime = time_t(time.toSecsSinceEpoch());
     times.modtime = times.actime;
     return ::utime(QFile::encodeName(path).constData(), &times) == 0 ? 0 : -1;
+}
+
+void FileUtils::setVaultDirIcon(const QString &dir)
+{
+    PlatformUtils::setVaultDirIcon(dir);
 }

@@ -80,6 +80,8 @@ public:
     static void makePath(const QString &path);
     // Sets access and modification time to the time in whole seconds; 0 or -1.
     static int setModificationTime(const QString &path, const QDateTime &time);
+    // Gives a vault folder the vault icon (PlatformUtils::setVaultDirIcon).
+    static void setVaultDirIcon(const QString &dir);
 
 private:
     FileUtils() = delete;

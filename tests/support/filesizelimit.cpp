@@ -4,14 +4,16 @@ FileSizeLimit::FileSizeLimit(rlim_t bytes)
 {
     // Without this the kernel ends the process (SIGXFSZ) instead of failing the write.
     m_savedHandler = std::signal(SIGXFSZ, SIG_IGN);
-    getrlimit(RLIMIT_FSIZE, &m_saved);
+    if (getrlimit(RLIMIT_FSIZE, &m_saved) != 0)
+        return;
     struct rlimit limit = m_saved;
     limit.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &limit);
+    m_active = setrlimit(RLIMIT_FSIZE, &limit) == 0;
 }
 
 FileSizeLimit::~FileSizeLimit()
 {
-    setrlimit(RLIMIT_FSIZE, &m_saved);
+    if (m_active)
+        setrlimit(RLIMIT_FSIZE, &m_saved);
     std::signal(SIGXFSZ, m_savedHandler);
 }

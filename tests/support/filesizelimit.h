@@ -14,12 +14,16 @@ public:
     explicit FileSizeLimit(rlim_t bytes);
     ~FileSizeLimit();
 
+    // False when the limit could not be set; the test should then skip.
+    bool isActive() const { return m_active; }
+
     FileSizeLimit(const FileSizeLimit &) = delete;
     FileSizeLimit &operator=(const FileSizeLimit &) = delete;
 
 private:
     struct rlimit m_saved;
     void (*m_savedHandler)(int);
+    bool m_active = false;
 };
 
 #endif // FILESIZELIMIT_H
