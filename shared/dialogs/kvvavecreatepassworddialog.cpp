@@ -2,10 +2,9 @@
 #include "ui_kvvavecreatepassworddialog.h"
 
 #include "productinfo.h"
+#include "prompter.h"
 #include "pwdchecker.h"
 #include "vir_keypad_dialog.h"
-
-#include <QMessageBox>
 
 static void initDialogResources()
 {
@@ -83,12 +82,12 @@ void KVVaveCreatePasswordDialog::on_btnOK_clicked()
     // passwords holding them would open the same vaults.
     const QString refused = PwdChecker::charsOutsideLatin1(typed);
     if (!refused.isEmpty()) {
-        QMessageBox box(QMessageBox::Warning, ProductInfo::title(),
-                        mainText("The password cannot contain these characters: %1\n"
-                                 "Please use only letters, digits and signs of Western European languages.")
-                            .arg(refused),
-                        QMessageBox::Ok, this);
-        box.exec();
+        Prompter::instance()->ask(
+            QMessageBox::Warning, ProductInfo::title(),
+            mainText("The password cannot contain these characters: %1\n"
+                     "Please use only letters, digits and signs of Western European languages.")
+                .arg(refused),
+            QMessageBox::Ok, QMessageBox::Ok);
         return;
     }
     password = typed;

@@ -3,7 +3,7 @@
 
 #include "clock.h"
 #include "pushbutton.h"
-#include "randomsource.h"
+#include "pseudorandom.h"
 #include "tavsettings.h"
 #include "useractivity.h"
 
@@ -25,7 +25,7 @@ const QString Specials = QStringLiteral("*+- $!.#%&/?");
 
 int drawBelow(int n)
 {
-    return int(RandomSource::getInstance()->draw() % quint32(n));
+    return int(PseudoRandom::getInstance()->draw() % quint32(n));
 }
 
 // Deals `symbols` over the keys: each symbol once on a free key chosen at
@@ -58,7 +58,7 @@ Vir_KeyPad_Dialog::Vir_KeyPad_Dialog(QWidget *parent)
     ui->buttonBox->button(QDialogButtonBox::Cancel)->setText(QCoreApplication::translate("MainWindowClass", "Cancel"));
     shift = false;
     init_Keypad();
-    RandomSource::getInstance()->seed(quint32(Clock::getInstance()->currentDateTime().toSecsSinceEpoch()));
+    PseudoRandom::getInstance()->seed(quint32(Clock::getInstance()->currentDateTime().toSecsSinceEpoch()));
     random_Keypad();
 
     TAVSettings *settings = TAVSettings::getInstance();

@@ -1,9 +1,9 @@
 #include "scriptedrandom.h"
 
 ScriptedRandom::ScriptedRandom()
-    : m_previous(RandomSource::getInstance())
+    : m_previous(PseudoRandom::getInstance())
 {
-    RandomSource::setInstance(this);
+    PseudoRandom::setInstance(this);
 }
 
 ScriptedRandom::ScriptedRandom(const QVector<quint32> &values)
@@ -14,7 +14,7 @@ ScriptedRandom::ScriptedRandom(const QVector<quint32> &values)
 
 ScriptedRandom::~ScriptedRandom()
 {
-    RandomSource::setInstance(m_previous);
+    PseudoRandom::setInstance(m_previous);
 }
 
 void ScriptedRandom::seed(quint32 value)

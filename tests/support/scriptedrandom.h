@@ -1,7 +1,7 @@
 #ifndef SCRIPTEDRANDOM_H
 #define SCRIPTEDRANDOM_H
 
-#include "randomsource.h"
+#include "pseudorandom.h"
 
 #include <QList>
 #include <QVector>
@@ -9,7 +9,7 @@
 // A random source whose numbers the test knows: by default 0, 1, 2, ... ;
 // or a given list, repeated. Installed while it lives. Seeding restarts the
 // script, so two consumers that seed alike see the same numbers.
-class ScriptedRandom : public RandomSource
+class ScriptedRandom : public PseudoRandom
 {
 public:
     ScriptedRandom();
@@ -27,7 +27,7 @@ public:
     int drawCount() const { return m_position; }
 
 private:
-    RandomSource *m_previous;
+    PseudoRandom *m_previous;
     QVector<quint32> m_values;
     int m_position = 0;
     QList<quint32> m_seeds;

@@ -1,15 +1,15 @@
-#ifndef RANDOMSOURCE_H
-#define RANDOMSOURCE_H
+#ifndef PSEUDORANDOM_H
+#define PSEUDORANDOM_H
 
 #include <QRandomGenerator>
 
 // A seedable stream of pseudo-random numbers for things that only need to look
 // random on screen (the keypad's shuffle). Never for keys: those come from the
 // crypto library. Tests install a source whose numbers they know.
-class RandomSource
+class PseudoRandom
 {
 public:
-    virtual ~RandomSource();
+    virtual ~PseudoRandom();
 
     // Restarts the stream: the same seed gives the same numbers.
     virtual void seed(quint32 value);
@@ -17,12 +17,12 @@ public:
     virtual quint32 draw();
 
     // The source in use: the real one unless another was installed.
-    static RandomSource *getInstance();
+    static PseudoRandom *getInstance();
     // Installs a source (not owned); nullptr puts the real one back.
-    static void setInstance(RandomSource *source);
+    static void setInstance(PseudoRandom *source);
 
 private:
     QRandomGenerator m_generator;
 };
 
-#endif // RANDOMSOURCE_H
+#endif // PSEUDORANDOM_H
