@@ -10,6 +10,8 @@
 
 #include <functional>
 
+#include <time.h>
+
 // Containers: look-up, paths, adding, renaming, removing and deleting, sorting;
 // and the name rules wherever a name enters the tree.
 class TestTAVItemContainer : public QObject
@@ -37,6 +39,7 @@ private slots:
     void sortExamples_data();
     void sortExamples();
     void sortMatchesExchangeSort();
+    void sortByDateAcrossClockChanges();
 
 private:
     TAVVault *vault = nullptr; // "V", loaded, its folder in vaultDir
@@ -642,6 +645,41 @@ void TestTAVItemContainer::sortMatchesExchangeSort()
         }
         destroyTree(c);
     }
+}
+
+void TestTAVItemContainer::sortByDateAcrossClockChanges()
+{
+    // Local dates around both changes of the clock sort as the exchange sort
+    // has them, also in the hour that happens twice (file times converted
+    // from the system's clock, as the file items take them).
+    const QByteArray oldTz = qgetenv("TZ");
+    qputenv("TZ", "Europe/Berlin");
+    tzset();
+    QRandomGenerator rng(99);
+    for (const QDateTime &change : {QDateTime(QDate(2021, 3, 28), QTime(2, 30)),
+                                    QDateTime(QDate(2021, 10, 31), QTime(2, 30))}) {
+        auto *c = new TAVFolder(nullptr, QStringLiteral("c"));
+        for (int i = 0; i < 60; ++i) {
+            TAVFile *f = c->addFile();
+            const QDateTime d = QDateTime::fromMSecsSinceEpoch(
+                change.toMSecsSinceEpoch() + qint64(rng.bounded(4 * 3600 * 1000)) - 2 * 3600 * 1000);
+            f->SetCreatedDate(d);
+            f->SetModifiedDate(d.addMSecs(int(rng.bounded(2000))));
+        }
+        for (int column : {2, 3}) {
+            for (int order = 0; order <= 1; ++order) {
+                const QList<TAVItem *> expected = referenceSort(c, column, order);
+                c->sort(column, Qt::SortOrder(order));
+                QVERIFY(childList(c) == expected);
+            }
+        }
+        destroyTree(c);
+    }
+    if (oldTz.isNull())
+        qunsetenv("TZ");
+    else
+        qputenv("TZ", oldTz);
+    tzset();
 }
 
 QTEST_GUILESS_MAIN(TestTAVItemContainer)

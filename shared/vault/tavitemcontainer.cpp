@@ -8,12 +8,14 @@
 #include "tavlogging.h"
 
 #include <QCoreApplication>
+#include <QHash>
 #include <QMutexLocker>
 #include <QRecursiveMutex>
 #include <QStringList>
 #include <QVector>
 
 #include <algorithm>
+#include <climits>
 #include <functional>
 #include <numeric>
 
@@ -147,11 +149,39 @@ void literalExchangeSort(QList<TAVItem *> &list, const std::function<int(TAVItem
 }
 
 // Whole seconds since 1970, milliseconds dropped, so equal seconds tie.
-qint64 wholeSeconds(const QDateTime &d)
+qint64 wholeSeconds(qint64 ms)
 {
-    const qint64 ms = d.toMSecsSinceEpoch();
     return ms >= 0 ? ms / 1000 : -((-ms + 999) / 1000);
 }
+
+// Milliseconds since 1970 of many dates at once. Converting a local time asks
+// the time-zone rules each time (a few microseconds); items added in bulk
+// share a handful of days, so the offset of each day is looked up once and
+// reused when the day has no change of offset in it.
+class EpochCache
+{
+public:
+    qint64 msecs(const QDateTime &d)
+    {
+        if (d.timeSpec() != Qt::LocalTime)
+            return d.toMSecsSinceEpoch();
+        const qint64 day = d.date().toJulianDay();
+        auto it = dayOffset.constFind(day);
+        if (it == dayOffset.constEnd()) {
+            const int start = QDateTime(d.date(), QTime(0, 0)).offsetFromUtc();
+            const int end = QDateTime(d.date(), QTime(23, 59, 59, 999)).offsetFromUtc();
+            it = dayOffset.insert(day, start == end ? start : varies);
+        }
+        if (*it == varies)
+            return d.toMSecsSinceEpoch();
+        return (day - julianDayOf1970) * 86400000 + d.time().msecsSinceStartOfDay() - qint64(*it) * 1000;
+    }
+
+private:
+    static constexpr qint64 julianDayOf1970 = 2440588;
+    static constexpr int varies = INT_MIN;
+    QHash<qint64, int> dayOffset;
+};
 
 int sign(qint64 v)
 {
@@ -455,19 +485,24 @@ void TAVItemContainer::sort(int column, Qt::SortOrder order)
         auto date = [createdDate](TAVItem *item) {
             return createdDate ? item->GetCreatedDate() : item->GetModifiedDate();
         };
+        EpochCache epoch;
+        QHash<TAVItem *, qint64> seconds;
         for (int i = 0; i < n; ++i) {
             const QDateTime d = date(children.at(i));
-            if (!d.isValid())
+            if (!d.isValid()) {
                 weakOrder = false; // an invalid date ties with every date
-            else
-                number[i] = -wholeSeconds(d); // ascending puts the latest first
+            } else {
+                const qint64 secs = wholeSeconds(epoch.msecs(d));
+                number[i] = -secs; // ascending puts the latest first
+                seconds.insert(children.at(i), secs);
+            }
         }
-        compare = [date](TAVItem *a, TAVItem *b) {
-            const QDateTime da = date(a);
-            const QDateTime db = date(b);
-            if (!da.isValid() || !db.isValid())
+        compare = [seconds](TAVItem *a, TAVItem *b) {
+            const auto sa = seconds.constFind(a);
+            const auto sb = seconds.constFind(b);
+            if (sa == seconds.constEnd() || sb == seconds.constEnd())
                 return 0;
-            return sign(wholeSeconds(db) - wholeSeconds(da));
+            return sign(*sb - *sa);
         };
         break;
     }

@@ -4,7 +4,18 @@
 
 #include <algorithm>
 #include <functional>
-#include <numeric>
+
+namespace {
+
+quint64 packHead(QStringView key)
+{
+    quint64 head = 0;
+    for (int i = 0; i < 4; ++i)
+        head = (head << 16) | (i < key.size() ? key.at(i).unicode() : 0);
+    return head;
+}
+
+} // namespace
 
 TAVSearchIndex *TAVSearchIndex::getInstance()
 {
@@ -19,6 +30,7 @@ TAVSearchIndex::~TAVSearchIndex() = default;
 void TAVSearchIndex::clear()
 {
     entries.clear();
+    keys.clear();
     byKey.clear();
     sorted = true;
 }
@@ -28,7 +40,8 @@ void TAVSearchIndex::addItem(TAVItem *item)
     const QString key = item->GetDisplayName().toLower();
     if (key.isEmpty())
         return;
-    entries.append(Entry{key, item});
+    entries.append(Entry{item, keys.size(), key.size()});
+    keys += key;
     sorted = false;
 }
 
@@ -42,15 +55,24 @@ void TAVSearchIndex::removeItem(TAVItem *item)
     sorted = false;
 }
 
+QStringView TAVSearchIndex::keyOf(int entry) const
+{
+    const Entry &e = entries.at(entry);
+    return QStringView(keys).mid(e.offset, e.length);
+}
+
 void TAVSearchIndex::sortIfNeeded() const
 {
     if (sorted)
         return;
     byKey.resize(entries.size());
-    std::iota(byKey.begin(), byKey.end(), 0);
-    std::sort(byKey.begin(), byKey.end(), [this](int a, int b) {
-        const int c = QString::compare(entries.at(a).key, entries.at(b).key, Qt::CaseSensitive);
-        return c != 0 ? c < 0 : a < b;
+    for (int i = 0; i < entries.size(); ++i)
+        byKey[i] = Sorted{packHead(keyOf(i)), i};
+    std::sort(byKey.begin(), byKey.end(), [this](const Sorted &a, const Sorted &b) {
+        if (a.head != b.head)
+            return a.head < b.head;
+        const int c = keyOf(a.entry).compare(keyOf(b.entry), Qt::CaseSensitive);
+        return c != 0 ? c < 0 : a.entry < b.entry;
     });
     sorted = true;
 }
@@ -64,11 +86,12 @@ QList<TAVItem *> TAVSearchIndex::searchItems(const QString &text) const
     sortIfNeeded();
 
     // Keys starting with the prefix are contiguous in code-unit order.
-    const auto first = std::lower_bound(byKey.cbegin(), byKey.cend(), prefix, [this](int e, const QString &p) {
-        return QString::compare(entries.at(e).key, p, Qt::CaseSensitive) < 0;
+    const QStringView p(prefix);
+    const auto first = std::lower_bound(byKey.cbegin(), byKey.cend(), p, [this](const Sorted &s, QStringView v) {
+        return keyOf(s.entry).compare(v, Qt::CaseSensitive) < 0;
     });
-    const auto last = std::partition_point(first, byKey.cend(), [this, &prefix](int e) {
-        return entries.at(e).key.startsWith(prefix, Qt::CaseSensitive);
+    const auto last = std::partition_point(first, byKey.cend(), [this, p](const Sorted &s) {
+        return keyOf(s.entry).startsWith(p, Qt::CaseSensitive);
     });
     const int count = int(last - first);
     if (count == 0)
@@ -77,7 +100,10 @@ QList<TAVItem *> TAVSearchIndex::searchItems(const QString &text) const
     // Most recently added first: descending insertion order.
     result.reserve(count);
     if (count <= entries.size() / 64) {
-        QVector<int> hits(first, last);
+        QVector<int> hits;
+        hits.reserve(count);
+        for (auto it = first; it != last; ++it)
+            hits.append(it->entry);
         std::sort(hits.begin(), hits.end(), std::greater<int>());
         for (int e : qAsConst(hits))
             result.append(entries.at(e).item);
@@ -85,7 +111,7 @@ QList<TAVItem *> TAVSearchIndex::searchItems(const QString &text) const
         // Many hits: mark them in a bitmap and read it backwards, linear time.
         QVector<quint64> bits((entries.size() + 63) / 64, 0);
         for (auto it = first; it != last; ++it)
-            bits[*it / 64] |= quint64(1) << (*it % 64);
+            bits[it->entry / 64] |= quint64(1) << (it->entry % 64);
         for (int w = bits.size() - 1; w >= 0; --w) {
             quint64 word = bits.at(w);
             while (word) {

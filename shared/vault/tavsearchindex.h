@@ -11,10 +11,10 @@ class TAVItem;
 // begins with a text, ignoring case. Holds plain pointers to items owned by the
 // vault tree: empty it before those items are destroyed.
 //
-// The lower-cased names are kept once each and sorted on the first search
-// after a change; the items sharing a prefix then form one range found by
-// binary search. Storing every prefix as a hash key would answer the same in
-// about ten times the memory and rebuild time.
+// The lower-cased names are kept once each, back to back, and sorted on the
+// first search after a change; the items sharing a prefix then form one range
+// found by binary search. Storing every prefix of every name as a hash key
+// would answer the same with about twenty times the memory and rebuild time.
 class TAVSearchIndex
 {
 public:
@@ -36,13 +36,24 @@ public:
 private:
     struct Entry
     {
-        QString key;
         TAVItem *item;
+        int offset; // of the lower-cased name in keys
+        int length;
     };
+    // A sorted entry: the name's first four UTF-16 units packed so that
+    // integer order is text order, which settles most comparisons without
+    // touching the text.
+    struct Sorted
+    {
+        quint64 head;
+        int entry;
+    };
+    QStringView keyOf(int entry) const;
     void sortIfNeeded() const;
 
-    QVector<Entry> entries;       // in the order of addItem
-    mutable QVector<int> byKey;   // indexes of entries sorted by key
+    QVector<Entry> entries;     // in the order of addItem
+    QString keys;               // every entry's lower-cased name, back to back
+    mutable QVector<Sorted> byKey;
     mutable bool sorted = true;
 };
 
