@@ -1,0 +1,3 @@
+#include "masterkey.h"
+
+TAVKey MasterKey::key = TAVKey::fromHex(QString());
