@@ -50,7 +50,7 @@ void destroyTree(TAVItemContainer *top)
 
 void TestTAVItem::recordMatchesHandWrittenBytes()
 {
-    auto *vault = new TAVVault(nullptr, QStringLiteral("V"), QString());
+    auto *vault = new TAVVault(nullptr, QStringLiteral("V"), QString(), TAV_AES256, TAVKey());
     vault->setLoaded(true);
     TAVFolder *folder = vault->addFolder(QStringLiteral("F"));
     TAVFile *file = folder->addFile();
@@ -77,7 +77,7 @@ void TestTAVItem::recordMatchesHandWrittenBytes()
 void TestTAVItem::recordUnderRootHasEmptyParentPath()
 {
     TAVFileSystem *root = TAVFileSystem::getInstance();
-    auto *vault = new TAVVault(nullptr, QStringLiteral("V"), QString());
+    auto *vault = new TAVVault(nullptr, QStringLiteral("V"), QString(), TAV_AES256, TAVKey());
     root->addItem(vault);
     vault->setLoaded(true);
     vault->addFolder(QStringLiteral("F"));
@@ -146,7 +146,7 @@ void TestTAVItem::damagedRecordLeavesItemUnchanged()
 
 void TestTAVItem::smallTreeRoundTrips()
 {
-    auto *vault = new TAVVault(nullptr, QStringLiteral("V"), QString());
+    auto *vault = new TAVVault(nullptr, QStringLiteral("V"), QString(), TAV_AES256, TAVKey());
     vault->setLoaded(true);
     TAVFolder *docs = vault->addFolder(QStringLiteral("Docs"));
     TAVFolder *deep = docs->addFolder(QStringLiteral("Deep"));
@@ -172,7 +172,7 @@ void TestTAVItem::smallTreeRoundTrips()
 
     // Read back the way the index is read: class id and parent path find the
     // parent, the item reads the rest of its record.
-    auto *copy = new TAVVault(nullptr, QStringLiteral("V"), QString());
+    auto *copy = new TAVVault(nullptr, QStringLiteral("V"), QString(), TAV_AES256, TAVKey());
     QDataStream in(bytes);
     in.setVersion(15);
     while (!in.atEnd()) {
@@ -216,7 +216,7 @@ void TestTAVItem::pathsAndOwningVault()
     TAVFileSystem *root = TAVFileSystem::getInstance();
     QCOMPARE(root->GetFullPath(), QString());
     QCOMPARE(root->GetClassID(), 7);
-    auto *vault = new TAVVault(nullptr, QStringLiteral("V"), QStringLiteral("/somewhere/V"));
+    auto *vault = new TAVVault(nullptr, QStringLiteral("V"), QStringLiteral("/somewhere/V"), TAV_AES256, TAVKey());
     root->addItem(vault);
     vault->setLoaded(true);
     TAVFolder *folder = vault->addFolder(QStringLiteral("F"));
@@ -290,7 +290,7 @@ void TestTAVItem::modifiedDateClimbsToRoot()
     TAVFileSystem *root = TAVFileSystem::getInstance();
     const QDateTime future(QDate(2099, 1, 1), QTime(0, 0));
     const QDateTime past(QDate(1990, 6, 1), QTime(12, 0));
-    auto *vault = new TAVVault(nullptr, QStringLiteral("V"), QString());
+    auto *vault = new TAVVault(nullptr, QStringLiteral("V"), QString(), TAV_AES256, TAVKey());
     root->addItem(vault);
     vault->setLoaded(true);
     TAVFolder *folder = vault->addFolder(QStringLiteral("F"));

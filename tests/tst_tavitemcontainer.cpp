@@ -34,7 +34,7 @@ private slots:
     void deleteOutsideVaultTouchesNoDisk();
     void removalHoldsVaultMutex();
     void rootRefusesFoldersAndFiles();
-    void generateVaultName();
+    void addVaultTakesAFreeName();
 
     void sortExamples_data();
     void sortExamples();
@@ -77,7 +77,7 @@ void TestTAVItemContainer::init()
 {
     // Bodies, if any, go to a folder of the test's own.
     vaultDir.reset(new QTemporaryDir);
-    vault = new TAVVault(nullptr, QStringLiteral("V"), vaultDir->path());
+    vault = new TAVVault(nullptr, QStringLiteral("V"), vaultDir->path(), TAV_AES256, TAVKey());
     vault->setLoaded(true);
 }
 
@@ -458,7 +458,7 @@ void TestTAVItemContainer::rootRefusesFoldersAndFiles()
     QCOMPARE(root->getItemCount(), 0);
 
     // An unloaded vault takes no folders or files; a folder takes both, never vaults.
-    TAVVault unloaded(nullptr, QStringLiteral("U"), QString());
+    TAVVault unloaded(nullptr, QStringLiteral("U"), QString(), TAV_AES256, TAVKey());
     QVERIFY(!unloaded.canAddFolder());
     QVERIFY(!unloaded.canAddFile());
     QVERIFY(!unloaded.canAddVault());
@@ -466,19 +466,34 @@ void TestTAVItemContainer::rootRefusesFoldersAndFiles()
     QVERIFY(folder.canAddFolder() && folder.canAddFile() && !folder.canAddVault() && folder.canDelete());
 }
 
-void TestTAVItemContainer::generateVaultName()
+void TestTAVItemContainer::addVaultTakesAFreeName()
 {
     TAVFileSystem *root = TAVFileSystem::getInstance();
-    auto *a = new TAVVault(nullptr, QStringLiteral("Vault"), QString());
-    auto *b = new TAVVault(nullptr, QStringLiteral("vault_1"), QString());
-    root->addItem(a);
-    root->addItem(b);
+    const TAVKey key;
+    TAVVault *a = root->addVault(QStringLiteral("Vault"), QStringLiteral("/v/a"), TAV_AES128, key);
+    TAVVault *b = root->addVault(QStringLiteral("vault_1"), QStringLiteral("/v/b"), TAV_AES256, key);
     QCOMPARE(root->generateVaultName(QStringLiteral("Vault")), QStringLiteral("Vault_2"));
     QCOMPARE(root->generateVaultName(QStringLiteral("Other")), QStringLiteral("Other"));
-    root->removeItem(static_cast<TAVItem *>(a));
-    root->removeItem(static_cast<TAVItem *>(b));
-    delete a;
-    delete b;
+
+    LogCapture log;
+    TAVVault *c = root->addVault(QStringLiteral("VAULT"), QStringLiteral("/v/c"), TAV_AES512, key);
+    QCOMPARE(c->GetName(), QStringLiteral("VAULT_2")); // free among Vault and vault_1, ignoring case
+    QCOMPARE(log.lines().size(), 1);
+    QVERIFY(log.lines().first().contains("Name already exists"));
+    QCOMPARE(c->GetParent(), static_cast<TAVItem *>(root));
+    QCOMPARE(c->getFullPhysicalVaultPath(), QStringLiteral("/v/c"));
+    QCOMPARE(c->getCipher(), TAV_AES512);
+    QVERIFY(c->getKey() == key);
+    QVERIFY(!c->isLoaded());
+    QCOMPARE(c->GetFullPath(), QStringLiteral("VAULT_2"));
+
+    QCOMPARE(exceptionText([&] { root->addVault(QStringLiteral(".."), QStringLiteral("/v/d"), TAV_AES256, key); }),
+             QStringLiteral("Invalid item name."));
+    QCOMPARE(root->getItemCount(), 3);
+    for (TAVItem *v : {static_cast<TAVItem *>(a), static_cast<TAVItem *>(b), static_cast<TAVItem *>(c)}) {
+        root->removeItem(v);
+        delete v;
+    }
 }
 
 namespace {

@@ -3,9 +3,11 @@
 #include "fileutils.h"
 #include "tavexception.h"
 #include "tavfile.h"
+#include "tavfilesystem.h"
 #include "tavfolder.h"
 #include "tavitemnamevalidator.h"
 #include "tavlogging.h"
+#include "tavvault.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -240,6 +242,20 @@ void TAVItemContainer::checkNameIsFree(const QString &name, const char *function
         TAVLogger::write(TAVLogger::Error, __FILE__, __LINE__, function) << "Name already exists";
         throw TAVException(duplicateItemName());
     }
+}
+
+TAVVault *TAVItemContainer::addVault(const QString &name, const QString &path, TAVCipher cipher,
+                                     const TAVKey &key)
+{
+    checkNameIsSafe(name);
+    QString free = name;
+    if (exists(name)) {
+        LOG_ERROR << "Name already exists";
+        free = TAVFileSystem::getInstance()->generateVaultName(name);
+    }
+    auto *vault = new TAVVault(this, free, path, cipher, key);
+    addItem(vault);
+    return vault;
 }
 
 TAVFolder *TAVItemContainer::addFolder(const QString &name)

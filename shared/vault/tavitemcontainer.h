@@ -1,12 +1,15 @@
 #ifndef TAVITEMCONTAINER_H
 #define TAVITEMCONTAINER_H
 
+#include "tavcipherprops.h"
 #include "tavitem.h"
 
 #include <QList>
 
 class TAVFile;
 class TAVFolder;
+class TAVKey;
+class TAVVault;
 
 // A node with ordered children: the base of folders, vaults and the root.
 // Child names are unique within a container, ignoring case. The container
@@ -25,6 +28,9 @@ public:
     // The container's own record, then each child's in list order.
     void serialize(QDataStream &stream) override;
 
+    // A new vault; a name already taken becomes the root's next free vault
+    // name. Throws TAVException for an unsafe name.
+    virtual TAVVault *addVault(const QString &name, const QString &path, TAVCipher cipher, const TAVKey &key);
     // Throws TAVException for a duplicate or an unsafe name.
     virtual TAVFolder *addFolder(const QString &name);
     // A file item named after the last component of source; throws for a

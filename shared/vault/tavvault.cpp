@@ -1,7 +1,8 @@
 #include "tavvault.h"
 
-TAVVault::TAVVault(TAVItem *parent, const QString &name, const QString &path)
-    : TAVItemContainer(name), fullPhysicalVaultPath(path)
+TAVVault::TAVVault(TAVItem *parent, const QString &name, const QString &path, TAVCipher vaultCipher,
+                   const TAVKey &vaultKey)
+    : TAVItemContainer(name), key(vaultKey), cipher(vaultCipher), fullPhysicalVaultPath(path)
 {
     SetParent(parent);
     SetMutex(&vaultMutex);
