@@ -502,24 +502,29 @@ void TAVItemContainer::sort(int column, Qt::SortOrder order)
             return createdDate ? item->GetCreatedDate() : item->GetModifiedDate();
         };
         EpochCache epoch;
-        QHash<TAVItem *, qint64> seconds;
+        QVector<bool> valid(n);
         for (int i = 0; i < n; ++i) {
             const QDateTime d = date(children.at(i));
-            if (!d.isValid()) {
+            valid[i] = d.isValid();
+            if (valid[i])
+                number[i] = -wholeSeconds(epoch.msecs(d)); // ascending puts the latest first
+            else
                 weakOrder = false; // an invalid date ties with every date
-            } else {
-                const qint64 secs = wholeSeconds(epoch.msecs(d));
-                number[i] = -secs; // ascending puts the latest first
-                seconds.insert(children.at(i), secs);
-            }
         }
-        compare = [seconds](TAVItem *a, TAVItem *b) {
-            const auto sa = seconds.constFind(a);
-            const auto sb = seconds.constFind(b);
-            if (sa == seconds.constEnd() || sb == seconds.constEnd())
-                return 0;
-            return sign(*sb - *sa);
-        };
+        if (!weakOrder) {
+            QHash<TAVItem *, qint64> seconds;
+            for (int i = 0; i < n; ++i) {
+                if (valid[i])
+                    seconds.insert(children.at(i), -number[i]);
+            }
+            compare = [seconds](TAVItem *a, TAVItem *b) {
+                const auto sa = seconds.constFind(a);
+                const auto sb = seconds.constFind(b);
+                if (sa == seconds.constEnd() || sb == seconds.constEnd())
+                    return 0;
+                return sign(*sb - *sa);
+            };
+        }
         break;
     }
     case 4:
