@@ -31,7 +31,8 @@ private slots:
     void renameRules();
     void removeMatchesExactNameDeleteIgnoresCase();
     void deleteRemovesBodiesRemoveKeepsThem();
-    void deleteOutsideVaultTouchesNoDisk();
+    void noBodyPathWithoutVaultFolder_data();
+    void noBodyPathWithoutVaultFolder();
     void removalHoldsVaultMutex();
     void rootRefusesFoldersAndFiles();
     void addVaultTakesAFreeName();
@@ -381,29 +382,62 @@ void TestTAVItemContainer::deleteRemovesBodiesRemoveKeepsThem()
     QCOMPARE(vault->getItemCount(), 0);
 }
 
-void TestTAVItemContainer::deleteOutsideVaultTouchesNoDisk()
+void TestTAVItemContainer::noBodyPathWithoutVaultFolder_data()
 {
-    // A file item outside any vault has no body path; deleting it must not
-    // hand an empty path to the removal, which would name the working folder.
-    QTemporaryDir dir;
-    const QString precious = dir.filePath(QStringLiteral("precious.txt"));
-    QFile file(precious);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.close();
-    const QString oldCwd = QDir::currentPath();
-    QVERIFY(QDir::setCurrent(dir.path()));
+    QTest::addColumn<bool>("inVault");
+    QTest::addColumn<QString>("vaultPath");
+    QTest::newRow("outside any vault") << false << QString();
+    QTest::newRow("vault folder unknown") << true << QString();
+    QTest::newRow("vault folder relative") << true << QStringLiteral("rel/V");
+}
 
-    auto *detached = new TAVFolder(nullptr, QStringLiteral("D"));
-    TAVFile *f = detached->addFile();
-    f->SetName(QStringLiteral("x"));
-    detached->addFolder(QStringLiteral("sub"))->addFile();
-    detached->deleteItem(QStringLiteral("x"));
-    detached->deleteAll();
+void TestTAVItemContainer::noBodyPathWithoutVaultFolder()
+{
+    // Without a vault folder a file item has no body path. Resolving one
+    // anyway would make folders under "/" or the working folder and hand
+    // paths there (or an empty path, naming the working folder itself) to
+    // the background removal.
+    QFETCH(bool, inVault);
+    QFETCH(QString, vaultPath);
+    QTemporaryDir cwd;
+    QTemporaryDir sources;
+    const QString oldCwd = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(cwd.path()));
+    QFile precious(QStringLiteral("precious.txt"));
+    QVERIFY(precious.open(QIODevice::WriteOnly));
+    precious.close();
+    QFile source(sources.filePath(QStringLiteral("new.txt")));
+    QVERIFY(source.open(QIODevice::WriteOnly));
+    source.close();
+
+    TAVItemContainer *top = inVault ? static_cast<TAVItemContainer *>(new TAVVault(
+                                          nullptr, QStringLiteral("V"), vaultPath, TAV_AES256, TAVKey()))
+                                    : new TAVFolder(nullptr, QStringLiteral("D"));
+    TAVFile *f = addNamedFile(top, QStringLiteral("x"));
+    QCOMPARE(f->getFullPhysicalFileName(), QString());
+    // A body lying where a relative vault path would point stays untouched.
+    const QString stray = vaultPath + QLatin1Char('/') + f->GetId().toString(QUuid::Id128).left(2)
+        + QLatin1Char('/') + f->GetId().toString(QUuid::Id128);
+    if (!vaultPath.isEmpty()) {
+        QVERIFY(QDir().mkpath(QFileInfo(stray).path()));
+        QFile body(stray);
+        QVERIFY(body.open(QIODevice::WriteOnly));
+    }
+    top->addFile(source.fileName());
+    addNamedFile(top->addFolder(QStringLiteral("sub")), QStringLiteral("y"));
+    top->deleteItem(QStringLiteral("x"));
+    top->deleteAll();
     QThreadPool::globalInstance()->waitForDone();
+    const QStringList left = QDir().entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
     QDir::setCurrent(oldCwd);
-    QVERIFY(QFile::exists(precious));
-    QCOMPARE(detached->getItemCount(), 0);
-    delete detached;
+
+    const QStringList expected =
+        vaultPath.isEmpty() ? QStringList{"precious.txt"} : QStringList{"precious.txt", "rel"};
+    QCOMPARE(left, expected);
+    if (!vaultPath.isEmpty())
+        QVERIFY(QFile::exists(cwd.filePath(stray)));
+    QCOMPARE(top->getItemCount(), 0);
+    delete top;
 }
 
 void TestTAVItemContainer::removalHoldsVaultMutex()

@@ -7,6 +7,7 @@
 #include "tavlogging.h"
 #include "tavvault.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 TAVFile::TAVFile(TAVItem *parent) : TAVItem(QStringLiteral("file"))
@@ -59,11 +60,14 @@ bool TAVFile::canAddFile() const
 QString TAVFile::getFullPhysicalFileName() const
 {
     TAVItem *vault = nullptr;
-    if (getVault(&vault) != 0) {
+    const QString folder = getVault(&vault) == 0 ? static_cast<TAVVault *>(vault)->getFullPhysicalVaultPath() : QString();
+    // A vault whose folder is unknown (empty) or not found again (a relative
+    // path, its drive unplugged) has no place for bodies: never resolve one
+    // against the root or the working folder.
+    if (folder.isEmpty() || QDir::isRelativePath(folder)) {
         LOG_ERROR << "getFullPhysicalFileName failed";
         return QString();
     }
     const QString idName = FileUtils::UuidToFileName(GetId());
-    return static_cast<TAVVault *>(vault)->getFullPhysicalVaultPath() + QLatin1Char('/')
-        + idName.left(2) + QLatin1Char('/') + idName;
+    return folder + QLatin1Char('/') + idName.left(2) + QLatin1Char('/') + idName;
 }

@@ -24,7 +24,8 @@ public:
     bool canAddFile() const override;
 
     // vault folder/xx/<32 hex digits>, xx the first two digits of the
-    // identifier; empty (with a log line) outside any vault.
+    // identifier; empty (with a log line) outside any vault and in a vault
+    // whose folder path is empty or relative.
     QString getFullPhysicalFileName() const;
 };
 
