@@ -32,11 +32,16 @@ public:
     const TAVKey &getKey() const { return key; }
     bool isLoaded() const { return loaded; }
     void setLoaded(bool value) { loaded = value; }
+    // Where the vault lives (0 undefined, 1 partner-brand flash drive, 2 flash
+    // drive, 3 local disk, 4 network disk); not GetVaultType(), which is the cipher.
+    qint32 vaultType() const { return type; }
+    void setVaultType(qint32 value) { type = value; }
 
 private:
     TAVKey key;
     TAVCipher cipher;
     bool loaded = false;
+    qint32 type = 0;
     QString fullPhysicalVaultPath;
     // Taken by the removal and deletion of items; re-entrant for its holder.
     QRecursiveMutex vaultMutex;

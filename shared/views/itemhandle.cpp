@@ -1,0 +1,22 @@
+#include "itemhandle.h"
+
+#include "tavitem.h"
+#include "tavvault.h"
+
+ItemHandle::ItemHandle(TAVItem *item) : m_item(item), m_key(item)
+{
+    if (!item)
+        return;
+    TAVItem *vault = nullptr;
+    if (item->getVault(&vault) == 0 && vault != item) {
+        m_inVault = true;
+        m_vault = qobject_cast<TAVVault *>(vault);
+    }
+}
+
+TAVItem *ItemHandle::get() const
+{
+    if (m_inVault && (!m_vault || !m_vault->isLoaded()))
+        return nullptr;
+    return m_item.data();
+}
