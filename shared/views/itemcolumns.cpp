@@ -1,12 +1,10 @@
 #include "itemcolumns.h"
 
+#include "itemicons.h"
 #include "tavitem.h"
 
-#include <QApplication>
 #include <QCoreApplication>
 #include <QDateTime>
-#include <QIcon>
-#include <QStyle>
 
 namespace {
 const char *const headers[] = {
@@ -56,13 +54,13 @@ QString ItemColumns::sizeText(const TAVItem *item)
     return QString::number((item->GetOriginalSize() >> 10) + 1) + QStringLiteral(" KB");
 }
 
-QVariant ItemColumns::plainIcon(const TAVItem *item)
+QVariant ItemColumns::plainIcon(const TAVItem *item, const ItemIcons &icons)
 {
     switch (item->GetClassID()) {
     case TAV_CLASS_FILE:
-        return QApplication::style()->standardIcon(QStyle::SP_FileIcon);
+        return icons.file;
     case TAV_CLASS_FOLDER:
-        return QApplication::style()->standardIcon(QStyle::SP_DirClosedIcon);
+        return icons.folder;
     default:
         return QVariant();
     }

@@ -5,6 +5,7 @@
 #include <QVariant>
 
 class TAVItem;
+struct ItemIcons;
 
 // The columns that the vault table model and the search result model share:
 // header texts, display values, sizes as text and the plain item icons.
@@ -20,7 +21,7 @@ public:
     // "0 KB" when nothing is stored, else the plain size in whole KB plus one.
     static QString sizeText(const TAVItem *item);
     // The style's file icon for a file, its closed-folder icon for a folder.
-    static QVariant plainIcon(const TAVItem *item);
+    static QVariant plainIcon(const TAVItem *item, const ItemIcons &icons);
     // 0x82 for the size column, invalid for the others.
     static QVariant alignment(int column);
 

@@ -5,7 +5,6 @@
 #include "tavfilesystem.h"
 #include "tavvault.h"
 
-#include <QIcon>
 
 TAVFileSystemModel *TAVFileSystemModel::self = nullptr;
 
@@ -22,7 +21,7 @@ int containerSortColumn(int column)
     return column;
 }
 
-QVariant vaultIcon(const TAVVault *vault)
+QVariant vaultIcon(const TAVVault *vault, const ItemIcons &icons)
 {
     const QString base = QStringLiteral(":/res/vault.png");
     if (!vault->isLoaded())
@@ -31,7 +30,7 @@ QVariant vaultIcon(const TAVVault *vault)
     case 0:
         return IconProvider::makeIcon(base, QStringLiteral(":/res/help2.png"));
     case 1:
-        return QIcon(QStringLiteral(":/res/vlmr_vault.png"));
+        return icons.partnerVault;
     case 2:
         return IconProvider::makeIcon(base, QStringLiteral(":/res/stick_32.png"));
     case 3:
@@ -56,7 +55,6 @@ TAVFileSystemModel *TAVFileSystemModel::getInstance(QObject *parent)
 TAVFileSystemModel::TAVFileSystemModel(QObject *parent) : QAbstractTableModel(parent)
 {
     setObjectName(QStringLiteral("TAVFileSystemModel"));
-    IconProvider::instance(); // registers the images
 }
 
 TAVFileSystemModel::~TAVFileSystemModel()
@@ -140,8 +138,8 @@ QVariant TAVFileSystemModel::data(const QModelIndex &index, int role) const
         if (column != ItemColumns::Name)
             return QVariant();
         if (item->GetClassID() == TAV_CLASS_VAULT)
-            return vaultIcon(static_cast<const TAVVault *>(item));
-        return ItemColumns::plainIcon(item);
+            return vaultIcon(static_cast<const TAVVault *>(item), icons);
+        return ItemColumns::plainIcon(item, icons);
     case Qt::ToolTipRole:
         if (column != ItemColumns::Name || item->GetDisplayName() == QLatin1String("FileSystem"))
             return QVariant();

@@ -2,6 +2,7 @@
 #define TAVFILESYSTEMMODEL_H
 
 #include "itemhandle.h"
+#include "itemicons.h"
 
 #include <QAbstractTableModel>
 
@@ -62,6 +63,7 @@ private:
     int sortColumn = 0;
     Qt::SortOrder sortOrder = Qt::AscendingOrder;
     bool nameWrapped = false;
+    ItemIcons icons;
 };
 
 #endif // TAVFILESYSTEMMODEL_H

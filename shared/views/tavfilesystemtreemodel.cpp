@@ -1,29 +1,17 @@
 #include "tavfilesystemtreemodel.h"
 
-#include "iconprovider.h"
 #include "tavassert.h"
 #include "tavfilesystem.h"
 #include "tavvault.h"
 
 #include <QAbstractItemView>
 #include <QFile>
-#include <QIcon>
 
 #include <algorithm>
 #include <utility>
 
 TAVFileSystemTreeModel *TAVFileSystemTreeModel::self = nullptr;
 
-namespace {
-QVariant vaultIcon(const TAVVault *vault)
-{
-    // Asked on every repaint, so a vault whose folder went away shows it at once.
-    const QString folder = vault->getFullPhysicalVaultPath();
-    if (!QFile::exists(folder) || !QFile::exists(folder + QStringLiteral("/index.dat")))
-        return QIcon(QStringLiteral(":/res/vault_error.png"));
-    return QIcon(QStringLiteral(":/res/vault.png"));
-}
-} // namespace
 
 TAVFileSystemTreeModel *TAVFileSystemTreeModel::getInstance(QObject *parent)
 {
@@ -37,7 +25,6 @@ TAVFileSystemTreeModel *TAVFileSystemTreeModel::getInstance(QObject *parent)
 TAVFileSystemTreeModel::TAVFileSystemTreeModel(QObject *parent) : QAbstractTableModel(parent)
 {
     setObjectName(QStringLiteral("TAVFileSystemTreeModel"));
-    IconProvider::instance(); // registers the images
 }
 
 TAVFileSystemTreeModel::~TAVFileSystemTreeModel()
@@ -239,10 +226,15 @@ QVariant TAVFileSystemTreeModel::data(const QModelIndex &index, int role) const
         switch (item->GetClassID()) {
         case TAV_CLASS_FOLDER: {
             const bool current = treeView && treeView->currentIndex().internalPointer() == item;
-            return QIcon(current ? QStringLiteral(":/res/openfolder.png") : QStringLiteral(":/res/closedfolder.png"));
+            return current ? icons.openFolder : icons.closedFolder;
         }
-        case TAV_CLASS_VAULT:
-            return vaultIcon(static_cast<const TAVVault *>(item));
+        case TAV_CLASS_VAULT: {
+            // Asked on every repaint, so a vault whose folder went away shows it at once.
+            const QString folder = static_cast<const TAVVault *>(item)->getFullPhysicalVaultPath();
+            if (!QFile::exists(folder) || !QFile::exists(folder + QStringLiteral("/index.dat")))
+                return icons.vaultError;
+            return icons.vault;
+        }
         case TAV_CLASS_FILESYSTEM:
             // The root is never a row: the tree is broken.
             tavCheckFailed(__FILE__, __LINE__, "data", "className!=TAVFileSystemClass");

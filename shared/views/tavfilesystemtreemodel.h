@@ -2,6 +2,7 @@
 #define TAVFILESYSTEMTREEMODEL_H
 
 #include "itemhandle.h"
+#include "itemicons.h"
 
 #include <QAbstractTableModel>
 #include <QHash>
@@ -77,6 +78,7 @@ private:
     static TAVFileSystemTreeModel *self;
     ItemHandle treeRoot;
     QPointer<QAbstractItemView> treeView;
+    ItemIcons icons;
     mutable QHash<const TAVItemContainer *, Rows> rowCache;
     mutable QHash<const void *, ItemHandle> issued;
 };

@@ -1,10 +1,8 @@
 #include "tavsearchmodel.h"
 
-#include "iconprovider.h"
 #include "itemcolumns.h"
 #include "tavitem.h"
 
-#include <QIcon>
 
 TAVSearchModel *TAVSearchModel::self = nullptr;
 
@@ -22,7 +20,6 @@ TAVSearchModel *TAVSearchModel::getInstance(QObject *parent)
 TAVSearchModel::TAVSearchModel(QObject *parent) : QAbstractTableModel(parent)
 {
     setObjectName(QStringLiteral("TAVSearchModel"));
-    IconProvider::instance(); // registers the images
 }
 
 TAVSearchModel::~TAVSearchModel()
@@ -88,8 +85,8 @@ QVariant TAVSearchModel::data(const QModelIndex &index, int role) const
             return QVariant();
         // A plain vault image: the search does not tell loaded vaults apart.
         if (item->GetClassID() == TAV_CLASS_VAULT)
-            return QIcon(QStringLiteral(":/res/vault.png"));
-        return ItemColumns::plainIcon(item);
+            return icons.vault;
+        return ItemColumns::plainIcon(item, icons);
     case Qt::ToolTipRole:
         return column == ItemColumns::Name ? QVariant(item->GetDisplayName()) : QVariant();
     case Qt::TextAlignmentRole:

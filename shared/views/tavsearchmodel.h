@@ -2,6 +2,7 @@
 #define TAVSEARCHMODEL_H
 
 #include "itemhandle.h"
+#include "itemicons.h"
 
 #include <QAbstractTableModel>
 #include <QList>
@@ -45,6 +46,7 @@ private:
 
     static TAVSearchModel *self;
     QVector<ItemHandle> results;
+    ItemIcons icons;
 };
 
 #endif // TAVSEARCHMODEL_H
