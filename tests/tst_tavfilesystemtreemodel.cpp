@@ -34,6 +34,7 @@ private slots:
     void staleIndexesGiveNothing_data();
     void staleIndexesGiveNothing();
     void childrenChangedWithoutReset();
+    void detachedFolderOutlivesItsParent();
 
 private:
     QModelIndex indexOf(const QString &path) const;
@@ -346,6 +347,33 @@ void TestTAVFileSystemTreeModel::childrenChangedWithoutReset()
     alpha->renameItem(QStringLiteral("beta"), QStringLiteral("zulu"));
     QCOMPARE(model->getItemRow(beta), 2);
     QCOMPARE(model->getItemAtRow(alpha, 2), beta);
+}
+
+void TestTAVFileSystemTreeModel::detachedFolderOutlivesItsParent()
+{
+    // A folder taken out of the tree alive (a move midway) whose old parent is
+    // then destroyed: its parent pointer dangles, and the model must never
+    // follow it.
+    tree->addFolder(static_cast<TAVFolder *>(tree->item("Alpha/Docs/Letters")), QStringLiteral("2019"));
+    model->setRootItem(nullptr);
+    const QModelIndex letters = indexOf("Alpha/Docs/Letters");
+    const QModelIndex year = indexOf("Alpha/Docs/Letters/2019");
+    QVERIFY(year.isValid());
+    tree->detach(model->itemFromIndex(letters));
+    tree->vault("Alpha")->deleteItem(QStringLiteral("Docs"));
+
+    QVERIFY(!model->parent(letters).isValid());
+    QVERIFY(!model->parent(year).isValid());
+    QVERIFY(model->index(0, 0, letters).isValid()); // the folder itself still lives
+    QVERIFY(!model->parent(model->index(0, 0, letters)).isValid());
+    QCOMPARE(model->rowCount(indexOf("Alpha")), 3);
+
+    model->setRootItem(nullptr);
+    for (const QModelIndex &index : {letters, year}) {
+        QVERIFY(!model->itemFromIndex(index));
+        QVERIFY(!model->data(index).isValid());
+        QVERIFY(!model->parent(index).isValid());
+    }
 }
 
 QTEST_MAIN(TestTAVFileSystemTreeModel)

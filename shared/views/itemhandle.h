@@ -11,13 +11,16 @@ class TAVVault;
 // or unloaded, so a row or index that outlived a change of the tree is never
 // followed into freed or detached items.
 //
-// Make one only while the item is in the tree: the constructor climbs the
-// parents to find the vault. get() never touches a parent.
+// get() never touches a parent.
 class ItemHandle
 {
 public:
     ItemHandle() = default;
+    // Make it only while the item is in the tree: it climbs the parents to find the vault.
     explicit ItemHandle(TAVItem *item);
+    // A child of the container that `parent` holds (which must be live): takes
+    // the vault from it, without climbing.
+    ItemHandle(TAVItem *item, const ItemHandle &parent);
 
     TAVItem *get() const;
     // The pointer the handle was made with, for comparison only (never follow it).

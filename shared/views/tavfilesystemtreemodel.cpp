@@ -47,14 +47,19 @@ void TAVFileSystemTreeModel::setTreeView(QAbstractItemView *view)
     treeView = view;
 }
 
-TAVItem *TAVFileSystemTreeModel::itemFromIndex(const QModelIndex &index) const
+const ItemHandle *TAVFileSystemTreeModel::handleOf(const QModelIndex &index) const
 {
     if (index.row() < 0 || index.column() < 0 || index.model() != this)
         return nullptr;
-    // Only items handed out since the last reset are followed, and only while
-    // they live in a loaded vault.
+    // Only items handed out since the last reset are known.
     const auto it = issued.constFind(index.internalPointer());
-    return it == issued.constEnd() ? nullptr : it->get();
+    return it == issued.constEnd() ? nullptr : &*it;
+}
+
+TAVItem *TAVFileSystemTreeModel::itemFromIndex(const QModelIndex &index) const
+{
+    const ItemHandle *handle = handleOf(index);
+    return handle ? handle->get() : nullptr;
 }
 
 TAVItemContainer *TAVFileSystemTreeModel::containerOf(const QModelIndex &index) const
@@ -63,14 +68,6 @@ TAVItemContainer *TAVFileSystemTreeModel::containerOf(const QModelIndex &index) 
     if (!item || item->GetClassID() == TAV_CLASS_FILE)
         return nullptr;
     return qobject_cast<TAVItemContainer *>(item);
-}
-
-QModelIndex TAVFileSystemTreeModel::indexFor(int row, TAVItem *item) const
-{
-    auto it = issued.find(item);
-    if (it == issued.end() || it->get() != item)
-        issued.insert(item, ItemHandle(item));
-    return createIndex(row, 0, item);
 }
 
 bool TAVFileSystemTreeModel::isCurrent(const Rows &rows, TAVItemContainer *container) const
@@ -136,8 +133,11 @@ int TAVFileSystemTreeModel::getItemRow(TAVItem *item) const
     if (item->GetClassID() == TAV_CLASS_FILE)
         return -1;
     auto *container = qobject_cast<TAVItemContainer *>(item->GetParent());
-    if (!container)
-        return -1;
+    return container ? rowIn(container, item) : -1;
+}
+
+int TAVFileSystemTreeModel::rowIn(TAVItemContainer *container, TAVItem *item) const
+{
     const QString name = item->GetDisplayName();
     const QHash<QString, int> &rowOfName = rowsOf(container).rowOfName;
     const auto row = rowOfName.constFind(name);
@@ -152,12 +152,20 @@ QModelIndex TAVFileSystemTreeModel::index(int row, int column, const QModelIndex
 {
     if (column != 0 || row < 0 || !hasIndex(row, column, parent))
         return QModelIndex();
-    TAVItemContainer *container =
-        parent.isValid() ? containerOf(parent) : static_cast<TAVItemContainer *>(treeRoot.get());
-    if (!container)
+    const ItemHandle *known = parent.isValid() ? handleOf(parent) : &treeRoot;
+    if (!known)
         return QModelIndex();
-    TAVItem *item = getItemAtRow(container, row);
-    return item ? indexFor(row, item) : QModelIndex();
+    const ItemHandle parentHandle = *known; // a copy: the hash it lives in may grow below
+    TAVItem *container = parentHandle.get();
+    if (!container || container->GetClassID() == TAV_CLASS_FILE)
+        return QModelIndex();
+    TAVItem *item = getItemAtRow(static_cast<TAVItemContainer *>(container), row);
+    if (!item)
+        return QModelIndex();
+    const auto issuedItem = issued.constFind(item);
+    if (issuedItem == issued.constEnd() || issuedItem->get() != item)
+        issued.insert(item, ItemHandle(item, parentHandle));
+    return createIndex(row, 0, item);
 }
 
 QModelIndex TAVFileSystemTreeModel::parent(const QModelIndex &child) const
@@ -165,15 +173,26 @@ QModelIndex TAVFileSystemTreeModel::parent(const QModelIndex &child) const
     const TAVItem *item = itemFromIndex(child);
     if (!item)
         return QModelIndex();
+    // Parents are handed out before their children: both the parent and the
+    // grandparent are known, or the tree changed under the index. Their
+    // addresses are only looked up, never followed.
+    TAVItem *root = treeRoot.get();
     const TAVItem *up = item->GetParent();
-    if (!up || up == treeRoot.get())
+    if (!up || up == root)
         return QModelIndex();
-    // A parent is handed out before its children; follow it only while it lives.
-    const auto it = issued.constFind(up);
-    TAVItem *parentItem = it == issued.constEnd() ? nullptr : it->get();
+    const auto parentHandle = issued.constFind(up);
+    TAVItem *parentItem = parentHandle == issued.constEnd() ? nullptr : parentHandle->get();
     if (!parentItem)
         return QModelIndex();
-    const int row = getItemRow(parentItem);
+    const TAVItem *grand = parentItem->GetParent();
+    TAVItem *grandItem = root;
+    if (grand != root) {
+        const auto grandHandle = issued.constFind(grand);
+        grandItem = grandHandle == issued.constEnd() ? nullptr : grandHandle->get();
+    }
+    if (!grandItem)
+        return QModelIndex();
+    const int row = rowIn(static_cast<TAVItemContainer *>(grandItem), parentItem);
     return row < 0 ? QModelIndex() : createIndex(row, 0, parentItem);
 }
 

@@ -72,8 +72,9 @@ private:
     };
     const Rows &rowsOf(TAVItemContainer *container) const;
     bool isCurrent(const Rows &rows, TAVItemContainer *container) const;
+    const ItemHandle *handleOf(const QModelIndex &index) const;
     TAVItemContainer *containerOf(const QModelIndex &index) const;
-    QModelIndex indexFor(int row, TAVItem *item) const;
+    int rowIn(TAVItemContainer *container, TAVItem *item) const;
 
     static TAVFileSystemTreeModel *self;
     ItemHandle treeRoot;

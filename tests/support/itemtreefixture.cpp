@@ -115,6 +115,12 @@ void ItemTreeFixture::unload(TAVVault *v)
     }
 }
 
+void ItemTreeFixture::detach(TAVItem *item)
+{
+    static_cast<TAVItemContainer *>(item->GetParent())->removeItem(item);
+    detached.append(item);
+}
+
 void ItemTreeFixture::removeVault(TAVVault *v)
 {
     vaults.removeOne(v);

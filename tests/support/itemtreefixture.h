@@ -48,6 +48,8 @@ public:
     // What unloading does to the tree: the vault's items are detached, still
     // alive, and the vault is no longer loaded.
     void unload(TAVVault *vault);
+    // Takes an item out of its container's list, alive, as a move does midway.
+    void detach(TAVItem *item);
     // Takes a vault off the root and destroys it with its tree.
     void removeVault(TAVVault *vault);
 
