@@ -63,6 +63,7 @@ void TestTAVSearchIndex::prefixIgnoringCase_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QStringList>("found");
     QTest::newRow("one letter") << "a" << QStringList{"ab", "a"};
+    QTest::newRow("one letter, many") << "d" << QStringList{"documents", "document beta", "Document alpha"};
     QTest::newRow("longer prefix") << "ab" << QStringList{"ab"};
     QTest::newRow("upper case") << "RE" << QStringList{"Report.pdf"};
     QTest::newRow("lower case") << "re" << QStringList{"Report.pdf"};
@@ -72,6 +73,10 @@ void TestTAVSearchIndex::prefixIgnoringCase_data()
     QTest::newRow("empty text") << "" << QStringList{};
     QTest::newRow("non-ASCII case") << QString::fromUtf8("\xc3\x89T") << QStringList{QString::fromUtf8("\xc3\xa9t\xc3\xa9")};
     QTest::newRow("shares a prefix only") << "rep" << QStringList{"Report.pdf"};
+    QTest::newRow("long common start") << "document " << QStringList{"document beta", "Document alpha"};
+    QTest::newRow("differs after eight") << "DOCUMENT B" << QStringList{"document beta"};
+    QTest::newRow("high code units") << QString::fromUtf8("\xef\xbc\xa1")
+                                     << QStringList{QString::fromUtf8("\xef\xbc\xa1\xef\xbc\xa2")};
 }
 
 void TestTAVSearchIndex::prefixIgnoringCase()
@@ -83,6 +88,10 @@ void TestTAVSearchIndex::prefixIgnoringCase()
     index.addItem(folder(QStringLiteral("Report.pdf")));
     index.addItem(folder(QStringLiteral("Rap")));
     index.addItem(folder(QString::fromUtf8("\xc3\xa9t\xc3\xa9")));
+    index.addItem(folder(QStringLiteral("Document alpha")));
+    index.addItem(folder(QString::fromUtf8("\xef\xbc\xa1\xef\xbc\xa2"))); // fullwidth AB
+    index.addItem(folder(QStringLiteral("document beta")));
+    index.addItem(folder(QStringLiteral("documents")));
     index.addItem(folder(QString())); // indexes nothing
     QCOMPARE(names(index.searchItems(text)), found);
 }

@@ -7,10 +7,10 @@
 
 namespace {
 
-quint64 packHead(QStringView key)
+quint64 packHead(QStringView key, int from)
 {
     quint64 head = 0;
-    for (int i = 0; i < 4; ++i)
+    for (int i = from; i < from + 4; ++i)
         head = (head << 16) | (i < key.size() ? key.at(i).unicode() : 0);
     return head;
 }
@@ -67,10 +67,12 @@ void TAVSearchIndex::sortIfNeeded() const
         return;
     byKey.resize(entries.size());
     for (int i = 0; i < entries.size(); ++i)
-        byKey[i] = Sorted{packHead(keyOf(i)), i};
+        byKey[i] = Sorted{packHead(keyOf(i), 0), packHead(keyOf(i), 4), i};
     std::sort(byKey.begin(), byKey.end(), [this](const Sorted &a, const Sorted &b) {
         if (a.head != b.head)
             return a.head < b.head;
+        if (a.next != b.next)
+            return a.next < b.next;
         const int c = keyOf(a.entry).compare(keyOf(b.entry), Qt::CaseSensitive);
         return c != 0 ? c < 0 : a.entry < b.entry;
     });

@@ -40,12 +40,13 @@ private:
         int offset; // of the lower-cased name in keys
         int length;
     };
-    // A sorted entry: the name's first four UTF-16 units packed so that
-    // integer order is text order, which settles most comparisons without
-    // touching the text.
+    // A sorted entry: the name's first eight UTF-16 units packed into two
+    // words so that integer order is text order, which settles most
+    // comparisons without touching the text.
     struct Sorted
     {
         quint64 head;
+        quint64 next;
         int entry;
     };
     QStringView keyOf(int entry) const;
