@@ -93,6 +93,7 @@ QModelIndex TestLocalFileSystemModel::indexOf(const QString &name, int column) c
 
 void TestLocalFileSystemModel::passesModelTester()
 {
+    QCOMPARE(model->objectName(), QStringLiteral("LocalFileSystemModel"));
     QAbstractItemModelTester tester(model.get(), QAbstractItemModelTester::FailureReportingMode::QtTest);
     QCOMPARE(model->rowCount(), 0);
     write("b.txt", 3);

@@ -62,6 +62,7 @@ QString volumeText(const QFileInfo &info)
 LocalFileSystemModel::LocalFileSystemModel(QObject *parent)
     : QAbstractItemModel(parent), iconProvider(new QFileIconProvider), watcher(new QFileSystemWatcher(this))
 {
+    setObjectName(QStringLiteral("LocalFileSystemModel"));
     connect(watcher, &QFileSystemWatcher::directoryChanged, this, &LocalFileSystemModel::on_directoryChanged);
     setRootPath(QString());
 }
