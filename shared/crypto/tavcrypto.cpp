@@ -14,7 +14,6 @@
 
 namespace {
 
-constexpr int kHeaderSize = TAVCrypto::kHeaderSize;
 
 // Offset of the key bytes W of the block keystream; -1 for a single pass.
 int widthOffset(int cipher)
