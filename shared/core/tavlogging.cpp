@@ -9,7 +9,8 @@
 #include <QTextStream>
 
 #include <cstdio>
-#include <deque>
+#include <algorithm>
+#include <vector>
 #include <memory>
 #include <cstring>
 
@@ -30,16 +31,19 @@ QMutex &lineMutex()
     return mutex;
 }
 
-// QDebug writes to its device by pointer and never deletes it, and nothing
-// tells when a statement's stream is gone. The devices of a thread's recent
-// statements are kept here and the oldest is freed as new ones open; the
-// depth covers statements opened while another one is still streaming.
-constexpr size_t kKeptDevices = 16;
-thread_local std::deque<std::unique_ptr<LogDevice>> recent_devices;
+// QDebug writes to its device by pointer and never deletes it. A statement's
+// stream is gone when its text stream drops the watch on the device (see
+// disconnectNotify); the thread's finished devices are freed when its next
+// statement opens, and devices of statements still open are kept.
+thread_local std::vector<std::unique_ptr<LogDevice>> open_devices;
 
 } // namespace
 
-LogDevice::LogDevice() : m_semaphore(1) {}
+LogDevice::LogDevice() : m_semaphore(1)
+{
+    // Taken for the statement's life and given back once its text is written.
+    m_semaphore.acquire();
+}
 
 LogDevice::~LogDevice() = default;
 
@@ -65,16 +69,25 @@ qint64 LogDevice::writeData(const char *data, qint64 maxSize)
         TAVLogger::write(m_level, m_file, m_line, m_function,
                          QString::fromLocal8Bit(data, int(length)));
     }
-    m_semaphore.release();
+    if (m_semaphore.available() == 0)
+        m_semaphore.release();
     return maxSize;
+}
+
+void LogDevice::disconnectNotify(const QMetaMethod &)
+{
+    // The statement's text stream watched aboutToClose(); that watch ends only
+    // when the stream is destroyed, after its last text reached writeData.
+    m_finished.store(true, std::memory_order_release);
 }
 
 QDebug TAVLogger::write(LogLevel level, const char *file, int line, const char *function)
 {
-    if (recent_devices.size() >= kKeptDevices)
-        recent_devices.pop_front();
-    recent_devices.push_back(std::make_unique<LogDevice>());
-    LogDevice *device = recent_devices.back().get();
+    open_devices.erase(std::remove_if(open_devices.begin(), open_devices.end(),
+                                      [](const std::unique_ptr<LogDevice> &d) { return d->isFinished(); }),
+                       open_devices.end());
+    open_devices.push_back(std::make_unique<LogDevice>());
+    LogDevice *device = open_devices.back().get();
     device->open(QIODevice::WriteOnly);
     device->setStatement(level, file, line, function);
     return QDebug(device);

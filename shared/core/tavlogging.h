@@ -6,6 +6,8 @@
 #include <QSemaphore>
 #include <QString>
 
+#include <atomic>
+
 // Process-wide logger: each statement becomes one line
 // "time level-letter source-file line message" on standard output and,
 // once switched on, in the log file.
@@ -43,12 +45,16 @@ public:
     ~LogDevice() override;
 
     void setStatement(TAVLogger::LogLevel level, const char *file, int line, const char *function);
+    // True once the statement's stream is gone and the device may be freed.
+    bool isFinished() const { return m_finished.load(std::memory_order_acquire); }
 
 protected:
     qint64 readData(char *data, qint64 maxSize) override;
     qint64 writeData(const char *data, qint64 maxSize) override;
+    void disconnectNotify(const QMetaMethod &signal) override;
 
 private:
+    std::atomic<bool> m_finished{false};
     QSemaphore m_semaphore;
     TAVLogger::LogLevel m_level = TAVLogger::Info;
     const char *m_file = nullptr;

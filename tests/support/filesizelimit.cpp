@@ -1,25 +1,19 @@
 #include "filesizelimit.h"
 
-#include <csignal>
-#include <sys/resource.h>
-
-FileSizeLimit::FileSizeLimit(qint64 bytes)
+FileSizeLimit::FileSizeLimit(rlim_t bytes)
 {
-    struct rlimit limit;
-    if (getrlimit(RLIMIT_FSIZE, &limit) != 0)
+    // Without this the kernel ends the process (SIGXFSZ) instead of failing the write.
+    m_savedHandler = std::signal(SIGXFSZ, SIG_IGN);
+    if (getrlimit(RLIMIT_FSIZE, &m_saved) != 0)
         return;
-    m_oldSoft = limit.rlim_cur;
-    m_oldHandler = reinterpret_cast<void *>(std::signal(SIGXFSZ, SIG_IGN));
-    limit.rlim_cur = rlim_t(bytes);
+    struct rlimit limit = m_saved;
+    limit.rlim_cur = bytes;
     m_active = setrlimit(RLIMIT_FSIZE, &limit) == 0;
 }
 
 FileSizeLimit::~FileSizeLimit()
 {
-    struct rlimit limit;
-    if (m_active && getrlimit(RLIMIT_FSIZE, &limit) == 0) {
-        limit.rlim_cur = rlim_t(m_oldSoft);
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    std::signal(SIGXFSZ, reinterpret_cast<void (*)(int)>(m_oldHandler));
+    if (m_active)
+        setrlimit(RLIMIT_FSIZE, &m_saved);
+    std::signal(SIGXFSZ, m_savedHandler);
 }

@@ -1,29 +1,29 @@
 #ifndef FILESIZELIMIT_H
 #define FILESIZELIMIT_H
 
-#include <QtGlobal>
+#include <sys/resource.h>
 
-// Makes the disk "full" for this process: while it lives, no file can grow
-// past `bytes` (RLIMIT_FSIZE, with SIGXFSZ ignored), so a write beyond it
-// comes back short or fails with EFBIG, as on a full drive. It acts on the
-// real system calls, so it shows whether the code under test checks every
-// write, flush and commit. Restores the old limit when it goes.
+#include <csignal>
+
+// Makes every write that would grow a regular file past a size fail with
+// EFBIG while it lives, for the whole process, root included: the way to show
+// that a failed write is reported and leaves the old file as it was.
 class FileSizeLimit
 {
 public:
-    explicit FileSizeLimit(qint64 bytes);
+    explicit FileSizeLimit(rlim_t bytes);
     ~FileSizeLimit();
+
+    // False when the limit could not be set; the test should then skip.
+    bool isActive() const { return m_active; }
 
     FileSizeLimit(const FileSizeLimit &) = delete;
     FileSizeLimit &operator=(const FileSizeLimit &) = delete;
 
-    // False when the limit could not be set (the test should then skip).
-    bool isActive() const { return m_active; }
-
 private:
+    struct rlimit m_saved;
+    void (*m_savedHandler)(int);
     bool m_active = false;
-    unsigned long long m_oldSoft = 0;
-    void *m_oldHandler = nullptr;
 };
 
 #endif // FILESIZELIMIT_H

@@ -1,0 +1,72 @@
+// Reads arbitrary bytes as the settings file. Beyond surviving them: whatever
+// reads as a store must write, read back, and write again to the same bytes.
+
+#include "tavlogging.h"
+#include "tavsettings.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+
+void dropMessage(QtMsgType, const QMessageLogContext &, const QString &) {}
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        std::abort();
+    return file.readAll();
+}
+
+struct Setup
+{
+    Setup()
+    {
+        qInstallMessageHandler(dropMessage);
+        TAVLogger::setLogLevel(TAVLogger::Fatal);
+        if (!dir.isValid())
+            std::abort();
+    }
+    QTemporaryDir dir;
+    const QString input = dir.filePath("input.dat");
+    const QString first = dir.filePath("first.dat");
+    const QString second = dir.filePath("second.dat");
+};
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    static Setup setup;
+    {
+        QFile file(setup.input);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)
+            || file.write(reinterpret_cast<const char *>(data), qint64(size)) != qint64(size))
+            std::abort();
+    }
+
+    TAVSettings *settings = TAVSettings::getInstance();
+    settings->setFileName(setup.input);
+    const int result = settings->read();
+    if (result != TAVSettings::ReadOk && result != TAVSettings::ReadDamaged)
+        std::abort();
+    if (result != TAVSettings::ReadOk)
+        return 0;
+
+    settings->setFileName(setup.first);
+    if (settings->write() != TAVSettings::WriteOk)
+        std::abort();
+    if (settings->read() != TAVSettings::ReadOk)
+        std::abort();
+    settings->setFileName(setup.second);
+    if (settings->write() != TAVSettings::WriteOk)
+        std::abort();
+    if (fileBytes(setup.first) != fileBytes(setup.second))
+        std::abort();
+    return 0;
+}

@@ -1,0 +1,3 @@
+#include "drivelocator.h"
+
+DriveLocator::~DriveLocator() = default;

@@ -1,0 +1,230 @@
+#include "tavsettings.h"
+
+#include "tavlogging.h"
+
+#include <QBuffer>
+#include <QDataStream>
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QtEndian>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+TAVSettings *TAVSettings::instance = nullptr;
+
+namespace {
+
+// Files written by earlier releases use this stream version; so must we.
+constexpr int kStreamVersion = 15;
+
+// A value's stream form starts with its 32-bit type id and an 8-bit null flag.
+// A date-time then holds an 8-byte date and a 4-byte time before its time spec.
+constexpr int kVariantHeader = 5;
+constexpr int kDateTimeSpecOffset = kVariantHeader + 8 + 4;
+
+bool storableTypeId(quint32 type)
+{
+    switch (type) {
+    case QMetaType::UnknownType:
+    case QMetaType::Bool:
+    case QMetaType::Int:
+    case QMetaType::QString:
+    case QMetaType::QByteArray:
+    case QMetaType::QDate:
+    case QMetaType::QDateTime:
+    case QMetaType::QSize:
+    case QMetaType::QPoint:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Looks at the value about to be read before Qt decodes it. Only the types
+// the store keeps are let through: Qt would otherwise decode whatever a
+// damaged file names (images, nested lists sized by a count from the file,
+// time zones looked up by a name from the file).
+bool storableValueAhead(QIODevice &device)
+{
+    const QByteArray head = device.peek(kDateTimeSpecOffset + 1);
+    if (head.size() < kVariantHeader)
+        return false;
+    const quint32 type = qFromBigEndian<quint32>(head.constData());
+    if (!storableTypeId(type))
+        return false;
+    if (type == QMetaType::QDateTime) {
+        if (head.size() <= kDateTimeSpecOffset)
+            return false;
+        const auto spec = quint8(head.at(kDateTimeSpecOffset));
+        return spec == Qt::LocalTime || spec == Qt::UTC || spec == Qt::OffsetFromUTC;
+    }
+    return true;
+}
+
+// Decodes the file's bytes: a 32-bit count and that many key/value pairs, and
+// nothing after them. False when anything is short, undecodable or left over.
+bool decode(const QByteArray &bytes, QMultiMap<QString, QVariant> &map)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QDataStream stream(&buffer);
+    stream.setVersion(kStreamVersion);
+
+    quint32 count = 0;
+    stream >> count;
+    for (quint32 i = 0; i < count; ++i) {
+        QString key;
+        stream >> key;
+        if (stream.status() != QDataStream::Ok || !storableValueAhead(buffer))
+            return false;
+        QVariant value;
+        stream >> value;
+        if (stream.status() != QDataStream::Ok)
+            return false;
+        map.insert(key, value);
+    }
+    return stream.status() == QDataStream::Ok && buffer.atEnd();
+}
+
+QByteArray encode(const QMultiMap<QString, QVariant> &map)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QDataStream stream(&buffer);
+    stream.setVersion(kStreamVersion);
+    // Qt's map output: the count, then the pairs from the greatest key down,
+    // so that reading them back in order keeps value() on the same copy.
+    stream << static_cast<const QMap<QString, QVariant> &>(map);
+    return bytes;
+}
+
+// Makes the rename itself durable; a folder that can't be synced (some file
+// systems refuse) still holds either the old or the new file.
+void syncFolder(const QString &folder)
+{
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+} // namespace
+
+TAVSettings *TAVSettings::getInstance()
+{
+    if (!instance)
+        instance = new TAVSettings;
+    return instance;
+}
+
+void TAVSettings::setFileName(const QString &path)
+{
+    LOG_INFO << "Settings file name set to" << path;
+    m_fileName = path;
+}
+
+int TAVSettings::read()
+{
+    LOG_DEBUG << "read settings";
+    m_map.clear();
+
+    if (m_fileName.isEmpty())
+        return ReadNoFile;
+    QFile file(m_fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return ReadNoFile;
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        LOG_ERROR << "settings file could not be read:" << m_fileName << file.errorString();
+        return ReadNoFile;
+    }
+    file.close();
+
+    QMultiMap<QString, QVariant> loaded;
+    if (!decode(bytes, loaded)) {
+        LOG_ERROR << "settings file is damaged:" << m_fileName;
+        return ReadDamaged;
+    }
+    m_map = loaded;
+    return ReadOk;
+}
+
+int TAVSettings::write()
+{
+    LOG_DEBUG << "write settings";
+
+    for (auto it = m_map.cbegin(); it != m_map.cend(); ++it) {
+        if (!isStorable(it.value())) {
+            LOG_ERROR << "settings not written: the settings file cannot keep the value of"
+                      << it.key() << "of type" << it.value().typeName();
+            return WriteFailed;
+        }
+    }
+    const QByteArray bytes = encode(m_map);
+
+    // Written whole beside the old file and renamed over it, so a drive pulled
+    // out half-way leaves the old settings, never half of the new ones.
+    QSaveFile file(m_fileName);
+    if (m_fileName.isEmpty() || !file.open(QIODevice::WriteOnly)) {
+        LOG_ERROR << "settings file could not be opened for writing:" << m_fileName
+                  << file.errorString();
+        return WriteFailed;
+    }
+    if (file.write(bytes) != bytes.size() || !file.flush() || ::fsync(file.handle()) != 0) {
+        LOG_ERROR << "settings file could not be written:" << m_fileName << file.errorString();
+        file.cancelWriting();
+        return WriteFailed;
+    }
+    if (!file.commit()) {
+        LOG_ERROR << "settings file could not be replaced:" << m_fileName << file.errorString();
+        return WriteFailed;
+    }
+    syncFolder(QFileInfo(m_fileName).absolutePath());
+    return WriteOk;
+}
+
+void TAVSettings::beginGroup(const QString &group)
+{
+    m_groups.append(group);
+}
+
+void TAVSettings::endGroup()
+{
+    if (!m_groups.isEmpty())
+        m_groups.removeLast();
+}
+
+QString TAVSettings::makekey(const QString &key) const
+{
+    return m_groups.join(QLatin1Char('/')) + QLatin1Char('/') + key;
+}
+
+void TAVSettings::setValue(const QString &key, const QVariant &value)
+{
+    m_map.replace(makekey(key), value);
+}
+
+QVariant TAVSettings::value(const QString &key) const
+{
+    return m_map.value(makekey(key));
+}
+
+QVariant TAVSettings::value(const QString &key, const QVariant &defaultValue) const
+{
+    return m_map.value(makekey(key), defaultValue);
+}
+
+bool TAVSettings::isStorable(const QVariant &value)
+{
+    if (!storableTypeId(quint32(value.userType())))
+        return false;
+    if (value.userType() == QMetaType::QDateTime)
+        return value.toDateTime().timeSpec() != Qt::TimeZone;
+    return true;
+}

@@ -1,0 +1,48 @@
+// Fails an internal check in a program of its own, so a test can see how the
+// program ends. Usage: failing_check values|macro-fails|macro-holds
+#include "prompter.h"
+#include "tavassert.h"
+
+#include <QApplication>
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+// Answers Cancel and says on standard output which box was shown.
+class CancellingPrompter : public Prompter
+{
+public:
+    QMessageBox::StandardButton ask(QMessageBox::Icon, const QString &title, const QString &,
+                                    QMessageBox::StandardButtons,
+                                    QMessageBox::StandardButton) override
+    {
+        std::printf("asked: %s\n", title.toUtf8().constData());
+        std::fflush(stdout);
+        return QMessageBox::Cancel;
+    }
+};
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    CancellingPrompter prompter;
+    Prompter::setInstance(&prompter);
+    const char *mode = argc > 1 ? argv[1] : "";
+
+    if (std::strcmp(mode, "values") == 0)
+        tavCheckFailed("/src/shared/views/tavfilesystemtreemodel.cpp", 59, "data",
+                       "className!=TAVFileSystemClass");
+    else if (std::strcmp(mode, "macro-fails") == 0)
+        TAV_CHECK(argc == 42);
+    else if (std::strcmp(mode, "macro-holds") == 0)
+        TAV_CHECK(argc == 2);
+    else
+        return 64;
+
+    std::printf("after check\n");
+    return 0;
+}

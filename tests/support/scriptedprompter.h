@@ -1,0 +1,34 @@
+#ifndef SCRIPTEDPROMPTER_H
+#define SCRIPTEDPROMPTER_H
+
+#include "prompter.h"
+
+#include <QList>
+
+// Stands in for the message boxes while it lives: records every prompt and
+// answers from a script. Without a scripted answer it takes Cancel when
+// offered, else the default button.
+class ScriptedPrompter : public Prompter
+{
+public:
+    struct Prompt
+    {
+        QMessageBox::Icon icon;
+        QString title;
+        QString text;
+        QMessageBox::StandardButtons buttons;
+        QMessageBox::StandardButton defaultButton;
+    };
+
+    ScriptedPrompter();
+    ~ScriptedPrompter() override;
+
+    QMessageBox::StandardButton ask(QMessageBox::Icon icon, const QString &title,
+                                    const QString &text, QMessageBox::StandardButtons buttons,
+                                    QMessageBox::StandardButton defaultButton) override;
+
+    QList<QMessageBox::StandardButton> answers; // taken from the front
+    QList<Prompt> prompts;
+};
+
+#endif // SCRIPTEDPROMPTER_H
