@@ -1,0 +1,26 @@
+#include "tavfolder.h"
+
+TAVFolder::TAVFolder(TAVItem *parent, const QString &name) : TAVItemContainer(name)
+{
+    SetParent(parent);
+}
+
+int TAVFolder::GetClassID() const
+{
+    return TAV_CLASS_FOLDER;
+}
+
+bool TAVFolder::canAddVault() const
+{
+    return false;
+}
+
+bool TAVFolder::canAddFolder() const
+{
+    return true;
+}
+
+bool TAVFolder::canAddFile() const
+{
+    return true;
+}
