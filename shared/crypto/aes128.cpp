@@ -5,6 +5,7 @@
 
 #include <climits>
 #include <cstring>
+#include <memory>
 
 namespace {
 
@@ -102,6 +103,24 @@ bool Aes128::copyFrom(const Aes128 &other)
     m_ecb = copyContext(other.m_ecb);
     m_ctr = copyContext(other.m_ctr);
     return m_ecb != nullptr;
+}
+
+Aes128 *Aes128::forThisThread(const unsigned char *key16)
+{
+    // Freed, and so cleansed, when the thread ends.
+    thread_local std::unique_ptr<Aes128> recent[2];
+    for (auto &entry : recent) {
+        if (entry && entry->usesKey(key16))
+            return entry.get();
+    }
+    // The older entry makes way; the newer one moves down.
+    recent[1] = std::move(recent[0]);
+    recent[0] = std::make_unique<Aes128>(key16);
+    if (!recent[0]->isValid()) {
+        recent[0].reset();
+        return nullptr;
+    }
+    return recent[0].get();
 }
 
 bool Aes128::usesKey(const unsigned char *key16) const

@@ -32,6 +32,12 @@ public:
     // the last keystream block.
     bool ctrXor(unsigned char *data, size_t length, const unsigned char *counter16);
 
+    // A schedule of these 16 key bytes kept for the calling thread: the two
+    // keys a thread used last stay prepared, so a call per chunk costs no key
+    // set-up and no copy. Null when OpenSSL fails. Valid until the thread's
+    // next call with two other keys, or its end.
+    static Aes128 *forThisThread(const unsigned char *key16);
+
 private:
     void reset();
     bool copyFrom(const Aes128 &other);

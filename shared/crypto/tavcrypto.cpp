@@ -14,7 +14,6 @@
 
 namespace {
 
-constexpr int kHeaderSize = TAVCrypto::kHeaderSize;
 
 // Offset of the key bytes W of the block keystream; -1 for a single pass.
 int widthOffset(int cipher)
@@ -33,12 +32,12 @@ bool blockCipherUsable(int cipher, const TAVKey &key)
 }
 
 // The block keystream from byte num of block q; the cipher was checked by the caller.
-bool applyBlockAt(TAVKey &key, int cipher, const unsigned char *iv, quint64 q, unsigned num,
+bool applyBlockAt(const TAVKey &key, int cipher, const unsigned char *iv, quint64 q, unsigned num,
                   unsigned char *data, size_t length)
 {
     if (cipher == TAV_CIPHER_NONE || length == 0)
         return true;
-    Aes128 *aes = key.schedule();
+    Aes128 *aes = Aes128::forThisThread(reinterpret_cast<const unsigned char *>(key.key.constData()));
     if (!aes)
         return false;
     const int w = widthOffset(cipher);
@@ -47,7 +46,7 @@ bool applyBlockAt(TAVKey &key, int cipher, const unsigned char *iv, quint64 q, u
 }
 
 // The block keystream at a file offset.
-bool applyBlock(TAVKey &key, int cipher, const unsigned char *iv, quint64 offset,
+bool applyBlock(const TAVKey &key, int cipher, const unsigned char *iv, quint64 offset,
                 unsigned char *data, size_t length)
 {
     return applyBlockAt(key, cipher, iv, offset / 16, unsigned(offset % 16), data, length);
@@ -55,10 +54,10 @@ bool applyBlock(TAVKey &key, int cipher, const unsigned char *iv, quint64 offset
 
 // Counter-mode passes of encryptString: one per 128 bits of the cipher; pass
 // i > 0 counts from key bytes 16i to 16i+7, the last from an all-zero block.
-bool applyStringPasses(TAVKey &key, int cipher, QByteArray &buffer)
+bool applyStringPasses(const TAVKey &key, int cipher, QByteArray &buffer)
 {
     const int passes = TAVCipherProps::bitsOf(cipher) / 128;
-    Aes128 *aes = key.schedule();
+    Aes128 *aes = Aes128::forThisThread(reinterpret_cast<const unsigned char *>(key.key.constData()));
     if (!aes)
         return false;
     static const unsigned char zero[8] = {};
@@ -105,7 +104,7 @@ QString nameFromHeader(const unsigned char *bytes, int length)
 
 // Deciphers the time and name fields of a read header in place and hands
 // them out. The caller has checked the cipher and the name length.
-bool decodeHeader(unsigned char *header, int cipher, TAVKey &key, QDateTime *created,
+bool decodeHeader(unsigned char *header, int cipher, const TAVKey &key, QDateTime *created,
                   QString *name)
 {
     const int length = qFromLittleEndian<quint16>(header + 14);
@@ -135,7 +134,7 @@ int TAVCrypto::generateIV(QByteArray &iv)
 }
 
 int TAVCrypto::encryptBlock(unsigned char *data, int length, unsigned long long offset,
-                            unsigned char *iv, TAVCipher cipher, TAVKey key)
+                            unsigned char *iv, TAVCipher cipher, const TAVKey &key)
 {
     if (cipher == TAV_CIPHER_NONE)
         return 0;
@@ -148,13 +147,13 @@ int TAVCrypto::encryptBlock(unsigned char *data, int length, unsigned long long 
 }
 
 int TAVCrypto::decryptBlock(unsigned char *data, int length, unsigned long long offset,
-                            unsigned char *iv, TAVCipher cipher, TAVKey key)
+                            unsigned char *iv, TAVCipher cipher, const TAVKey &key)
 {
     return encryptBlock(data, length, offset, iv, cipher, key);
 }
 
 int TAV_ctr128_encrypt(unsigned char *data, unsigned long length, unsigned char *counter,
-                       unsigned int *num, TAVCipher cipher, TAVKey key)
+                       unsigned int *num, TAVCipher cipher, const TAVKey &key)
 {
     if (cipher == TAV_CIPHER_NONE || !blockCipherUsable(cipher, key) || *num > 15) {
         LOG_ERROR << "refusing keystream: cipher" << int(cipher) << "key bytes" << key.key.size();
@@ -172,8 +171,8 @@ int TAV_ctr128_encrypt(unsigned char *data, unsigned long length, unsigned char 
     return 0;
 }
 
-int TAVCrypto::writeFileHeader(QFile *file, unsigned char *iv, QDateTime created, QString name,
-                               TAVCipher cipher, TAVKey key)
+int TAVCrypto::writeFileHeader(QFileDevice *file, unsigned char *iv, QDateTime created, QString name,
+                               TAVCipher cipher, const TAVKey &key)
 {
     if (!blockCipherUsable(cipher, key)) {
         LOG_ERROR << "invalid cipher during writeFileHeader" << int(cipher);
@@ -201,8 +200,8 @@ int TAVCrypto::writeFileHeader(QFile *file, unsigned char *iv, QDateTime created
     return 0;
 }
 
-int TAVCrypto::readFileHeader(QFile *file, unsigned char *iv, QDateTime *created, QString *name,
-                              TAVCipher cipher, TAVKey key)
+int TAVCrypto::readFileHeader(QFileDevice *file, unsigned char *iv, QDateTime *created, QString *name,
+                              TAVCipher cipher, const TAVKey &key)
 {
     unsigned char header[kHeaderSize];
     if (file->size() < kHeaderSize || !file->seek(0)
@@ -237,7 +236,7 @@ int TAVCrypto::readFileHeader(QFile *file, unsigned char *iv, QDateTime *created
     return 0;
 }
 
-int TAVCrypto::readFileHeader(QFile *file, unsigned char *iv)
+int TAVCrypto::readFileHeader(QFileDevice *file, unsigned char *iv)
 {
     std::memset(iv, 0, 16);
     if (file->size() < kHeaderSize || !file->seek(0)
@@ -250,7 +249,7 @@ int TAVCrypto::readFileHeader(QFile *file, unsigned char *iv)
 }
 
 int TAVCrypto::readFileHeader(QString path, QDateTime *created, QString *name, TAVCipher *cipher,
-                              TAVKey key)
+                              const TAVKey &key)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -285,7 +284,7 @@ int TAVCrypto::readFileHeader(QString path, QDateTime *created, QString *name, T
     return ok ? 0 : 4;
 }
 
-int TAVCrypto::updateFileHeader(QString path, QString name, TAVCipher cipher, TAVKey key)
+int TAVCrypto::updateFileHeader(QString path, QString name, TAVCipher cipher, const TAVKey &key)
 {
     if (!blockCipherUsable(cipher, key)) {
         LOG_ERROR << "updateFileHeader refuses cipher" << int(cipher);
@@ -323,7 +322,7 @@ int TAVCrypto::updateFileHeader(QString path, QString name, TAVCipher cipher, TA
     return 0;
 }
 
-int TAVCrypto::encryptString(QString *out, QString text, TAVCipher cipher, TAVKey key)
+int TAVCrypto::encryptString(QString *out, QString text, TAVCipher cipher, const TAVKey &key)
 {
     if (!stringCipherUsable(cipher, key)) {
         LOG_ERROR << "encryptString refuses cipher" << int(cipher);
@@ -336,7 +335,7 @@ int TAVCrypto::encryptString(QString *out, QString text, TAVCipher cipher, TAVKe
     return 0;
 }
 
-int TAVCrypto::decryptString(QString *out, QString text, TAVCipher cipher, TAVKey key)
+int TAVCrypto::decryptString(QString *out, QString text, TAVCipher cipher, const TAVKey &key)
 {
     if (!stringCipherUsable(cipher, key)) {
         LOG_ERROR << "decryptString refuses cipher" << int(cipher);

@@ -8,7 +8,7 @@
 #include <QDateTime>
 #include <QString>
 
-class QFile;
+class QFileDevice;
 
 // The user-file body: a 512-byte header, then the file's bytes enciphered
 // with the block keystream at their own offsets.
@@ -39,42 +39,42 @@ public:
     // file offset `offset`. 0 done (cipher 0: nothing to do); 1 refused (a
     // cipher outside the table, a key too short, a negative length), data unchanged.
     static int encryptBlock(unsigned char *data, int length, unsigned long long offset,
-                            unsigned char *iv, TAVCipher cipher, TAVKey key);
+                            unsigned char *iv, TAVCipher cipher, const TAVKey &key);
     static int decryptBlock(unsigned char *data, int length, unsigned long long offset,
-                            unsigned char *iv, TAVCipher cipher, TAVKey key);
+                            unsigned char *iv, TAVCipher cipher, const TAVKey &key);
 
     // Writes the header at the start of a file open for writing and leaves it
     // at 512. Names of 241 characters or more become "." and their last 239.
     // 0 done; 1 a write failed; 2 the cipher is refused (nothing written).
-    static int writeFileHeader(QFile *file, unsigned char *iv, QDateTime created, QString name,
-                               TAVCipher cipher, TAVKey key);
+    static int writeFileHeader(QFileDevice *file, unsigned char *iv, QDateTime created, QString name,
+                               TAVCipher cipher, const TAVKey &key);
 
     // Reads and checks the header of an open body file against the expected
     // cipher and leaves the file at 512. 0 done; 1 shorter than 512 bytes or a
     // name length above 496; 2 another cipher, or one outside the table;
     // 3 a version other than 1.
-    static int readFileHeader(QFile *file, unsigned char *iv, QDateTime *created, QString *name,
-                              TAVCipher cipher, TAVKey key);
+    static int readFileHeader(QFileDevice *file, unsigned char *iv, QDateTime *created, QString *name,
+                              TAVCipher cipher, const TAVKey &key);
 
     // Reads only the IV (bytes 0-7 of the 16-byte iv, the rest cleared) and
     // leaves the file at 512. 0 done; 1 shorter than 512 bytes (iv cleared).
-    static int readFileHeader(QFile *file, unsigned char *iv);
+    static int readFileHeader(QFileDevice *file, unsigned char *iv);
 
     // Reads the header of the body file at path with the cipher it names.
     // 0 done; 1 shorter than 512 bytes or a name length above 496; 2 a version
     // other than 1; 3 the file cannot be opened; 4 a cipher outside the table.
     static int readFileHeader(QString path, QDateTime *created, QString *name, TAVCipher *cipher,
-                              TAVKey key);
+                              const TAVKey &key);
 
     // Rewrites the name in a body file's header. 0 done; 1 shorter than 512
     // bytes; 2 cannot be opened or written; 3 the cipher is refused.
-    static int updateFileHeader(QString path, QString name, TAVCipher cipher, TAVKey key);
+    static int updateFileHeader(QString path, QString name, TAVCipher cipher, const TAVKey &key);
 
     // "TAV" and the UTF-8 text under counter-mode passes of the key, in Base64.
     // encrypt: 0 done. decrypt: 0 done; 1 fewer than 3 bytes; 2 not "TAV".
     // Both: 3 the cipher is refused.
-    static int encryptString(QString *out, QString text, TAVCipher cipher, TAVKey key);
-    static int decryptString(QString *out, QString text, TAVCipher cipher, TAVKey key);
+    static int encryptString(QString *out, QString text, TAVCipher cipher, const TAVKey &key);
+    static int decryptString(QString *out, QString text, TAVCipher cipher, const TAVKey &key);
 
     // Longest name the header can hold, and the longest the system writes.
     static constexpr int kMaxHeaderName = 496;
@@ -88,6 +88,6 @@ public:
 // bits (no carry into the IV half). Stores the final position back in *num.
 // 0 done; 1 refused (cipher outside 1 to 4, key too short, *num above 15).
 int TAV_ctr128_encrypt(unsigned char *data, unsigned long length, unsigned char *counter,
-                       unsigned int *num, TAVCipher cipher, TAVKey key);
+                       unsigned int *num, TAVCipher cipher, const TAVKey &key);
 
 #endif // TAVCRYPTO_H

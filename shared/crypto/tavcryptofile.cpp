@@ -52,12 +52,12 @@ TAVCryptoFile::~TAVCryptoFile()
     OPENSSL_cleanse(nonce, sizeof nonce);
 }
 
-int TAVCryptoFile::open(QIODevice::OpenMode mode, TAVCipher cipher, TAVKey key, unsigned int version)
+int TAVCryptoFile::open(QIODevice::OpenMode mode, TAVCipher cipher, const TAVKey &key, unsigned int version)
 {
     return open(mode, &cipher, key, &version);
 }
 
-bool TAVCryptoFile::prepareKeystream(TAVCipher cipher, TAVKey &key)
+bool TAVCryptoFile::prepareKeystream(TAVCipher cipher, const TAVKey &key)
 {
     const int bits = TAVCipherProps::bitsOf(cipher);
     if (bits == 0 || key.key.size() < bits / 8) {
@@ -80,7 +80,7 @@ bool TAVCryptoFile::applyKeystream(unsigned char *data, qint64 length, qint64 po
                                nonce, quint64(position), data, size_t(length));
 }
 
-int TAVCryptoFile::open(QIODevice::OpenMode mode, TAVCipher *cipher, TAVKey key,
+int TAVCryptoFile::open(QIODevice::OpenMode mode, TAVCipher *cipher, const TAVKey &key,
                         unsigned int *version)
 {
     if (!(mode & (QIODevice::ReadOnly | QIODevice::WriteOnly)))
@@ -188,7 +188,7 @@ qint64 TAVCryptoFile::writeData(const char *data, qint64 maxSize)
     return done;
 }
 
-int TAVCryptoFile::reKey(QString path, TAVKey oldKey, TAVKey newKey)
+int TAVCryptoFile::reKey(const QString &path, const TAVKey &oldKey, const TAVKey &newKey)
 {
     TAVCryptoFile source(path);
     TAVCipher cipher = TAV_CIPHER_NONE;

@@ -43,9 +43,9 @@ public:
     //   6 the cipher is outside the table or the key too short for it (writing: nothing opened)
     // After 2, 3, 4 or 6 when reading, the file stays open; close or destroy it.
     // A mode with WriteOnly writes, even with ReadOnly as well.
-    int open(QIODevice::OpenMode mode, TAVCipher cipher, TAVKey key, unsigned int version);
+    int open(QIODevice::OpenMode mode, TAVCipher cipher, const TAVKey &key, unsigned int version);
     // Reading stores the header's cipher and version through the pointers (either may be null).
-    int open(QIODevice::OpenMode mode, TAVCipher *cipher, TAVKey key, unsigned int *version);
+    int open(QIODevice::OpenMode mode, TAVCipher *cipher, const TAVKey &key, unsigned int *version);
 
     // Turns the keystream on or off for later reads and writes; returns 0.
     int setEncryption(bool on);
@@ -55,7 +55,7 @@ public:
     // opened or read; 2 header too short; 3 not a data file; 4 oldKey is wrong;
     // 5 the new file cannot be created; 6 writing it failed; 7 the cipher is
     // outside the table or a key too short for it. The old file stays on every failure.
-    static int reKey(QString path, TAVKey oldKey, TAVKey newKey);
+    static int reKey(const QString &path, const TAVKey &oldKey, const TAVKey &newKey);
 
     static constexpr quint32 kMagic = 0xA1B4C3D2u;
     static constexpr int kHeaderSize = 24;
@@ -67,7 +67,7 @@ protected:
 private:
     using QFile::open; // opening without a key would bypass the header and the keystream
 
-    bool prepareKeystream(TAVCipher cipher, TAVKey &key);
+    bool prepareKeystream(TAVCipher cipher, const TAVKey &key);
     bool applyKeystream(unsigned char *data, qint64 length, qint64 position);
 
     bool encryption = false;

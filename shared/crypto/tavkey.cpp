@@ -92,15 +92,19 @@ QByteArray TAVKey::pbkdf2(const QString &password, int length)
 {
     if (length <= 0)
         return QByteArray();
-    QByteArray salt(kSalt, 32);
-    salt.resize(36);
+    // The salt's 32 characters and the block number i as 4 big-endian bytes.
+    char work[36];
+    std::memcpy(work, kSalt, 32);
     QByteArray secret = password.toLatin1();
     QByteArray out;
     quint32 block = 1;
     for (int remaining = length; remaining > 0; remaining -= 16, ++block) {
-        qToBigEndian(block, salt.data() + 32);
+        work[32] = char(block >> 24);
+        work[33] = char(block >> 16);
+        work[34] = char(block >> 8);
+        work[35] = char(block);
         QByteArray u = md5(secret);
-        QByteArray t = md5(salt);
+        QByteArray t = md5(QByteArray::fromRawData(work, sizeof work));
         for (int round = 0; round < 999; ++round) {
             QByteArray next = md5(u);
             cleanse(u);
@@ -112,7 +116,7 @@ QByteArray TAVKey::pbkdf2(const QString &password, int length)
         cleanse(u);
         cleanse(t);
     }
-    cleanse(salt);
+    OPENSSL_cleanse(work, sizeof work);
     cleanse(secret);
     if (out.size() > length) {
         OPENSSL_cleanse(out.data() + length, size_t(out.size() - length));

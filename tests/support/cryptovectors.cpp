@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QHash>
+#include <QtEndian>
 #include <QTest>
 
 namespace {
@@ -56,4 +57,22 @@ QByteArray CryptoVectors::iv()
 QByteArray CryptoVectors::nonce()
 {
     return get(QStringLiteral("input_nonce"));
+}
+
+QString CryptoVectors::name()
+{
+    return QString::fromLatin1(get(QStringLiteral("input_name")));
+}
+
+QDateTime CryptoVectors::created()
+{
+    return QDateTime::fromSecsSinceEpoch(qFromBigEndian<quint32>(get(QStringLiteral("input_created")).constData()));
+}
+
+QByteArray CryptoVectors::pattern(int size)
+{
+    QByteArray bytes(size, Qt::Uninitialized);
+    for (int i = 0; i < size; ++i)
+        bytes[i] = char((31 * i + (i >> 8)) & 0xFF);
+    return bytes;
 }

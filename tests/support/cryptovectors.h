@@ -2,6 +2,7 @@
 #define CRYPTOVECTORS_H
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QString>
 
 class TAVKey;
@@ -20,6 +21,11 @@ public:
     static TAVKey wrapKey();  // 128 bytes: (251 - 13i) mod 256
     static QByteArray iv();    // 16 bytes: 8 fixed, 8 zero
     static QByteArray nonce(); // 8 bytes
+    static QString name();       // the header name of the user-file vectors
+    static QDateTime created();  // their creation time, 2021-03-04 05:06:07 UTC
+
+    // The plain bodies of the whole-file vectors: byte i is (31i + i/256) mod 256.
+    static QByteArray pattern(int size);
 };
 
 #endif // CRYPTOVECTORS_H

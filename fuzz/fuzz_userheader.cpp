@@ -1,0 +1,64 @@
+// Reads fuzzed bytes as a vault body file through the three header readers.
+#include "tavciphers.h"
+#include "tavlogging.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QString>
+
+#include <unistd.h>
+
+namespace {
+
+TAVKey fuzzKey()
+{
+    QByteArray bytes(128, '\0');
+    for (int i = 0; i < 128; ++i)
+        bytes[i] = char(7 * i + 3);
+    return TAVKey::fromHex(QString::fromLatin1(bytes.toHex()));
+}
+
+QString scratchPath()
+{
+    return QStringLiteral("/tmp/fuzz_userheader_%1.bin").arg(::getpid());
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int *, char ***)
+{
+    TAVLogger::setStdoutSink([](const QByteArray &) {});
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    static const TAVKey key = fuzzKey();
+    const QString path = scratchPath();
+    {
+        QFile out(path);
+        if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            return 0;
+        out.write(reinterpret_cast<const char *>(data), qint64(size));
+    }
+
+    QDateTime created;
+    QString name;
+    TAVCipher cipher = TAV_CIPHER_NONE;
+    TAVCrypto::readFileHeader(path, &created, &name, &cipher, key);
+
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly)) {
+        unsigned char iv[16];
+        // The stored cipher as the expected one reaches the name; 2 is the usual vault cipher.
+        const TAVCipher expected = size > 9 ? TAVCipher(data[9]) : TAV_AES256;
+        if (TAVCrypto::readFileHeader(&file, iv, &created, &name, expected, key) == 0) {
+            QByteArray body = file.read(4096);
+            TAVCrypto::decryptBlock(reinterpret_cast<unsigned char *>(body.data()), body.size(), 512,
+                                    iv, expected, key);
+        }
+        TAVCrypto::readFileHeader(&file, iv, &created, &name, TAV_AES256, key);
+        TAVCrypto::readFileHeader(&file, iv);
+    }
+    return 0;
+}

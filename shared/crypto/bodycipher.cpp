@@ -1,0 +1,51 @@
+#include "bodycipher.h"
+
+#include "tavcrypto.h"
+
+#include <QByteArray>
+#include <QIODevice>
+
+#include <openssl/crypto.h>
+
+#include <cstring>
+
+BodyCipher::Outcome BodyCipher::run(QIODevice *in, QIODevice *out, quint64 offset,
+                                    const unsigned char *iv, TAVCipher cipher, const TAVKey &key,
+                                    const AfterChunk &afterChunk, quint64 *offsetReached)
+{
+    unsigned char counterIv[16] = {};
+    std::memcpy(counterIv, iv, 8);
+    QByteArray buffer(int(kChunk), Qt::Uninitialized);
+    auto *data = reinterpret_cast<unsigned char *>(buffer.data());
+    Outcome outcome = Done;
+    for (;;) {
+        const qint64 count = in->read(buffer.data(), kChunk);
+        if (count < 0) {
+            outcome = ReadFailed;
+            break;
+        }
+        if (count > 0) {
+            if (TAVCrypto::encryptBlock(data, int(count), offset, counterIv, cipher, key) != 0) {
+                outcome = WriteFailed;
+                break;
+            }
+            const qint64 written = out->write(buffer.constData(), count);
+            if (written != count) {
+                outcome = WriteFailed;
+                break;
+            }
+            offset += quint64(written);
+        }
+        if (afterChunk && !afterChunk(offset)) {
+            outcome = Cancelled;
+            break;
+        }
+        if (count < kChunk)
+            break; // the end of the source
+
+    }
+    OPENSSL_cleanse(buffer.data(), size_t(buffer.size()));
+    if (offsetReached)
+        *offsetReached = offset;
+    return outcome;
+}

@@ -1,0 +1,201 @@
+#include "tavcryptothread.h"
+
+#include "bodycipher.h"
+#include "clock.h"
+#include "randomsource.h"
+#include "tavcrypto.h"
+#include "tavlogging.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include <unistd.h>
+
+class TAVCryptoThread::Progress
+{
+public:
+    Progress(TAVCryptoThread *thread, quint64 total)
+        : m_thread(thread), m_total(total), m_started(Clock::getInstance()->steadyMs())
+    {
+        emit m_thread->progress(0);
+    }
+
+    void update(quint64 offset)
+    {
+        // An empty total (nothing to read) counts as done. A source that grew
+        // while it was read stops at 100.
+        const quint64 percent = m_total == 0 ? 100 : qMin<quint64>(offset * 100 / m_total, 100);
+        const qint64 now = Clock::getInstance()->steadyMs();
+        if (int(percent) != m_last && (now - m_started > 100 || percent == 100)) {
+            m_last = int(percent);
+            m_started = now;
+            emit m_thread->progress(m_last);
+        }
+    }
+
+private:
+    TAVCryptoThread *m_thread;
+    quint64 m_total;
+    qint64 m_started;
+    int m_last = 0;
+};
+
+namespace {
+
+// commit() of Qt 5.15 renames a file whose last flush fell short (a full
+// disk) into place; the flush and the sync are checked first.
+bool finish(QSaveFile &out)
+{
+    if (!out.flush() || ::fsync(out.handle()) != 0) {
+        out.cancelWriting();
+        return false;
+    }
+    return out.commit();
+}
+
+bool usable(TAVCipher cipher, const TAVKey &key)
+{
+    const int bits = TAVCipherProps::bitsOf(cipher);
+    return bits != 0 && key.key.size() >= bits / 8;
+}
+
+} // namespace
+
+TAVCryptoThread::TAVCryptoThread() : key(TAVKey::fromHex(QString())) {}
+
+TAVCryptoThread::~TAVCryptoThread()
+{
+    stop = true;
+    wait();
+}
+
+void TAVCryptoThread::setKey(const TAVKey &newKey, TAVCipher newCipher)
+{
+    key = newKey;
+    cipher = newCipher;
+}
+
+void TAVCryptoThread::run()
+{
+    state = 0;
+    stop = false;
+    int result = 0;
+    if (function == 1) {
+        result = decrypt(source, destination);
+    } else if (function == 0) {
+        result = encrypt(source, destination);
+    } else {
+        LOG_ERROR << "unknown crypto function:" << function;
+        return;
+    }
+    if (result > 0)
+        state = stop ? 1 : 2;
+}
+
+int TAVCryptoThread::encrypt(const QString &sourcePath, const QString &destinationPath)
+{
+    LOG_DEBUG << "threaded encrypting" << sourcePath << destinationPath;
+    if (!usable(cipher, key)) {
+        LOG_ERROR << "refusing to encrypt: cipher" << int(cipher) << "with a key of"
+                  << key.key.size() << "bytes";
+        return 4;
+    }
+    QFile in(sourcePath);
+    if (!in.open(QIODevice::ReadOnly)) {
+        emit TAVFileAccessDeny(tr("Cannot open file for read %1\nError: %2").arg(sourcePath, in.errorString()));
+        return 1;
+    }
+    QSaveFile out(destinationPath);
+    if (!out.open(QIODevice::WriteOnly)) {
+        emit TAVCryptToError(tr("Cannot open file for write %1\nError: %2").arg(destinationPath, out.errorString()));
+        return 2;
+    }
+    unsigned char iv[16] = {};
+    if (!RandomSource::bytes(iv, 8)) {
+        LOG_ERROR << "Could not create random bytes.";
+        out.cancelWriting();
+        return 3;
+    }
+    if (TAVCrypto::writeFileHeader(&out, iv, created, name, cipher, key) != 0) {
+        LOG_ERROR << "error during writeFileHeader";
+        out.cancelWriting();
+        return 4;
+    }
+
+    Progress progressOf(this, quint64(in.size()) + TAVCrypto::kHeaderSize);
+    const BodyCipher::Outcome outcome =
+        BodyCipher::run(&in, &out, TAVCrypto::kHeaderSize, iv, cipher, key, [&](quint64 offset) {
+            progressOf.update(offset);
+            return !stop;
+        });
+    switch (outcome) {
+    case BodyCipher::Done:
+        if (finish(out))
+            return 0;
+        LOG_ERROR << "error writing file" << out.errorString();
+        return 4;
+    case BodyCipher::Cancelled:
+        state = 1;
+        out.cancelWriting();
+        return 5;
+    case BodyCipher::ReadFailed:
+        LOG_ERROR << "error reading file" << in.errorString();
+        break;
+    case BodyCipher::WriteFailed:
+        LOG_ERROR << "error writing file" << out.errorString();
+        break;
+    }
+    out.cancelWriting();
+    return 4;
+}
+
+int TAVCryptoThread::decrypt(const QString &sourcePath, const QString &destinationPath)
+{
+    LOG_DEBUG << "threaded decrypting" << sourcePath << destinationPath;
+    QFile in(sourcePath);
+    if (!in.open(QIODevice::ReadOnly)) {
+        emit TAVFileAccessDeny(tr("Cannot open file for read %1\nError: %2").arg(sourcePath, in.errorString()));
+        return 1;
+    }
+    QSaveFile out(destinationPath);
+    if (!out.open(QIODevice::WriteOnly)) {
+        emit TAVCryptToError(tr("Cannot open file for write %1\nError: %2").arg(destinationPath, out.errorString()));
+        return 2;
+    }
+    // The header is checked (size, version, cipher), so a damaged or foreign
+    // file is refused instead of being turned into garbage.
+    unsigned char iv[16] = {};
+    QDateTime headerCreated;
+    QString headerName;
+    if (TAVCrypto::readFileHeader(&in, iv, &headerCreated, &headerName, cipher, key) != 0) {
+        LOG_ERROR << "Error during readFileHeader";
+        out.cancelWriting();
+        return 3;
+    }
+
+    Progress progressOf(this, quint64(in.size()));
+    const BodyCipher::Outcome outcome =
+        BodyCipher::run(&in, &out, TAVCrypto::kHeaderSize, iv, cipher, key, [&](quint64 offset) {
+            progressOf.update(offset);
+            return !stop;
+        });
+    switch (outcome) {
+    case BodyCipher::Done:
+        if (finish(out))
+            return 0;
+        LOG_ERROR << "error writing file" << out.errorString();
+        return 4;
+    case BodyCipher::Cancelled:
+        state = 1;
+        out.cancelWriting();
+        return 3;
+    case BodyCipher::ReadFailed:
+        LOG_ERROR << "error reading file" << in.errorString();
+        break;
+    case BodyCipher::WriteFailed:
+        LOG_ERROR << "error writing file" << out.errorString();
+        break;
+    }
+    out.cancelWriting();
+    return 4;
+}

@@ -1,0 +1,71 @@
+#ifndef TAVCRYPTOTHREAD_H
+#define TAVCRYPTOTHREAD_H
+
+#include "tavcipherprops.h"
+#include "tavkey.h"
+
+#include <QDateTime>
+#include <QString>
+#include <QThread>
+
+#include <atomic>
+
+// Encrypts one user file into a vault body file, or decrypts one back, off
+// the GUI thread: progress and errors come as signals, `stop` cancels.
+//
+// The caller sets source, destination (and for encrypting name and created),
+// calls setKey and sets function (0 encrypt, 1 decrypt), then start(). After
+// the run, state tells how it ended: 0 done, 1 cancelled, 2 failed.
+//
+// The output is written beside the destination under a temporary name and
+// renamed over it only when complete: a cancel, a failure, a full disk or a
+// crash leaves no partial destination, and an existing one stays as it was.
+class TAVCryptoThread : public QThread
+{
+    Q_OBJECT
+
+public:
+    TAVCryptoThread();
+    // Stops a run still going and waits for it.
+    ~TAVCryptoThread() override;
+
+    void setKey(const TAVKey &key, TAVCipher cipher);
+
+    // Codes:             encrypt                          decrypt
+    //   0                done                             done
+    //   1                the source can't be opened       the same
+    //   2                the destination can't be opened  the same
+    //   3                no random IV                     cancelled, or the header refused
+    //   4                header or body not written,      a read or write of the body failed
+    //                    or a read of the source failed   (a full disk among others)
+    //                    (a full disk among others)
+    //   5                cancelled                        -
+    int encrypt(const QString &source, const QString &destination);
+    int decrypt(const QString &source, const QString &destination);
+
+    // Set from the GUI thread while a run goes on; cleared when a run starts.
+    std::atomic<bool> stop{false};
+    // 0 finished (or running), 1 cancelled, 2 failed.
+    std::atomic<int> state{0};
+    int function = 0;
+    QString source;
+    QString destination;
+    QString name;      // encrypting: the name written into the header
+    QDateTime created; // encrypting: the creation time written into the header
+    TAVKey key;        // empty until setKey: nothing is enciphered under a made-up key
+    TAVCipher cipher = TAVCiphers::platform_preferred_cipher();
+
+signals:
+    void progress(int percentDone);
+    void TAVCryptToError(QString msg);
+    void TAVFileAccessDeny(QString msg);
+
+protected:
+    void run() override;
+
+private:
+    // Emits progress at most every 100 ms, and always 100.
+    class Progress;
+};
+
+#endif // TAVCRYPTOTHREAD_H

@@ -1,0 +1,270 @@
+#include "cryptojob.h"
+#include "cryptovectors.h"
+#include "filecipher.h"
+#include "filesizelimit.h"
+#include "fileutils.h"
+#include "fixedrandom.h"
+#include "logcapture.h"
+#include "tavciphers.h"
+#include "tavcryptothread.h"
+#include "tavexception.h"
+
+#include <QtTest>
+
+namespace {
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+QByteArray sha256(const QByteArray &bytes)
+{
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
+}
+
+bool writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+}
+
+QStringList entries(const QString &dir)
+{
+    return QDir(dir).entryList(QDir::Files | QDir::Hidden | QDir::System);
+}
+
+} // namespace
+
+class TestFileCipher : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void roundTripsWithTheWorker_data();
+    void roundTripsWithTheWorker();
+    void headerNamesTheSourceWithoutItsFolder();
+    void openFailuresThrowWithTheirTexts();
+    void refusedBodiesLeaveNoOutput_data();
+    void refusedBodiesLeaveNoOutput();
+    void wrongKeyGivesOtherBytes();
+    void missingRandomBytesLeaveNoOutput();
+    void fullDiskIsAnErrorAndKeepsTheOldFile_data();
+    void fullDiskIsAnErrorAndKeepsTheOldFile();
+    void refusedCipherWritesNothing();
+
+private:
+    QScopedPointer<QTemporaryDir> m_dir;
+    QString path(const QString &name) const { return m_dir->filePath(name); }
+};
+
+void TestFileCipher::init()
+{
+    m_dir.reset(new QTemporaryDir);
+    QVERIFY(m_dir->isValid());
+}
+
+void TestFileCipher::cleanup()
+{
+    m_dir.reset();
+}
+
+void TestFileCipher::roundTripsWithTheWorker_data()
+{
+    QTest::addColumn<int>("cipher");
+    QTest::addColumn<int>("size");
+    for (int c = 1; c <= 4; ++c)
+        for (int size : {0, 1, 65535, 65536, 65537, 300000})
+            QTest::newRow(qPrintable(QString("cipher %1, %2 bytes").arg(c).arg(size))) << c << size;
+}
+
+void TestFileCipher::roundTripsWithTheWorker()
+{
+    QFETCH(int, cipher);
+    QFETCH(int, size);
+    const QByteArray plain = CryptoVectors::pattern(size);
+    const QString source = path("plain.bin");
+    QVERIFY(writeBytes(source, plain));
+    const TAVKey key = CryptoVectors::key();
+    const QString suffix = QString("_c%1_n%2_sha256").arg(cipher).arg(size);
+    FixedRandom iv(CryptoVectors::get("input_iv"));
+
+    // FileCipher encrypts: the body is the known answer, the header names the source.
+    QCOMPARE(FileCipher::encryptFile(source, path("a.body"), TAVCipher(cipher), key), 0);
+    const QByteArray body = fileBytes(path("a.body"));
+    QCOMPARE(body.size(), size + 512);
+    QCOMPARE(sha256(body.mid(512)).toHex(), CryptoVectors::get("wholebody" + suffix).toHex());
+    QDateTime created;
+    QString name;
+    TAVCipher stored;
+    QCOMPARE(TAVCrypto::readFileHeader(path("a.body"), &created, &name, &stored, key), 0);
+    QCOMPARE(name, QString("plain.bin"));
+    QCOMPARE(created.toSecsSinceEpoch(), FileUtils::created(source).toSecsSinceEpoch());
+    QCOMPARE(int(stored), cipher);
+
+    // ...and the worker decrypts it.
+    TAVCryptoThread worker;
+    QCOMPARE(CryptoJob::decrypt(worker, path("a.body"), path("a.plain"), key, TAVCipher(cipher)), 0);
+    QCOMPARE(fileBytes(path("a.plain")), plain);
+
+    // The worker encrypts with the header fields it is given: the whole file is the known answer.
+    QCOMPARE(CryptoJob::encrypt(worker, source, path("b.body"), key, TAVCipher(cipher), CryptoVectors::name(),
+                                CryptoVectors::created()), 0);
+    QCOMPARE(sha256(fileBytes(path("b.body"))).toHex(), CryptoVectors::get("wholefile" + suffix).toHex());
+
+    // ...and FileCipher decrypts it.
+    QCOMPARE(FileCipher::decryptFile(path("b.body"), path("b.plain"), TAVCipher(cipher), key), 0);
+    QCOMPARE(fileBytes(path("b.plain")), plain);
+
+    // No temporary file is left beside the outputs.
+    QCOMPARE(entries(m_dir->path()), (QStringList{"a.body", "a.plain", "b.body", "b.plain", "plain.bin"}));
+}
+
+void TestFileCipher::headerNamesTheSourceWithoutItsFolder()
+{
+    QVERIFY(QDir(m_dir->path()).mkpath("deep/er/folder"));
+    const QString source = path("deep/er/folder/report.txt");
+    QVERIFY(writeBytes(source, "contents"));
+    QCOMPARE(FileCipher::encryptFile(source, path("body"), TAV_AES256, CryptoVectors::key()), 0);
+    QDateTime created;
+    QString name;
+    TAVCipher cipher;
+    QCOMPARE(TAVCrypto::readFileHeader(path("body"), &created, &name, &cipher, CryptoVectors::key()), 0);
+    QCOMPARE(name, QString("report.txt"));
+}
+
+void TestFileCipher::openFailuresThrowWithTheirTexts()
+{
+    QVERIFY(writeBytes(path("plain"), "x"));
+    const QString missing = path("missing");
+    const QString noFolder = path("no/folder/body");
+    struct Case {
+        int function;
+        QString source;
+        QString destination;
+        QString message;
+    };
+    const Case cases[] = {
+        {0, missing, path("body"), "cannot open file for read " + missing},
+        {1, missing, path("out"), "cannot open file for read " + missing},
+        {0, path("plain"), noFolder, "cannot open file for write " + noFolder},
+        {1, path("plain"), noFolder, "cannot open file for write " + noFolder},
+    };
+    for (const Case &c : cases) {
+        QTest::ignoreMessage(QtDebugMsg, qPrintable("Throwing exception:  \"" + c.message + "\""));
+        try {
+            if (c.function == 0)
+                FileCipher::encryptFile(c.source, c.destination, TAV_AES256, CryptoVectors::key());
+            else
+                FileCipher::decryptFile(c.source, c.destination, TAV_AES256, CryptoVectors::key());
+            QFAIL("no exception");
+        } catch (const TAVException &e) {
+            QCOMPARE(QString::fromLatin1(e.what()), c.message);
+            QCOMPARE(e.code(), TAV_GENERAL_ERROR);
+        }
+    }
+    QCOMPARE(entries(m_dir->path()), QStringList{"plain"});
+}
+
+void TestFileCipher::refusedBodiesLeaveNoOutput_data()
+{
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<int>("cipher");
+    const QByteArray good = CryptoVectors::get("userfile_full_c2");
+    QByteArray version2 = good;
+    version2[8] = 2;
+    QByteArray longName = good;
+    longName[14] = char(0xF1);
+    longName[15] = char(0x01);
+    QTest::newRow("another cipher") << good << 3;
+    QTest::newRow("511 bytes") << good.left(511) << 2;
+    QTest::newRow("empty") << QByteArray() << 2;
+    QTest::newRow("version 2") << version2 << 2;
+    QTest::newRow("name length 497") << longName << 2;
+}
+
+void TestFileCipher::refusedBodiesLeaveNoOutput()
+{
+    QFETCH(QByteArray, body);
+    QFETCH(int, cipher);
+    QVERIFY(writeBytes(path("body"), body));
+    LogCapture log;
+    QCOMPARE(FileCipher::decryptFile(path("body"), path("out"), TAVCipher(cipher), CryptoVectors::key()), 2);
+    QVERIFY(!QFile::exists(path("out")));
+    QCOMPARE(entries(m_dir->path()), QStringList{"body"});
+    bool logged = false;
+    for (const QByteArray &line : log.lines())
+        logged = logged || line.contains("Error during readFileHeader");
+    QVERIFY(logged);
+
+    // An existing file at the destination is left as it was.
+    QVERIFY(writeBytes(path("out"), "precious"));
+    QCOMPARE(FileCipher::decryptFile(path("body"), path("out"), TAVCipher(cipher), CryptoVectors::key()), 2);
+    QCOMPARE(fileBytes(path("out")), QByteArray("precious"));
+}
+
+void TestFileCipher::wrongKeyGivesOtherBytes()
+{
+    QVERIFY(writeBytes(path("plain"), CryptoVectors::pattern(1000)));
+    QCOMPARE(FileCipher::encryptFile(path("plain"), path("body"), TAV_AES256, CryptoVectors::key()), 0);
+    QCOMPARE(FileCipher::decryptFile(path("body"), path("out"), TAV_AES256, CryptoVectors::wrapKey()), 0);
+    QCOMPARE(fileBytes(path("out")).size(), 1000);
+    QVERIFY(fileBytes(path("out")) != CryptoVectors::pattern(1000));
+}
+
+void TestFileCipher::missingRandomBytesLeaveNoOutput()
+{
+    QVERIFY(writeBytes(path("plain"), "x"));
+    FixedRandom none{QByteArray()};
+    LogCapture log;
+    QCOMPARE(FileCipher::encryptFile(path("plain"), path("body"), TAV_AES256, CryptoVectors::key()), 2);
+    QVERIFY(log.lines().last().trimmed().endsWith("Could not create random bytes."));
+    QCOMPARE(entries(m_dir->path()), QStringList{"plain"});
+}
+
+void TestFileCipher::fullDiskIsAnErrorAndKeepsTheOldFile_data()
+{
+    QTest::addColumn<int>("function");
+    QTest::addColumn<qint64>("limit");
+    QTest::newRow("encrypt, the header") << 0 << qint64(100);
+    QTest::newRow("encrypt, the body") << 0 << qint64(100000);
+    QTest::newRow("decrypt, the body") << 1 << qint64(100000);
+    QTest::newRow("decrypt, the last bytes") << 1 << qint64(299999);
+}
+
+void TestFileCipher::fullDiskIsAnErrorAndKeepsTheOldFile()
+{
+    QFETCH(int, function);
+    QFETCH(qint64, limit);
+    QVERIFY(writeBytes(path("plain"), CryptoVectors::pattern(300000)));
+    QCOMPARE(FileCipher::encryptFile(path("plain"), path("body"), TAV_AES256, CryptoVectors::key()), 0);
+    QVERIFY(writeBytes(path("out"), "old content"));
+    int result = -1;
+    {
+        FileSizeLimit full(limit);
+        QVERIFY(full.isActive());
+        LogCapture log;
+        if (function == 0)
+            result = FileCipher::encryptFile(path("plain"), path("out"), TAV_AES256, CryptoVectors::key());
+        else
+            result = FileCipher::decryptFile(path("body"), path("out"), TAV_AES256, CryptoVectors::key());
+    }
+    // A header that doesn't fit still sits in the write buffer; it fails when flushed, as the body would.
+    QCOMPARE(result, 4);
+    QCOMPARE(fileBytes(path("out")), QByteArray("old content"));
+    QCOMPARE(entries(m_dir->path()), (QStringList{"body", "out", "plain"}));
+}
+
+void TestFileCipher::refusedCipherWritesNothing()
+{
+    QVERIFY(writeBytes(path("plain"), "x"));
+    QCOMPARE(FileCipher::encryptFile(path("plain"), path("body"), TAVCipher(7), CryptoVectors::key()), 3);
+    QCOMPARE(FileCipher::encryptFile(path("plain"), path("body"), TAV_AES1024, TAVKey::fromHex("00")), 3);
+    QCOMPARE(entries(m_dir->path()), QStringList{"plain"});
+}
+
+QTEST_GUILESS_MAIN(TestFileCipher)
+#include "tst_filecipher.moc"
