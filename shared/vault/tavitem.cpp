@@ -5,6 +5,7 @@
 #include "tavlogging.h"
 
 #include <QCoreApplication>
+#include <QTimeZone>
 
 TAVItem::TAVItem(const QString &itemName)
     : QObject(nullptr),
@@ -123,8 +124,17 @@ void TAVItem::deserialize(QDataStream &stream, uint version)
     id = newId;
     originalSize = quint64(newOriginal);
     currentSize = quint64(newCurrent);
-    created = newCreated;
-    modified = newModified;
+    created = storableDate(newCreated);
+    modified = storableDate(newModified);
+}
+
+QDateTime TAVItem::storableDate(const QDateTime &d)
+{
+    // A spec byte out of range reads as a time zone with no zone, which Qt
+    // may even call valid but cannot write.
+    if (!d.isValid() || (d.timeSpec() == Qt::TimeZone && !d.timeZone().isValid()))
+        return QDateTime();
+    return d;
 }
 
 QDataStream &operator<<(QDataStream &stream, const TAVItem &item)

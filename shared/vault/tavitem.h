@@ -73,6 +73,10 @@ public:
     int deref() { return --refCount; }
 
 protected:
+    // A date read from an index as it is kept: an invalid one (an unknown
+    // time zone among them, which could not even be written back) becomes
+    // the one invalid date.
+    static QDateTime storableDate(const QDateTime &d);
     // Only a vault sets it, to its own mutex.
     void SetMutex(QRecursiveMutex *vaultMutex) { mutex = vaultMutex; }
     // Sets this item's dates alone, without the rules that climb to the ancestors.

@@ -341,8 +341,8 @@ int TAVVault::load()
 
     type = indexType;
     SetName(indexName);
-    SetCreatedDate(created);
-    SetModifiedDate(modified);
+    SetCreatedDate(storableDate(created));
+    SetModifiedDate(storableDate(modified));
     loaded = true;
     treeFromIndex = true;
 
