@@ -1,0 +1,23 @@
+#ifndef VAULTTREE_H
+#define VAULTTREE_H
+
+#include <QStringList>
+
+class TAVItemContainer;
+
+// Vault trees that tests can make again and compare.
+namespace VaultTree {
+
+// Adds `files` file items to the container, spread over folders (up to
+// `perFolder` files each, folders two levels deep, some files at the top).
+// Names, identifiers, sizes and dates follow from `seed` alone, so two
+// calls with the same arguments make equal trees.
+void fill(TAVItemContainer *container, int files, int seed, int perFolder = 50);
+
+// One line per item below the container, in index order: class id, full
+// path, identifier, sizes and dates. Equal lists mean equal trees.
+QStringList describe(const TAVItemContainer *container);
+
+} // namespace VaultTree
+
+#endif // VAULTTREE_H
