@@ -1,6 +1,7 @@
 #include "vaulttree.h"
 
 #include "tavfile.h"
+#include "tavfilesystem.h"
 #include "tavfolder.h"
 #include "tavitemcontainer.h"
 
@@ -80,4 +81,18 @@ QStringList VaultTree::describe(const TAVItemContainer *container)
     QStringList lines;
     describeInto(container, lines);
     return lines;
+}
+
+void VaultTree::listVaults(TAVFileSystem *root, int count, int seed, const QString &base)
+{
+    for (int i = 0; i < count; ++i) {
+        QByteArray keyBytes(128, '\0');
+        for (int k = 0; k < 128; ++k)
+            keyBytes[k] = char((k * (2 * seed + 1) + i) & 0xff);
+        const TAVKey key = TAVKey::fromHex(QString::fromLatin1(keyBytes.toHex()));
+        const QString name = QStringLiteral("Vault %1-%2").arg(seed).arg(i);
+        TAVVault *vault = root->addVault(name, base + QLatin1Char('/') + name, TAVCipher(1 + (i + seed) % 4), key);
+        vault->SetId(idFor(seed, 1000000 + i));
+        root->addVaultItem(vault);
+    }
 }
