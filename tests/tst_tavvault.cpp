@@ -12,6 +12,8 @@
 
 #include <QtTest>
 
+#include <time.h>
+
 // A vault's index and version files: their bytes, reading them back, a
 // wrong key, damage, failed saves, and the rule that a vault whose tree is
 // not its index's never writes the index.
@@ -36,6 +38,8 @@ private slots:
     void damagedIndexLoadsNothing();
     void parentPathsMatchLikeTheTree_data();
     void parentPathsMatchLikeTheTree();
+    void equalNamesFirstOneIsTheParent();
+    void localTimesKeepTheirBytes();
     void failedSaveKeepsTheOldIndex_data();
     void failedSaveKeepsTheOldIndex();
     void indexNotReadIsNeverReplaced();
@@ -406,6 +410,61 @@ void TestTAVVault::parentPathsMatchLikeTheTree()
         QVERIFY2(!same, e.what());
         QCOMPARE(QString::fromLatin1(e.what()), QStringLiteral("Invalid parent path in archive."));
     }
+}
+
+void TestTAVVault::equalNamesFirstOneIsTheParent()
+{
+    // Names the tree takes for the same: the records below go where a walk
+    // of the tree would put them, into the first.
+    QVERIFY(writeIndex(folder, header() + record(2, "MyVault", "Docs") + record(2, "MyVault", "DOCS")
+                                   + record(1, "MyVault/docs", "a") + record(2, "MyVault/dOCS", "Sub")
+                                   + record(1, "MyVault/docs/sub", "b")));
+    VaultPtr vault(new TAVVault(nullptr, QStringLiteral("MyVault"), folder, TAV_AES256, VaultVectors::vaultKey()));
+    QCOMPARE(vault->load(), 0);
+    auto *first = static_cast<TAVItemContainer *>(vault->getItemAt(0));
+    auto *second = static_cast<TAVItemContainer *>(vault->getItemAt(1));
+    QCOMPARE(first->getItemCount(), 2);
+    QCOMPARE(second->getItemCount(), 0);
+    QCOMPARE(vault->findItem("MyVault/docs/sub/b")->GetParent()->GetParent(), first);
+}
+
+void TestTAVVault::localTimesKeepTheirBytes()
+{
+    // 02:30 on the night the clocks go forward does not exist in Berlin: Qt
+    // calls it invalid, but the index keeps it as it was written.
+    struct Zone
+    {
+        explicit Zone(const char *zone) : old(qgetenv("TZ"))
+        {
+            qputenv("TZ", zone);
+            tzset();
+        }
+        ~Zone()
+        {
+            if (old.isNull())
+                qunsetenv("TZ");
+            else
+                qputenv("TZ", old);
+            tzset();
+        }
+        QByteArray old;
+    } berlin("Europe/Berlin");
+    QByteArray payload = header();
+    {
+        QDataStream stream(&payload, QIODevice::WriteOnly | QIODevice::Append);
+        stream.setVersion(15);
+        stream << qint32(1) << QString("MyVault") << QString("night.txt") << QUuid::createUuid() << qint64(0)
+               << qint64(512) << at(2021, 3, 28, 2, 30, 0, 0) << at(2021, 3, 28, 3, 30, 0, 1);
+    }
+    QVERIFY(writeIndex(folder, payload));
+    VaultPtr vault(new TAVVault(nullptr, QStringLiteral("MyVault"), folder, TAV_AES256, VaultVectors::vaultKey()));
+    QCOMPARE(vault->load(), 0);
+    const QDateTime night = vault->getItemAt(0)->GetCreatedDate();
+    QCOMPARE(night.date(), QDate(2021, 3, 28));
+    QCOMPARE(night.time(), QTime(2, 30));
+    QCOMPARE(vault->getItemAt(0)->GetModifiedDate(), at(2021, 3, 28, 3, 30, 0, 1));
+    QCOMPARE(vault->save(), 0);
+    QCOMPARE(payloadOf(folder + "/index.dat").toHex(), payload.toHex());
 }
 
 void TestTAVVault::failedSaveKeepsTheOldIndex_data()

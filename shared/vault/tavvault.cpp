@@ -13,7 +13,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QPair>
 
 QDataStream &operator<<(QDataStream &stream, const TAVVaultType &type)
 {
@@ -58,9 +57,11 @@ QString foldKey(const QString &name)
 }
 
 // Finds the parents of the index's records as the vault's findItem would,
-// without its linear walks: each container's children are hashed by folded
-// name (the first of equal names wins, as in a walk), and the last parent
-// is kept, since records of one folder follow each other.
+// without its linear walks: a container's children are hashed by folded
+// name when a path first leads through it (the first of equal names wins,
+// as in a walk), and the last parent is kept, since the records of one
+// folder follow each other. Files are hashed only in a container that a
+// path leads through, which most never are.
 class ParentFinder
 {
 public:
@@ -79,40 +80,49 @@ public:
         return found;
     }
 
-    void added(TAVItemContainer *parent, TAVItem *item)
+private:
+    struct Children
     {
-        const Key key(parent, foldKey(item->GetName()));
-        if (!m_children.contains(key))
-            m_children.insert(key, item);
+        int hashed = 0; // children hashed so far, in list order
+        QHash<QString, TAVItem *> byName;
+    };
+
+    TAVItem *child(TAVItemContainer *container, const QString &name)
+    {
+        Children &children = m_children[container];
+        for (const int count = container->getItemCount(); children.hashed < count; ++children.hashed) {
+            TAVItem *item = container->getItemAt(children.hashed);
+            const QString key = foldKey(item->GetName());
+            if (!children.byName.contains(key))
+                children.byName.insert(key, item);
+        }
+        return children.byName.value(foldKey(name));
     }
 
-private:
-    using Key = QPair<const TAVItem *, QString>;
-
-    TAVItem *walk(const QString &path) const
+    TAVItem *walk(const QString &path)
     {
         if (path == QLatin1String("/"))
             return m_vault;
         const QStringList parts = path.split(QLatin1Char('/'), Qt::KeepEmptyParts);
         if (parts.size() == 1)
             return QString::compare(m_vaultName, parts.at(0), Qt::CaseInsensitive) == 0 ? m_vault : nullptr;
-        TAVItem *current = m_vault;
+        TAVItemContainer *current = m_vault;
         for (int i = 1; i < parts.size(); ++i) {
-            TAVItem *child = m_children.value(Key(current, foldKey(parts.at(i))));
-            if (!child)
+            TAVItem *found = child(current, parts.at(i));
+            if (!found)
                 return nullptr;
             if (i == parts.size() - 1)
-                return child;
-            if (child->GetClassID() != TAV_CLASS_FOLDER)
+                return found;
+            if (found->GetClassID() != TAV_CLASS_FOLDER)
                 return nullptr;
-            current = child;
+            current = static_cast<TAVItemContainer *>(found);
         }
         return nullptr;
     }
 
     TAVItemContainer *m_vault;
     QString m_vaultName;
-    QHash<Key, TAVItem *> m_children;
+    QHash<const TAVItem *, Children> m_children;
     QString m_lastPath;
     TAVItem *m_lastParent = nullptr;
 };
@@ -300,9 +310,9 @@ int TAVVault::load()
     stream.setVersion(15);
     TAVVaultType indexType = TAV_VAULT_UNDEFINED;
     QString indexName;
-    QDateTime created;
-    QDateTime modified;
-    stream >> indexType >> indexName >> created >> modified;
+    stream >> indexType >> indexName;
+    const ItemDate::Record created = ItemDate::read(stream);
+    const ItemDate::Record modified = ItemDate::read(stream);
     if (stream.status() != QDataStream::Ok)
         throw archiveError("Damaged vault header in archive.");
     if (!TAVItemNameValidator::isPathSafe(indexName))
@@ -332,7 +342,6 @@ int TAVVault::load()
                 throw archiveError("Invalid class name in archive.");
             }
             item->deserialize(stream, version);
-            parents.added(container, item);
         }
     } catch (...) {
         removeAll();
@@ -341,8 +350,8 @@ int TAVVault::load()
 
     type = indexType;
     SetName(indexName);
-    SetCreatedDate(storableDate(created));
-    SetModifiedDate(storableDate(modified));
+    SetCreatedDate(ItemDate::toDateTime(created));
+    SetModifiedDate(ItemDate::toDateTime(modified));
     loaded = true;
     treeFromIndex = true;
 
