@@ -47,6 +47,8 @@ public:
     // version, key-chain and sync files stays.
     void deleteItem(const QString &name) override;
 
+    // (The copy and move of items between containers belong here too.)
+
     // The item at a path of names joined by "/", the first a vault (names
     // compared ignoring case); the root for the empty path; else null.
     TAVItem *findItemByPath(const QString &path);

@@ -249,6 +249,11 @@ int TAVVault::save()
         return VaultFailed;
     }
 
+    if (!hasFolder()) {
+        LOG_ERROR << "could not write index list: no vault folder" << fullPhysicalVaultPath;
+        return VaultFailed;
+    }
+
     // The whole index is put together first and written in one call.
     QByteArray payload;
     {
@@ -263,10 +268,6 @@ int TAVVault::save()
         }
     }
 
-    if (!hasFolder()) {
-        LOG_ERROR << "could not write index list: no vault folder" << fullPhysicalVaultPath;
-        return VaultFailed;
-    }
     QString error;
     const int written = AtomicFileWriter::writeDataFile(getVaultIdxFileName(), cipher, key, 1, payload, &error);
     if (written != AtomicFileWriter::Written) {
