@@ -1,7 +1,6 @@
 #include "vir_keypad_dialog.h"
 #include "ui_vir_keypad_dialog.h"
 
-#include "clock.h"
 #include "pushbutton.h"
 #include "pseudorandom.h"
 #include "tavsettings.h"
