@@ -1,17 +1,14 @@
 #include "tavsettings.h"
 
+#include "safefile.h"
 #include "tavlogging.h"
 
 #include <QBuffer>
 #include <QDataStream>
 #include <QDateTime>
 #include <QFile>
-#include <QFileInfo>
 #include <QSaveFile>
 #include <QtEndian>
-
-#include <fcntl.h>
-#include <unistd.h>
 
 TAVSettings *TAVSettings::instance = nullptr;
 
@@ -103,17 +100,6 @@ QByteArray encode(const QMultiMap<QString, QVariant> &map)
     return bytes;
 }
 
-// Makes the rename itself durable; a folder that can't be synced (some file
-// systems refuse) still holds either the old or the new file.
-void syncFolder(const QString &folder)
-{
-    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
-    if (fd < 0)
-        return;
-    ::fsync(fd);
-    ::close(fd);
-}
-
 } // namespace
 
 TAVSettings *TAVSettings::getInstance()
@@ -170,23 +156,25 @@ int TAVSettings::write()
 
     // Written whole beside the old file and renamed over it, so a drive pulled
     // out half-way leaves the old settings, never half of the new ones.
-    QSaveFile file(m_fileName);
-    if (m_fileName.isEmpty() || !file.open(QIODevice::WriteOnly)) {
-        LOG_ERROR << "settings file could not be opened for writing:" << m_fileName
-                  << file.errorString();
-        return WriteFailed;
+    // An empty name is refused here (QSaveFile would only warn about it), with
+    // the reason an unopened file gives.
+    QString reason = QSaveFile().errorString();
+    const SafeFile::Result result =
+        m_fileName.isEmpty() ? SafeFile::OpenFailed : SafeFile::writeWhole(m_fileName, bytes, &reason);
+    switch (result) {
+    case SafeFile::Written:
+        return WriteOk;
+    case SafeFile::OpenFailed:
+        LOG_ERROR << "settings file could not be opened for writing:" << m_fileName << reason;
+        break;
+    case SafeFile::WriteFailed:
+        LOG_ERROR << "settings file could not be written:" << m_fileName << reason;
+        break;
+    case SafeFile::CommitFailed:
+        LOG_ERROR << "settings file could not be replaced:" << m_fileName << reason;
+        break;
     }
-    if (file.write(bytes) != bytes.size() || !file.flush() || ::fsync(file.handle()) != 0) {
-        LOG_ERROR << "settings file could not be written:" << m_fileName << file.errorString();
-        file.cancelWriting();
-        return WriteFailed;
-    }
-    if (!file.commit()) {
-        LOG_ERROR << "settings file could not be replaced:" << m_fileName << file.errorString();
-        return WriteFailed;
-    }
-    syncFolder(QFileInfo(m_fileName).absolutePath());
-    return WriteOk;
+    return WriteFailed;
 }
 
 void TAVSettings::beginGroup(const QString &group)

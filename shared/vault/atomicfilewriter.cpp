@@ -1,5 +1,6 @@
 #include "atomicfilewriter.h"
 
+#include "safefile.h"
 #include "tavcryptofile.h"
 #include "tavkey.h"
 #include "tavlogging.h"
@@ -7,14 +8,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QUuid>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 
-#include <fcntl.h>
 #include <unistd.h>
 
 namespace {
@@ -23,17 +22,6 @@ void setError(QString *error, const QString &text)
 {
     if (error)
         *error = text;
-}
-
-// After a rename the folder's entry must reach the disk too, or a power cut
-// could bring back the old name.
-void syncFolder(const QString &folder)
-{
-    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
-    if (fd < 0)
-        return;
-    ::fsync(fd);
-    ::close(fd);
 }
 
 } // namespace
@@ -83,27 +71,13 @@ int AtomicFileWriter::writeDataFile(const QString &target, TAVCipher cipher, con
         QFile::remove(temporary);
         return RenameFailed;
     }
-    syncFolder(folder);
+    // After a rename the folder's entry must reach the disk too, or a power
+    // cut could bring back the old name.
+    SafeFile::syncFolder(folder);
     return Written;
 }
 
 bool AtomicFileWriter::writePlainFile(const QString &target, const QByteArray &bytes, QString *error)
 {
-    QSaveFile file(target);
-    if (!file.open(QIODevice::WriteOnly)) {
-        setError(error, file.errorString());
-        return false;
-    }
-    // commit() alone would rename a file whose last flush fell short into place.
-    if (file.write(bytes) != bytes.size() || !file.flush() || ::fsync(file.handle()) != 0) {
-        setError(error, file.errorString());
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        setError(error, file.errorString());
-        return false;
-    }
-    syncFolder(QFileInfo(target).absolutePath());
-    return true;
+    return SafeFile::writeWhole(target, bytes, error) == SafeFile::Written;
 }
