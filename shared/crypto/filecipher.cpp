@@ -3,6 +3,7 @@
 #include "bodycipher.h"
 #include "fileutils.h"
 #include "randomsource.h"
+#include "safefile.h"
 #include "tavcrypto.h"
 #include "tavexception.h"
 #include "tavlogging.h"
@@ -10,20 +11,7 @@
 #include <QFile>
 #include <QSaveFile>
 
-#include <unistd.h>
-
 namespace {
-
-// commit() of Qt 5.15 renames a file whose last flush fell short (a full
-// disk) into place; the flush and the sync are checked first.
-bool finish(QSaveFile &out)
-{
-    if (!out.flush() || ::fsync(out.handle()) != 0) {
-        out.cancelWriting();
-        return false;
-    }
-    return out.commit();
-}
 
 void openOrThrow(QFile &source, QSaveFile &destination)
 {
@@ -35,6 +23,22 @@ void openOrThrow(QFile &source, QSaveFile &destination)
         LOG_ERROR << "cannot open file for write" << destination.fileName();
         throw TAVException(QStringLiteral("cannot open file for write ") + destination.fileName());
     }
+}
+
+// The body after the header, then the file committed: 0 done, 4 reading or
+// writing failed (the destination is then dropped).
+int cipherBody(QFile &in, QSaveFile &out, const unsigned char *iv, TAVCipher cipher,
+               const TAVKey &key)
+{
+    const BodyCipher::Outcome outcome =
+        BodyCipher::run(&in, &out, TAVCrypto::kHeaderSize, iv, cipher, key, {});
+    if (outcome != BodyCipher::Done || !SafeFile::commit(out)) {
+        LOG_ERROR << (outcome == BodyCipher::ReadFailed ? "error reading file" : "error writing file")
+                  << (outcome == BodyCipher::ReadFailed ? in.errorString() : out.errorString());
+        out.cancelWriting();
+        return 4;
+    }
+    return 0;
 }
 
 } // namespace
@@ -59,15 +63,7 @@ int FileCipher::encryptFile(const QString &source, const QString &destination, T
         out.cancelWriting();
         return 3;
     }
-    const BodyCipher::Outcome outcome =
-        BodyCipher::run(&in, &out, TAVCrypto::kHeaderSize, iv, cipher, key, {});
-    if (outcome != BodyCipher::Done || !finish(out)) {
-        LOG_ERROR << (outcome == BodyCipher::ReadFailed ? "error reading file" : "error writing file")
-                  << (outcome == BodyCipher::ReadFailed ? in.errorString() : out.errorString());
-        out.cancelWriting();
-        return 4;
-    }
-    return 0;
+    return cipherBody(in, out, iv, cipher, key);
 }
 
 int FileCipher::decryptFile(const QString &source, const QString &destination, TAVCipher cipher,
@@ -87,13 +83,5 @@ int FileCipher::decryptFile(const QString &source, const QString &destination, T
         return 2;
     }
     LOG_DEBUG << "read header name" << name << created.toString();
-    const BodyCipher::Outcome outcome =
-        BodyCipher::run(&in, &out, TAVCrypto::kHeaderSize, iv, cipher, key, {});
-    if (outcome != BodyCipher::Done || !finish(out)) {
-        LOG_ERROR << (outcome == BodyCipher::ReadFailed ? "error reading file" : "error writing file")
-                  << (outcome == BodyCipher::ReadFailed ? in.errorString() : out.errorString());
-        out.cancelWriting();
-        return 4;
-    }
-    return 0;
+    return cipherBody(in, out, iv, cipher, key);
 }

@@ -3,13 +3,12 @@
 #include "bodycipher.h"
 #include "clock.h"
 #include "randomsource.h"
+#include "safefile.h"
 #include "tavcrypto.h"
 #include "tavlogging.h"
 
 #include <QFile>
 #include <QSaveFile>
-
-#include <unistd.h>
 
 class TAVCryptoThread::Progress
 {
@@ -41,17 +40,6 @@ private:
 };
 
 namespace {
-
-// commit() of Qt 5.15 renames a file whose last flush fell short (a full
-// disk) into place; the flush and the sync are checked first.
-bool finish(QSaveFile &out)
-{
-    if (!out.flush() || ::fsync(out.handle()) != 0) {
-        out.cancelWriting();
-        return false;
-    }
-    return out.commit();
-}
 
 bool usable(TAVCipher cipher, const TAVKey &key)
 {
@@ -101,15 +89,9 @@ int TAVCryptoThread::encrypt(const QString &sourcePath, const QString &destinati
         return 4;
     }
     QFile in(sourcePath);
-    if (!in.open(QIODevice::ReadOnly)) {
-        emit TAVFileAccessDeny(tr("Cannot open file for read %1\nError: %2").arg(sourcePath, in.errorString()));
-        return 1;
-    }
     QSaveFile out(destinationPath);
-    if (!out.open(QIODevice::WriteOnly)) {
-        emit TAVCryptToError(tr("Cannot open file for write %1\nError: %2").arg(destinationPath, out.errorString()));
-        return 2;
-    }
+    if (const int opened = openFiles(in, out))
+        return opened;
     unsigned char iv[16] = {};
     if (!RandomSource::bytes(iv, 8)) {
         LOG_ERROR << "Could not create random bytes.";
@@ -122,46 +104,16 @@ int TAVCryptoThread::encrypt(const QString &sourcePath, const QString &destinati
         return 4;
     }
 
-    Progress progressOf(this, quint64(in.size()) + TAVCrypto::kHeaderSize);
-    const BodyCipher::Outcome outcome =
-        BodyCipher::run(&in, &out, TAVCrypto::kHeaderSize, iv, cipher, key, [&](quint64 offset) {
-            progressOf.update(offset);
-            return !stop;
-        });
-    switch (outcome) {
-    case BodyCipher::Done:
-        if (finish(out))
-            return 0;
-        LOG_ERROR << "error writing file" << out.errorString();
-        return 4;
-    case BodyCipher::Cancelled:
-        state = 1;
-        out.cancelWriting();
-        return 5;
-    case BodyCipher::ReadFailed:
-        LOG_ERROR << "error reading file" << in.errorString();
-        break;
-    case BodyCipher::WriteFailed:
-        LOG_ERROR << "error writing file" << out.errorString();
-        break;
-    }
-    out.cancelWriting();
-    return 4;
+    return cipherBody(in, out, quint64(in.size()) + TAVCrypto::kHeaderSize, iv, 5);
 }
 
 int TAVCryptoThread::decrypt(const QString &sourcePath, const QString &destinationPath)
 {
     LOG_DEBUG << "threaded decrypting" << sourcePath << destinationPath;
     QFile in(sourcePath);
-    if (!in.open(QIODevice::ReadOnly)) {
-        emit TAVFileAccessDeny(tr("Cannot open file for read %1\nError: %2").arg(sourcePath, in.errorString()));
-        return 1;
-    }
     QSaveFile out(destinationPath);
-    if (!out.open(QIODevice::WriteOnly)) {
-        emit TAVCryptToError(tr("Cannot open file for write %1\nError: %2").arg(destinationPath, out.errorString()));
-        return 2;
-    }
+    if (const int opened = openFiles(in, out))
+        return opened;
     // The header is checked (size, version, cipher), so a damaged or foreign
     // file is refused instead of being turned into garbage.
     unsigned char iv[16] = {};
@@ -173,7 +125,26 @@ int TAVCryptoThread::decrypt(const QString &sourcePath, const QString &destinati
         return 3;
     }
 
-    Progress progressOf(this, quint64(in.size()));
+    return cipherBody(in, out, quint64(in.size()), iv, 3);
+}
+
+int TAVCryptoThread::openFiles(QFile &in, QSaveFile &out)
+{
+    if (!in.open(QIODevice::ReadOnly)) {
+        emit TAVFileAccessDeny(tr("Cannot open file for read %1\nError: %2").arg(in.fileName(), in.errorString()));
+        return 1;
+    }
+    if (!out.open(QIODevice::WriteOnly)) {
+        emit TAVCryptToError(tr("Cannot open file for write %1\nError: %2").arg(out.fileName(), out.errorString()));
+        return 2;
+    }
+    return 0;
+}
+
+int TAVCryptoThread::cipherBody(QFile &in, QSaveFile &out, quint64 total, const unsigned char *iv,
+                                int cancelledCode)
+{
+    Progress progressOf(this, total);
     const BodyCipher::Outcome outcome =
         BodyCipher::run(&in, &out, TAVCrypto::kHeaderSize, iv, cipher, key, [&](quint64 offset) {
             progressOf.update(offset);
@@ -181,14 +152,14 @@ int TAVCryptoThread::decrypt(const QString &sourcePath, const QString &destinati
         });
     switch (outcome) {
     case BodyCipher::Done:
-        if (finish(out))
+        if (SafeFile::commit(out))
             return 0;
         LOG_ERROR << "error writing file" << out.errorString();
         return 4;
     case BodyCipher::Cancelled:
         state = 1;
         out.cancelWriting();
-        return 3;
+        return cancelledCode;
     case BodyCipher::ReadFailed:
         LOG_ERROR << "error reading file" << in.errorString();
         break;

@@ -10,6 +10,9 @@
 
 #include <atomic>
 
+class QFile;
+class QSaveFile;
+
 // Encrypts one user file into a vault body file, or decrypts one back, off
 // the GUI thread: progress and errors come as signals, `stop` cancels.
 //
@@ -66,6 +69,13 @@ protected:
 private:
     // Emits progress at most every 100 ms, and always 100.
     class Progress;
+
+    // Opens both files: 0, or 1 (source) / 2 (destination) with the signal sent.
+    int openFiles(QFile &in, QSaveFile &out);
+    // Runs the body after the header with progress and cancel, then commits:
+    // 0 done, 4 failed, `cancelledCode` when stopped (state then 1).
+    int cipherBody(QFile &in, QSaveFile &out, quint64 total, const unsigned char *iv,
+                   int cancelledCode);
 };
 
 #endif // TAVCRYPTOTHREAD_H
