@@ -1,4 +1,5 @@
 // Opens fuzzed bytes as a data file and reads its payload as records.
+#include "fuzzsupport.h"
 #include "tavciphers.h"
 #include "tavcryptofile.h"
 #include "tavlogging.h"
@@ -8,18 +9,6 @@
 
 #include <unistd.h>
 
-namespace {
-
-TAVKey fuzzKey()
-{
-    QByteArray bytes(128, '\0');
-    for (int i = 0; i < 128; ++i)
-        bytes[i] = char(7 * i + 3);
-    return TAVKey::fromHex(QString::fromLatin1(bytes.toHex()));
-}
-
-} // namespace
-
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
     TAVLogger::setStdoutSink([](const QByteArray &) {});
@@ -28,14 +17,10 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    static const TAVKey key = fuzzKey();
+    static const TAVKey key = FuzzSupport::patternKey();
     const QString path = QStringLiteral("/tmp/fuzz_datafile_%1.bin").arg(::getpid());
-    {
-        QFile out(path);
-        if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            return 0;
-        out.write(reinterpret_cast<const char *>(data), qint64(size));
-    }
+    if (!FuzzSupport::writeInput(path, data, size))
+        return 0;
 
     TAVCryptoFile file(path);
     TAVCipher cipher = TAV_CIPHER_NONE;

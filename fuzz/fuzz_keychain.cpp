@@ -1,4 +1,5 @@
 // Reads fuzzed bytes as a vault's key chain file.
+#include "fuzzsupport.h"
 #include "tavciphers.h"
 #include "tavlogging.h"
 
@@ -16,12 +17,8 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QString path = QStringLiteral("/tmp/fuzz_keychain_%1.dat").arg(::getpid());
-    {
-        QFile out(path);
-        if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            return 0;
-        out.write(reinterpret_cast<const char *>(data), qint64(size));
-    }
+    if (!FuzzSupport::writeInput(path, data, size))
+        return 0;
     TAVKeyChain chain(path);
     TAVKey key = TAVKey::fromHex(QString());
     if (chain.getKey(QString(), &key) == 0) {

@@ -1,6 +1,7 @@
 // Reads arbitrary bytes as the settings file. Beyond surviving them: whatever
 // reads as a store must write, read back, and write again to the same bytes.
 
+#include "fuzzsupport.h"
 #include "tavlogging.h"
 #include "tavsettings.h"
 
@@ -13,22 +14,11 @@
 
 namespace {
 
-void dropMessage(QtMsgType, const QMessageLogContext &, const QString &) {}
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        std::abort();
-    return file.readAll();
-}
-
 struct Setup
 {
     Setup()
     {
-        qInstallMessageHandler(dropMessage);
-        TAVLogger::setLogLevel(TAVLogger::Fatal);
+        FuzzSupport::silence();
         if (!dir.isValid())
             std::abort();
     }
@@ -43,12 +33,7 @@ struct Setup
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     static Setup setup;
-    {
-        QFile file(setup.input);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)
-            || file.write(reinterpret_cast<const char *>(data), qint64(size)) != qint64(size))
-            std::abort();
-    }
+    FuzzSupport::writeInputOrAbort(setup.input, data, size);
 
     TAVSettings *settings = TAVSettings::getInstance();
     settings->setFileName(setup.input);
@@ -66,7 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     settings->setFileName(setup.second);
     if (settings->write() != TAVSettings::WriteOk)
         std::abort();
-    if (fileBytes(setup.first) != fileBytes(setup.second))
+    if (FuzzSupport::fileBytes(setup.first) != FuzzSupport::fileBytes(setup.second))
         std::abort();
     return 0;
 }

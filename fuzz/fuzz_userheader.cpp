@@ -1,4 +1,5 @@
 // Reads fuzzed bytes as a vault body file through the three header readers.
+#include "fuzzsupport.h"
 #include "tavciphers.h"
 #include "tavlogging.h"
 
@@ -9,14 +10,6 @@
 #include <unistd.h>
 
 namespace {
-
-TAVKey fuzzKey()
-{
-    QByteArray bytes(128, '\0');
-    for (int i = 0; i < 128; ++i)
-        bytes[i] = char(7 * i + 3);
-    return TAVKey::fromHex(QString::fromLatin1(bytes.toHex()));
-}
 
 QString scratchPath()
 {
@@ -33,14 +26,10 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    static const TAVKey key = fuzzKey();
+    static const TAVKey key = FuzzSupport::patternKey();
     const QString path = scratchPath();
-    {
-        QFile out(path);
-        if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            return 0;
-        out.write(reinterpret_cast<const char *>(data), qint64(size));
-    }
+    if (!FuzzSupport::writeInput(path, data, size))
+        return 0;
 
     QDateTime created;
     QString name;

@@ -6,6 +6,7 @@
 // settles dates millions of years away only on the second pass.)
 
 #include "atomicfilewriter.h"
+#include "fuzzsupport.h"
 #include "randomsource.h"
 #include "tavexception.h"
 #include "tavkey.h"
@@ -23,39 +24,24 @@
 
 namespace {
 
-void dropMessage(QtMsgType, const QMessageLogContext &, const QString &) {}
-
 bool fixedBytes(unsigned char *out, int length)
 {
     std::memset(out, 0x5a, size_t(length));
     return true;
 }
 
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        std::abort();
-    return file.readAll();
-}
-
 struct Setup
 {
     Setup()
     {
-        qInstallMessageHandler(dropMessage);
-        TAVLogger::setLogLevel(TAVLogger::Fatal);
+        FuzzSupport::silence();
         RandomSource::setGenerator(fixedBytes);
         if (!dir.isValid() || !QDir(dir.path()).mkpath("in") || !QDir(dir.path()).mkpath("out")
             || !QDir(dir.path()).mkpath("again") || !QDir(dir.path()).mkpath("last"))
             std::abort();
-        QByteArray bytes(128, '\0');
-        for (int i = 0; i < 128; ++i)
-            bytes[i] = char((7 * i + 3) & 0xff);
-        key = TAVKey::fromHex(QString::fromLatin1(bytes.toHex()));
     }
     QTemporaryDir dir;
-    TAVKey key;
+    TAVKey key = FuzzSupport::patternKey();
 };
 
 // Loads the vault at folder; null when the index does not load.
@@ -126,7 +112,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (third->save() != 0)
         std::abort();
     destroy(third);
-    if (fileBytes(again + "/index.dat") != fileBytes(last + "/index.dat"))
+    if (FuzzSupport::fileBytes(again + "/index.dat") != FuzzSupport::fileBytes(last + "/index.dat"))
         std::abort();
     return 0;
 }

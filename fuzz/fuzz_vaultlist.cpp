@@ -3,6 +3,7 @@
 // tree, save, read back to the same records and save again to the same bytes.
 
 #include "atomicfilewriter.h"
+#include "fuzzsupport.h"
 #include "randomsource.h"
 #include "tavfilesystem.h"
 #include "tavkey.h"
@@ -18,28 +19,17 @@
 
 namespace {
 
-void dropMessage(QtMsgType, const QMessageLogContext &, const QString &) {}
-
 bool fixedBytes(unsigned char *out, int length)
 {
     std::memset(out, 0xa5, size_t(length));
     return true;
 }
 
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        std::abort();
-    return file.readAll();
-}
-
 struct Setup
 {
     Setup()
     {
-        qInstallMessageHandler(dropMessage);
-        TAVLogger::setLogLevel(TAVLogger::Fatal);
+        FuzzSupport::silence();
         RandomSource::setGenerator(fixedBytes);
         if (!dir.isValid())
             std::abort();
@@ -77,7 +67,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (root->saveToFile(first, setup.key) != 0 || root->readVaultFile(first, setup.key) != 0
         || root->getVaultList() != entries || root->saveToFile(second, setup.key) != 0)
         std::abort();
-    if (fileBytes(first) != fileBytes(second))
+    if (FuzzSupport::fileBytes(first) != FuzzSupport::fileBytes(second))
         std::abort();
     return 0;
 }

@@ -2,6 +2,7 @@
 // through the root's adoption reader. A file that reads must write and read
 // back to the same values.
 
+#include "fuzzsupport.h"
 #include "tavfilesystem.h"
 #include "tavkey.h"
 #include "tavlogging.h"
@@ -17,14 +18,11 @@
 
 namespace {
 
-void dropMessage(QtMsgType, const QMessageLogContext &, const QString &) {}
-
 struct Setup
 {
     Setup()
     {
-        qInstallMessageHandler(dropMessage);
-        TAVLogger::setLogLevel(TAVLogger::Fatal);
+        FuzzSupport::silence();
         if (!dir.isValid())
             std::abort();
     }
@@ -38,12 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     static Setup setup;
     const QString folder = setup.dir.path();
-    {
-        QFile file(folder + "/version.dat");
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)
-            || file.write(reinterpret_cast<const char *>(data), qint64(size)) != qint64(size))
-            std::abort();
-    }
+    FuzzSupport::writeInputOrAbort(folder + "/version.dat", data, size);
 
     QUuid id;
     QString name;
