@@ -1,3 +1,4 @@
+#include "iconimage.h"
 #include "iconprovider.h"
 #include "itemtreefixture.h"
 #include "tavfile.h"
@@ -47,11 +48,6 @@ private:
 };
 
 namespace {
-QImage imageOf(const QVariant &icon)
-{
-    return icon.value<QIcon>().pixmap(32, 32).toImage().convertToFormat(QImage::Format_ARGB32);
-}
-
 TAVItemContainer *asContainer(TAVItem *item)
 {
     return static_cast<TAVItemContainer *>(item);

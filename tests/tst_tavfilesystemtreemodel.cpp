@@ -1,3 +1,4 @@
+#include "iconimage.h"
 #include "itemtreefixture.h"
 #include "tavfile.h"
 #include "tavfilesystem.h"
@@ -43,17 +44,6 @@ private:
     TAVFileSystemTreeModel *model = nullptr;
     std::unique_ptr<ItemTreeFixture> tree;
 };
-
-namespace {
-QImage imageOf(const QVariant &icon)
-{
-    return icon.value<QIcon>().pixmap(32, 32).toImage().convertToFormat(QImage::Format_ARGB32);
-}
-QImage imageOf(const char *resource)
-{
-    return imageOf(QVariant(QIcon(QString::fromLatin1(resource))));
-}
-} // namespace
 
 void TestTAVFileSystemTreeModel::init()
 {

@@ -1,3 +1,4 @@
+#include "iconimage.h"
 #include "itemtreefixture.h"
 #include "tavfile.h"
 #include "tavfolder.h"
@@ -36,13 +37,6 @@ private:
     TAVSearchModel *model = nullptr;
     std::unique_ptr<ItemTreeFixture> tree;
 };
-
-namespace {
-QImage imageOf(const QVariant &icon)
-{
-    return icon.value<QIcon>().pixmap(32, 32).toImage().convertToFormat(QImage::Format_ARGB32);
-}
-} // namespace
 
 void TestTAVSearchModel::init()
 {
