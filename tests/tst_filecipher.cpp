@@ -5,6 +5,7 @@
 #include "fileutils.h"
 #include "fixedrandom.h"
 #include "logcapture.h"
+#include "scratchfiles.h"
 #include "tavciphers.h"
 #include "tavcryptothread.h"
 #include "tavexception.h"
@@ -13,26 +14,9 @@
 
 namespace {
 
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
 QByteArray sha256(const QByteArray &bytes)
 {
     return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
-}
-
-bool writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
-}
-
-QStringList entries(const QString &dir)
-{
-    return QDir(dir).entryList(QDir::Files | QDir::Hidden | QDir::System);
 }
 
 } // namespace

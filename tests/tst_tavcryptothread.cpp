@@ -3,6 +3,7 @@
 #include "fakeclock.h"
 #include "filesizelimit.h"
 #include "logcapture.h"
+#include "scratchfiles.h"
 #include "tavciphers.h"
 #include "tavcryptothread.h"
 
@@ -13,23 +14,6 @@
 #include <thread>
 
 namespace {
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-bool writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
-}
-
-QStringList entries(const QString &dir)
-{
-    return QDir(dir).entryList(QDir::Files | QDir::Hidden | QDir::System);
-}
 
 QList<int> values(const QSignalSpy &spy)
 {
