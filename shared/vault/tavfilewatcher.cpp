@@ -12,7 +12,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
-#include <QSet>
 
 #include <sys/stat.h>
 #include <time.h>
@@ -36,10 +35,6 @@ QByteArray checksumOf(const QString &path)
         return QByteArray();
     return hash.result();
 }
-
-// Paths being encrypted now: a notice that comes while a warning box is open
-// must not start the same work again.
-QSet<QString> busyPaths;
 
 } // namespace
 
@@ -165,10 +160,9 @@ QString TAVFileWatcher::openCopy(TAVFile *file)
         }
     }
     const bool newFolder = folder.isEmpty();
-    if (newFolder) {
+    if (newFolder)
         folder = AppState::tempPath + QLatin1Char('/') + FileUtils::UuidToFileName(QUuid::createUuid());
-        FileUtils::makePath(folder);
-    }
+    FileUtils::makePath(folder);
     const QString path = folder + QLatin1Char('/') + file->GetName();
     ownFolders.insert(path, folder);
     try {
@@ -203,7 +197,7 @@ void TAVFileWatcher::synchronise(const QString &path)
 {
     auto it = watched.find(path);
     // A copy whose item was deleted stays until the wipe, and is ignored.
-    if (it == watched.end() || !it->file || busyPaths.contains(path))
+    if (it == watched.end() || !it->file || busy.contains(path))
         return;
     // A save that replaces the copy may be midway: the folder's notice comes
     // when the new copy is in place. Nothing is taken from a missing copy.
@@ -215,17 +209,17 @@ void TAVFileWatcher::synchronise(const QString &path)
 
     const Snapshot before = snapshotOf(path);
     QPointer<TAVFile> file = it->file;
-    busyPaths.insert(path);
+    busy.insert(path);
     try {
         LOG_DEBUG << "setting mod time" << QFileInfo(path).lastModified().toString();
         file->encrypt(path);
     } catch (const TAVException &e) {
-        busyPaths.remove(path);
+        busy.remove(path);
         // Not taken as saved: the next notice, or the lock, tries again.
         warn(QString::fromLatin1(e.what()));
         return;
     }
-    busyPaths.remove(path);
+    busy.remove(path);
     it = watched.find(path);
     if (it != watched.end())
         it->saved = before;

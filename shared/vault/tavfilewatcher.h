@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QObject>
 #include <QPointer>
+#include <QSet>
 #include <QString>
 
 class QFileSystemWatcher;
@@ -88,6 +89,9 @@ private:
     QHash<QString, Entry> watched;  // copy path -> its item
     QHash<QString, int> folders;    // folders of the copies, with the number of copies in each
     QHash<QString, QString> ownFolders; // copy path -> the folder openCopy made for it
+    // Copies being encrypted: a notice that comes while a warning box is
+    // open must not start the same work again.
+    QSet<QString> busy;
 };
 
 #endif // TAVFILEWATCHER_H
