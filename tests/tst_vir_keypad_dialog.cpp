@@ -71,7 +71,7 @@ private slots:
     void labelHidesUnderPointer();
     void keyboardActivationReadsHiddenLabel();
     void activityFilter();
-    void sameSecondSameLayouts();
+    void sameSecondDifferentLayouts();
     void levelStoredOnEveryClose_data();
     void levelStoredOnEveryClose();
     void storedLevelOutOfRange();
@@ -122,7 +122,7 @@ void TestKeypad::fixedShuffleDealsInDrawOrder()
     FakeClock clock;
     ScriptedRandom random;
     Vir_KeyPad_Dialog keypad;
-    QCOMPARE(random.seeds(), QList<quint32>{quint32(clock.currentDateTime().toSecsSinceEpoch())});
+    QCOMPARE(random.seeds().size(), 1);
     const QList<PushButton *> digits = keys(keypad, "num_frame");
     const QList<PushButton *> letters = keys(keypad, "char_frame");
     const QList<PushButton *> specials = keys(keypad, "special_char_frame");
@@ -303,18 +303,14 @@ void TestKeypad::activityFilter()
     QCOMPARE(activity.count(), 3);
 }
 
-void TestKeypad::sameSecondSameLayouts()
+void TestKeypad::sameSecondDifferentLayouts()
 {
-    FakeClock clock; // the real generator, seeded by the fixed time
+    // Two keypads opened within one second of a fixed clock: knowing the time
+    // must not tell the layout.
+    FakeClock clock;
     Vir_KeyPad_Dialog first;
     Vir_KeyPad_Dialog second;
-    QCOMPARE(labels(first), labels(second));
-    QTest::mouseClick(keys(first, "num_frame").at(3), Qt::LeftButton);
-    QTest::mouseClick(keys(second, "num_frame").at(3), Qt::LeftButton);
-    QCOMPARE(first.getPassword(), second.getPassword());
-    clock.advance(1000);
-    Vir_KeyPad_Dialog later;
-    QVERIFY(labels(later) != labels(first));
+    QVERIFY(labels(first) != labels(second));
 }
 
 void TestKeypad::levelStoredOnEveryClose_data()

@@ -1,7 +1,6 @@
 #include "vir_keypad_dialog.h"
 #include "ui_vir_keypad_dialog.h"
 
-#include "clock.h"
 #include "pushbutton.h"
 #include "pseudorandom.h"
 #include "tavsettings.h"
@@ -9,6 +8,7 @@
 
 #include <QButtonGroup>
 #include <QPushButton>
+#include <QRandomGenerator>
 #include <QVector>
 
 #include <functional>
@@ -58,7 +58,9 @@ Vir_KeyPad_Dialog::Vir_KeyPad_Dialog(QWidget *parent)
     ui->buttonBox->button(QDialogButtonBox::Cancel)->setText(QCoreApplication::translate("MainWindowClass", "Cancel"));
     shift = false;
     init_Keypad();
-    PseudoRandom::getInstance()->seed(quint32(Clock::getInstance()->currentDateTime().toSecsSinceEpoch()));
+    // Seeded from the system's generator, not the clock: a layout anyone could
+    // rebuild from the time of day would tell a click logger every key.
+    PseudoRandom::getInstance()->seed(QRandomGenerator::system()->generate());
     random_Keypad();
 
     TAVSettings *settings = TAVSettings::getInstance();

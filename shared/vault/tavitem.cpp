@@ -9,10 +9,10 @@
 TAVItem::TAVItem(const QString &itemName)
     : QObject(nullptr),
       name(itemName),
-      id(QUuid::createUuid()),
-      created(QDateTime::currentDateTime()),
-      modified(created)
+      id(QUuid::createUuid())
 {
+    created.setNow();
+    modified.setNow();
 }
 
 TAVItem::~TAVItem() = default;
@@ -63,14 +63,14 @@ QString TAVItem::GetParentPath() const
 
 void TAVItem::SetCreatedDate(const QDateTime &d)
 {
-    created = d;
-    if (parent && parent->created < d)
+    created.set(d);
+    if (parent && parent->GetCreatedDate() < d)
         parent->SetCreatedDate(d);
 }
 
 void TAVItem::SetModifiedDate(const QDateTime &d)
 {
-    modified = d;
+    modified.set(d);
     if (parent)
         parent->SetModifiedDate(d);
 }
@@ -99,7 +99,9 @@ QRecursiveMutex *TAVItem::GetMutex() const
 void TAVItem::serialize(QDataStream &stream)
 {
     stream << qint32(GetClassID()) << GetParentPath() << name << id
-           << qint64(GetOriginalSize()) << qint64(GetCurrentSize()) << created << modified;
+           << qint64(GetOriginalSize()) << qint64(GetCurrentSize());
+    created.write(stream);
+    modified.write(stream);
 }
 
 void TAVItem::deserialize(QDataStream &stream, uint version)
@@ -109,9 +111,9 @@ void TAVItem::deserialize(QDataStream &stream, uint version)
     QUuid newId;
     qint64 newOriginal = 0;
     qint64 newCurrent = 0;
-    QDateTime newCreated;
-    QDateTime newModified;
-    stream >> newName >> newId >> newOriginal >> newCurrent >> newCreated >> newModified;
+    stream >> newName >> newId >> newOriginal >> newCurrent;
+    const ItemDate::Record newCreated = ItemDate::read(stream);
+    const ItemDate::Record newModified = ItemDate::read(stream);
     if (stream.status() != QDataStream::Ok)
         throw TAVException(
             QCoreApplication::translate("MainWindowClass", "Damaged item record in archive."));
@@ -123,8 +125,8 @@ void TAVItem::deserialize(QDataStream &stream, uint version)
     id = newId;
     originalSize = quint64(newOriginal);
     currentSize = quint64(newCurrent);
-    created = newCreated;
-    modified = newModified;
+    created.set(newCreated);
+    modified.set(newModified);
 }
 
 QDataStream &operator<<(QDataStream &stream, const TAVItem &item)

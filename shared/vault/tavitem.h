@@ -1,6 +1,8 @@
 #ifndef TAVITEM_H
 #define TAVITEM_H
 
+#include "itemdate.h"
+
 #include <QDataStream>
 #include <QDateTime>
 #include <QObject>
@@ -53,8 +55,8 @@ public:
     void SetId(const QUuid &newId) { id = newId; }
     void SetOriginalSize(quint64 size) { originalSize = size; }
     void SetCurrentSize(quint64 size) { currentSize = size; }
-    QDateTime GetCreatedDate() const { return created; }
-    QDateTime GetModifiedDate() const { return modified; }
+    QDateTime GetCreatedDate() const { return created.get(); }
+    QDateTime GetModifiedDate() const { return modified.get(); }
     // Stores d and raises each ancestor's created date that is earlier than d.
     void SetCreatedDate(const QDateTime &d);
     // Stores d on the item and on every ancestor up to the root.
@@ -78,8 +80,8 @@ protected:
     // Sets this item's dates alone, without the rules that climb to the ancestors.
     void StoreDates(const QDateTime &createdDate, const QDateTime &modifiedDate)
     {
-        created = createdDate;
-        modified = modifiedDate;
+        created.set(createdDate);
+        modified.set(modifiedDate);
     }
 
 private:
@@ -87,8 +89,8 @@ private:
     QUuid id;
     quint64 originalSize = 0;
     quint64 currentSize = 0;
-    QDateTime created;
-    QDateTime modified;
+    ItemDate created;
+    ItemDate modified;
     TAVItem *parent = nullptr;
     QRecursiveMutex *mutex = nullptr;
     int refCount = 0;

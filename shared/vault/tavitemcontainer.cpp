@@ -398,6 +398,13 @@ void TAVItemContainer::removeItem(const QString &name)
     }
 }
 
+QList<TAVItem *> TAVItemContainer::takeAll()
+{
+    QList<TAVItem *> taken;
+    taken.swap(children);
+    return taken;
+}
+
 void TAVItemContainer::removeAll()
 {
     QMutexLocker lock(GetMutex());

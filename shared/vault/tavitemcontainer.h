@@ -70,6 +70,8 @@ public:
     static int compareItemName(TAVItem *a, TAVItem *b);
 
 protected:
+    // Empties the list and hands its items over, untouched.
+    QList<TAVItem *> takeAll();
     // Throws unless the name may enter the tree.
     static void checkNameIsSafe(const QString &name);
     // Throws "Duplicate item name." after the log line, when the name is taken.

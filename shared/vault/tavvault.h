@@ -1,50 +1,145 @@
 #ifndef TAVVAULT_H
 #define TAVVAULT_H
 
+#include "fileutils.h"
 #include "tavcipherprops.h"
+#include "tavexception.h"
 #include "tavitemcontainer.h"
 #include "tavkey.h"
 
+#include <QDataStream>
+#include <QList>
 #include <QRecursiveMutex>
 
+// Where a vault lives. Stored in the index, the version file and the vault list.
+enum TAVVaultType : qint32 {
+    TAV_VAULT_UNDEFINED = 0,
+    TAV_VAULT_PARTNER_FLASH = 1, // a flash drive of the partner brand; handled as 2
+    TAV_VAULT_FLASH = 2,
+    TAV_VAULT_LOCAL = 3,
+    TAV_VAULT_NETWORK = 4,
+};
+
+// A vault type is a signed 32-bit integer in a data stream.
+QDataStream &operator<<(QDataStream &stream, const TAVVaultType &type);
+QDataStream &operator>>(QDataStream &stream, TAVVaultType &type);
+
 // One vault: a folder on the disk and the tree of folders and files kept in
-// its encrypted index, under the vault's own key and cipher. For now only what
-// the item tree relies on: class id, capabilities, loaded flag, folder path,
-// key and cipher, its own record and its mutex; the index and version files
-// come with the vault's own work.
+// its encrypted index ("index.dat", under the vault's own key and cipher),
+// with a plain version record ("version.dat") beside it.
+//
+// A vault is made unloaded (tree empty), loaded from its index at unlock or
+// when it is opened, saved after every change and unloaded at lock. It
+// writes its index only while its tree is the index's: read from it by
+// load(), or a new vault that has no index yet; a vault that is unloaded,
+// or whose index could not be read, never replaces its index.
 class TAVVault : public TAVItemContainer
 {
     Q_OBJECT
 public:
+    // Results of load() and save() beside 0; a wrong key has its own code.
+    enum { VaultFailed = 1, VaultWrongKey = TAV_WRONG_KEY };
+
     TAVVault(TAVItem *parent, const QString &name, const QString &path, TAVCipher cipher, const TAVKey &key);
+    // Destroys the items that unload() detached; those in the tree are the
+    // container operations' to destroy.
     ~TAVVault() override;
 
     int GetClassID() const override;
     bool canAddVault() const override;
+    // Both only while loaded.
     bool canAddFolder() const override;
     bool canAddFile() const override;
+    // Loaded, or no index file: an unloaded vault with an index can't be deleted.
+    bool canDelete() const override;
     // The vault's own record only: its items go to the index through its children.
     void serialize(QDataStream &stream) override;
 
+    // The cipher (not where the vault lives): shown as the encryption method.
+    virtual TAVCipher GetVaultType() const;
+    // Files (not folders) in the whole tree.
+    virtual int getVaultItemCount();
+    // Writes the index. 0 written; 1 not written: not loaded, tree not read
+    // from the existing index, or the file could not be written (the old
+    // index is then unchanged).
+    virtual int save();
+    // Reads the index into the empty tree. 0 loaded; 1 the index is missing
+    // or unreadable, the vault already holds items, or (tree loaded) the
+    // volume's type could not be found; 12 the key does not fit the index.
+    // Throws TAVException for a damaged index ("Invalid parent path in
+    // archive.", "Invalid class name in archive." or a damaged record).
+    // On every failure but the last the vault stays unloaded with an empty tree.
+    virtual int load();
+    virtual bool isVaultIdxExisting() const;
+    // Files (class id 1) in c and all its sub-containers.
+    virtual int getVaultItemCount(TAVItemContainer *c);
+
+    QString getVaultIdxFileName() const;
+    QString getVaultVersionFileName() const;
+    QString getKeyFileName() const;
+    QString getVaultSyncFileName() const;
     QString getFullPhysicalVaultPath() const { return fullPhysicalVaultPath; }
     void setFullPhysicalVaultPath(const QString &path) { fullPhysicalVaultPath = path; }
+    // The vault folder exists.
+    bool isAvailable() const;
+
     TAVCipher getCipher() const { return cipher; }
     const TAVKey &getKey() const { return key; }
+    // Where the vault lives; not GetVaultType(), which is the cipher.
+    TAVVaultType vaultType() const { return type; }
+    void setVaultType(qint32 value) { type = TAVVaultType(value); }
+    FileUtils::TAVFileSystemType getFileSystemType() const { return fileSystemType; }
+
     bool isLoaded() const { return loaded; }
+    // For a new vault (no index yet) and at unlock.
     void setLoaded(bool value) { loaded = value; }
-    // Where the vault lives (0 undefined, 1 partner-brand flash drive, 2 flash
-    // drive, 3 local disk, 4 network disk); not GetVaultType(), which is the cipher.
-    qint32 vaultType() const { return type; }
-    void setVaultType(qint32 value) { type = value; }
+    // Unloaded, tree empty, nothing saved. The detached items stay valid
+    // until the next load() or the vault's end, so that views and the search
+    // index holding them can be rebuilt first.
+    void unload();
+
+    // "version.dat": 0 written, 1 not (the old file is then unchanged).
+    int saveVaultVersion();
+    // Reads the identifier, type and cipher (not the name) from
+    // "version.dat": 0 read; 1 no file; 2 damaged (nothing changed).
+    int readVaultVersion();
+
+    // The folder (or the vault) at a path whose first part names the vault:
+    // "" or "/" give the vault; a missing part or a file gives null.
+    TAVItemContainer *getItemContainer(const QString &path);
+
+    void refresh(TAVItemContainer *c);
+    void syncProgress(const QString &name);
+    void SyncItemScan(uint total);
+    void syncComplete();
+
+    bool hasFUSEAvailable() const { return false; }
+    QString getFUSEMountPoint() const { return QString(); }
+    int setFUSEMountPoint(const QString &mountPoint);
+
+signals:
+    void vaultRefresh(TAVItemContainer *folder);
+    void itemSyncProgress(QString name);
+    void itemSyncScan(uint total);
+    void syncDone();
 
 private:
+    bool hasFolder() const;
+    void releaseDetached();
+
     TAVKey key;
     TAVCipher cipher;
+    FileUtils::TAVFileSystemType fileSystemType = FileUtils::TAV_FS_OTHER;
+    TAVVaultType type = TAV_VAULT_UNDEFINED;
     bool loaded = false;
-    qint32 type = 0;
+    // The tree is the index's: read from it or written to it since the last
+    // unload. Without it an existing index is never replaced.
+    bool treeFromIndex = false;
+    QString fuseMountPoint;
     QString fullPhysicalVaultPath;
     // Taken by the removal and deletion of items; re-entrant for its holder.
     QRecursiveMutex vaultMutex;
+    QList<TAVItem *> detached; // what unload() took out of the tree
 };
 
 #endif // TAVVAULT_H
