@@ -367,7 +367,9 @@ void TestTAVFile::randomAccessReadsAndWritesPlainBytes()
     QVERIFY(file->seek(5));
     QCOMPARE(file->write("XYZ", 3), qint64(3));
     QCOMPARE(file->pos(), quint64(8));
-    QCOMPARE(file->close(), 0);
+    QVERIFY(!QFileInfo::exists(vault->getVaultIdxFileName()));
+    QCOMPARE(file->close(), 0); // the vault is saved with the item's new sizes
+    QVERIFY(QFileInfo::exists(vault->getVaultIdxFileName()));
     QCOMPARE(file->GetOriginalSize(), quint64(20));
     QCOMPARE(file->GetCurrentSize(), quint64(532));
     QCOMPARE(fx->plain(file), QByteArray("01234XYZ89abcdefghij"));

@@ -5,6 +5,7 @@
 #include "scriptedprompter.h"
 #include "tavexception.h"
 #include "tavfile.h"
+#include "tavfilesystem.h"
 #include "tavfilewatcher.h"
 #include "tavfolder.h"
 #include "tavvault.h"
@@ -119,6 +120,7 @@ void TestTAVFileWatcher::savesReachTheVault()
     QCOMPARE(QFileInfo(copy).fileName(), QStringLiteral("a.txt"));
     QCOMPARE(FileFixture::read(copy), QByteArray("first"));
     QVERIFY(watcher.isBeingWatched(copy));
+    QVERIFY(!QFileInfo::exists(vault->getVaultIdxFileName()));
 
     // Saves of the same size one right after the other, each waited for:
     // they fall within one second, most within one tick of the file times.
@@ -130,12 +132,24 @@ void TestTAVFileWatcher::savesReachTheVault()
         QCOMPARE(file->GetOriginalSize(), quint64(bytes.size()));
         QCOMPARE(file->GetCurrentSize(), quint64(bytes.size()) + 512);
     }
+    // Each save wrote the vault's index too: it loads with the last sizes.
+    QVERIFY(QFileInfo::exists(vault->getVaultIdxFileName()));
     QCOMPARE(file->GetModifiedDate(), QFileInfo(copy).lastModified());
     QCOMPARE(QFileInfo(copy).fileName(), QStringLiteral("a.txt"));
     // An in-place save after renaming saves is still seen: the watch followed.
     QVERIFY(saveInPlace(copy, "last"));
     QTRY_COMPARE(fx->plain(file), QByteArray("last"));
     QVERIFY(prompter->prompts.isEmpty());
+
+    // The vault's index was saved with the item as it is now.
+    const QDateTime modified = file->GetModifiedDate();
+    vault->unload();
+    QCOMPARE(vault->load(), 0);
+    auto *reloaded = static_cast<TAVFile *>(TAVFileSystem::getInstance()->findItemByPath("Main/Letters/a.txt"));
+    QVERIFY(reloaded);
+    QCOMPARE(reloaded->GetOriginalSize(), quint64(4));
+    QCOMPARE(reloaded->GetModifiedDate(), modified);
+    QCOMPARE(fx->plain(reloaded), QByteArray("last"));
 }
 
 void TestTAVFileWatcher::aNoticeWithoutChangeEncryptsNothing()

@@ -340,5 +340,5 @@ int TAVFile::close()
     TAVVault *vault = vaultOf(this);
     if (!flushed || !vault)
         return 1;
-    return 0; // PENDING: the vault's save() once the vault index lands
+    return vault->save();
 }

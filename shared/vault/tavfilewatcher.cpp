@@ -224,7 +224,7 @@ void TAVFileWatcher::synchronise(const QString &path)
     if (it != watched.end())
         it->saved = before;
     TAVItem *vault = nullptr;
-    if (file && file->getVault(&vault) == 0 && false /* PENDING save */)
+    if (file && file->getVault(&vault) == 0 && static_cast<TAVVault *>(vault)->save() != 0)
         warn(tr("The changes of %1 are in the vault, but the vault's index could not be saved.")
                  .arg(file->GetName()));
 }
