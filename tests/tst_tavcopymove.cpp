@@ -92,6 +92,7 @@ private slots:
     void failedTransferChangesNothing_data();
     void failedTransferChangesNothing();
     void failedIndexSaveUndoesTheMove();
+    void moveNeverWritesOverABodyOfTheTarget();
     void missingPathsAndRefusedKindsChangeNothing();
 
 private:
@@ -385,6 +386,24 @@ void TestTAVCopyMove::failedIndexSaveUndoesTheMove()
     QThreadPool::globalInstance()->waitForDone();
     expected.replaceInStrings("B has no index", "B has an index");
     QCOMPARE(state(), expected);
+}
+
+void TestTAVCopyMove::moveNeverWritesOverABodyOfTheTarget()
+{
+    // C is a copy of a vault folder: its twin of A/top.txt has the same identifier.
+    auto *top = static_cast<TAVFile *>(root()->findItemByPath("A/top.txt"));
+    TAVFile *twin = fx->addFile(c, "twin.txt", "C's own twin");
+    const QString oldPlace = twin->getFullPhysicalFileName();
+    twin->SetId(top->GetId());
+    QVERIFY(QDir().mkpath(QFileInfo(twin->getFullPhysicalFileName()).path()));
+    QVERIFY(QFile::rename(oldPlace, twin->getFullPhysicalFileName()));
+
+    QVERIFY(root()->moveItem("A/top.txt", "C"));
+
+    QVERIFY(top->GetId() != twin->GetId());
+    QCOMPARE(fx->plain(twin), QByteArray("C's own twin"));
+    QCOMPARE(fx->plain(top), QByteArray("top"));
+    QCOMPARE(VaultFixture::bodies(c).size(), 2);
 }
 
 void TestTAVCopyMove::missingPathsAndRefusedKindsChangeNothing()

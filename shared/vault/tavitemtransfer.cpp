@@ -10,6 +10,7 @@
 #include "tavvault.h"
 
 #include <QFileInfo>
+#include <QHash>
 #include <QMutexLocker>
 #include <QRecursiveMutex>
 
@@ -214,17 +215,32 @@ bool TAVItemTransfer::move(TAVItem *item, TAVItemContainer *target)
         cannotCopy();
     const bool otherFolder = from->getFullPhysicalVaultPath() != to->getFullPhysicalVaultPath();
 
-    // The bodies go first, under the identifiers they keep.
+    // The bodies go first, under the identifiers they keep. An identifier
+    // whose body place is taken in the target (a vault folder copied and
+    // adopted holds the same ones) is given up for a new one: a body of the
+    // target is never written over.
     QStringList written;
     QStringList oldBodies;
+    QHash<TAVFile *, QUuid> newIds;
     if (otherFolder) {
         QList<TAVFile *> files;
         collectFiles(item, files);
         const QString folder = to->getFullPhysicalVaultPath();
+        const auto bodyPath = [&folder](const QUuid &id) {
+            const QString idName = FileUtils::UuidToFileName(id);
+            return folder + QLatin1Char('/') + idName.left(2) + QLatin1Char('/') + idName;
+        };
         try {
             for (TAVFile *file : qAsConst(files)) {
-                const QString idName = FileUtils::UuidToFileName(file->GetId());
-                const QString destination = folder + QLatin1Char('/') + idName.left(2) + QLatin1Char('/') + idName;
+                QString destination = bodyPath(file->GetId());
+                if (QFileInfo::exists(destination) || QFileInfo(destination).isSymLink()) {
+                    QUuid id;
+                    do {
+                        id = QUuid::createUuid();
+                        destination = bodyPath(id);
+                    } while (QFileInfo::exists(destination));
+                    newIds.insert(file, id);
+                }
                 const QString source = file->getFullPhysicalFileName();
                 transferBody(source, from, destination, to);
                 written << destination;
@@ -246,6 +262,11 @@ bool TAVItemTransfer::move(TAVItem *item, TAVItemContainer *target)
     if (replaced)
         target->removeItem(replaced);
     target->addItem(item);
+    QHash<TAVFile *, QUuid> oldIds;
+    for (auto it = newIds.constBegin(); it != newIds.constEnd(); ++it) {
+        oldIds.insert(it.key(), it.key()->GetId());
+        it.key()->SetId(it.value());
+    }
 
     if (otherFolder) {
         // The target's index first: should anything stop before the source's
@@ -253,6 +274,8 @@ bool TAVItemTransfer::move(TAVItem *item, TAVItemContainer *target)
         const bool targetSaved = to->save() == 0;
         if (!targetSaved || from->save() != 0) {
             target->removeItem(item);
+            for (auto it = oldIds.constBegin(); it != oldIds.constEnd(); ++it)
+                it.key()->SetId(it.value());
             if (replaced)
                 insertAt(target, replaced, replacedIndex);
             insertAt(oldParent, item, oldIndex);
