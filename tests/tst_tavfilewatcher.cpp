@@ -159,12 +159,14 @@ void TestTAVFileWatcher::aNoticeWithoutChangeEncryptsNothing()
     const QString copy = watcher.openCopy(file);
     const QByteArray body = FileFixture::read(file->getFullPhysicalFileName());
     const QStringList items = VaultFixture::describe(vault);
-    // A change of permissions is a notice without a save; a marker save
-    // afterwards shows the notice was handled.
+    // A change of permissions is a notice without a save.
     QVERIFY(QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
     QTest::qWait(200);
     QCOMPARE(FileFixture::read(file->getFullPhysicalFileName()), body); // a new IV would change every byte
     QCOMPARE(VaultFixture::describe(vault), items);
+    // The watch is still there for a real save.
+    QVERIFY(saveInPlace(copy, "edited"));
+    QTRY_COMPARE(fx->plain(file), QByteArray("edited"));
 }
 
 void TestTAVFileWatcher::sameNamedItemsGetCopiesOfTheirOwn()
