@@ -1,14 +1,63 @@
 #include "tavfile.h"
 
+#include "filecipher.h"
 #include "fileutils.h"
+#include "randomsource.h"
+#include "tavcrypto.h"
+#include "tavcryptothread.h"
 #include "tavexception.h"
 #include "tavitemcontainer.h"
 #include "tavitemnamevalidator.h"
 #include "tavlogging.h"
 #include "tavvault.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+
+#include <openssl/crypto.h>
+
+#include <cstring>
+
+namespace {
+
+TAVVault *vaultOf(const TAVItem *item)
+{
+    TAVItem *vault = nullptr;
+    return item->getVault(&vault) == 0 ? static_cast<TAVVault *>(vault) : nullptr;
+}
+
+void throwIfMissingSource(const QString &source)
+{
+    if (!QFileInfo::exists(source))
+        throw TAVException(QCoreApplication::translate("TAVFile", "File %1 does not exist").arg(source));
+}
+
+[[noreturn]] void throwDecryptionFailed()
+{
+    throw TAVException(QCoreApplication::translate("TAVItem", "Decryption failed."));
+}
+
+// Runs the worker and keeps the GUI thread's events flowing (progress, the
+// cancel button) until it ends; the last queued signals are delivered too.
+void runWorker(TAVCryptoThread *worker)
+{
+    worker->start(QThread::InheritPriority);
+    while (!worker->wait(10))
+        QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+}
+
+void checkWorker(TAVCryptoThread *worker)
+{
+    if (!worker)
+        throw TAVException(QStringLiteral("Invalid Crypto Worker."));
+    // Its fields belong to the file it is working on until it ends.
+    if (worker->isRunning())
+        throw TAVException(QStringLiteral("The crypto worker is busy with another file."));
+}
+
+} // namespace
 
 TAVFile::TAVFile(TAVItem *parent) : TAVItem(QStringLiteral("file"))
 {
@@ -37,6 +86,13 @@ TAVFile::TAVFile(TAVItem *parent, const QString &source) : TAVItem(QStringLitera
     StoreDates(FileUtils::created(source), FileUtils::modified(source));
 }
 
+TAVFile::~TAVFile()
+{
+    if (body.isOpen())
+        body.close();
+    OPENSSL_cleanse(nonce, sizeof nonce);
+}
+
 int TAVFile::GetClassID() const
 {
     return TAV_CLASS_FILE;
@@ -59,8 +115,8 @@ bool TAVFile::canAddFile() const
 
 QString TAVFile::getFullPhysicalFileName() const
 {
-    TAVItem *vault = nullptr;
-    const QString folder = getVault(&vault) == 0 ? static_cast<TAVVault *>(vault)->getFullPhysicalVaultPath() : QString();
+    TAVVault *vault = vaultOf(this);
+    const QString folder = vault ? vault->getFullPhysicalVaultPath() : QString();
     // A vault whose folder is unknown (empty) or not found again (a relative
     // path, its drive unplugged) has no place for bodies: never resolve one
     // against the root or the working folder.
@@ -70,4 +126,219 @@ QString TAVFile::getFullPhysicalFileName() const
     }
     const QString idName = FileUtils::UuidToFileName(GetId());
     return folder + QLatin1Char('/') + idName.left(2) + QLatin1Char('/') + idName;
+}
+
+void TAVFile::encrypt(const QString &source)
+{
+    throwIfMissingSource(source);
+    TAVVault *vault = vaultOf(this);
+    const QString bodyPath = getFullPhysicalFileName();
+    if (!vault || bodyPath.isEmpty()) {
+        LOG_ERROR << "getVault failed";
+        return;
+    }
+    // Throws when a file can't be opened; any other failure leaves the old
+    // body in place and must not be taken for success.
+    if (FileCipher::encryptFile(source, bodyPath, vault->getCipher(), vault->getKey()) != 0)
+        throw TAVException(TAV_CANNOT_ENCRYPT);
+    // The sizes of what the body holds: the source may have grown meanwhile.
+    const quint64 stored = FileUtils::getFileSize(bodyPath);
+    SetCurrentSize(stored);
+    SetOriginalSize(stored - qMin<quint64>(stored, TAVCrypto::kHeaderSize));
+    StoreDates(FileUtils::created(source), FileUtils::modified(source));
+    if (GetParent())
+        GetParent()->SetModifiedDate(GetModifiedDate());
+}
+
+void TAVFile::encrypt(const QString &source, TAVCryptoThread *worker)
+{
+    throwIfMissingSource(source);
+    TAVVault *vault = vaultOf(this);
+    const QString bodyPath = getFullPhysicalFileName();
+    if (!vault || bodyPath.isEmpty()) {
+        LOG_ERROR << "getVault failed";
+        return;
+    }
+    checkWorker(worker);
+    // The path inside the vault, from its first "/": /Letters/a.txt.
+    const QString fullPath = GetFullPath();
+    const int slash = fullPath.indexOf(QLatin1Char('/'));
+    worker->setKey(vault->getKey(), vault->getCipher());
+    worker->created = GetCreatedDate();
+    worker->source = source;
+    worker->destination = bodyPath;
+    worker->name = slash < 0 ? fullPath : fullPath.mid(slash);
+    worker->function = 0;
+    runWorker(worker);
+    // Cancelled or failed: the worker wrote nothing over the old body (a new
+    // item has none), so the item keeps its sizes and dates.
+    if (worker->state != 0)
+        return;
+    const quint64 stored = FileUtils::getFileSize(bodyPath);
+    SetCurrentSize(stored);
+    SetOriginalSize(stored - qMin<quint64>(stored, TAVCrypto::kHeaderSize));
+    StoreDates(FileUtils::created(source), FileUtils::modified(source));
+}
+
+void TAVFile::decrypt(const QString &destination)
+{
+    const QString bodyPath = getFullPhysicalFileName();
+    if (bodyPath.isEmpty() || !QFileInfo::exists(bodyPath))
+        throw TAVException(QStringLiteral("Encrypted file doesn't exist."));
+    // The destination is replaced only once the plain file is complete, so a
+    // body that can't be decrypted never costs an existing file. What can't
+    // be replaced at all is told now.
+    const QFileInfo target(destination);
+    if (target.exists() && (target.isDir() || !QFileInfo(target.absolutePath()).isWritable()))
+        throw TAVException(QStringLiteral("File [%1] is locked.\nPlease close the application which is "
+                                          "locking that file and then try again.")
+                               .arg(destination));
+    TAVVault *vault = vaultOf(this);
+    if (!vault) {
+        LOG_ERROR << "getVault failed d";
+        return;
+    }
+    if (FileCipher::decryptFile(bodyPath, destination, vault->getCipher(), vault->getKey()) != 0)
+        throwDecryptionFailed();
+    FileUtils::setModificationTime(destination, GetModifiedDate());
+}
+
+void TAVFile::decrypt(const QString &destination, TAVCryptoThread *worker)
+{
+    const QString bodyPath = getFullPhysicalFileName();
+    if (bodyPath.isEmpty() || !QFileInfo::exists(bodyPath))
+        throw TAVException(QStringLiteral("Encrypted file doesn't exist."));
+    TAVVault *vault = vaultOf(this);
+    if (!vault) {
+        LOG_ERROR << "getVault failed";
+        return;
+    }
+    checkWorker(worker);
+    worker->setKey(vault->getKey(), vault->getCipher());
+    worker->source = bodyPath;
+    worker->destination = destination;
+    worker->function = 1;
+    runWorker(worker);
+    if (worker->state != 0)
+        throwDecryptionFailed();
+}
+
+bool TAVFile::open(QIODevice::OpenMode mode)
+{
+    if (body.isOpen())
+        body.close();
+    TAVVault *vault = vaultOf(this);
+    const QString bodyPath = getFullPhysicalFileName();
+    if (!vault || bodyPath.isEmpty()) {
+        LOG_ERROR << "getVault failed";
+        return false;
+    }
+    body.setFileName(bodyPath);
+    std::memset(nonce, 0, sizeof nonce);
+    writing = mode & (QIODevice::WriteOnly | QIODevice::Append);
+    // QFile truncates on WriteOnly alone; the header must survive.
+    const QIODevice::OpenMode fileMode =
+        writing ? QIODevice::OpenMode(QIODevice::ReadWrite) : QIODevice::OpenMode(QIODevice::ReadOnly);
+    const auto openOrThrow = [&](QIODevice::OpenMode m) {
+        if (!body.open(m)) {
+            LOG_ERROR << "cannot open file" << bodyPath;
+            throw TAVException(QStringLiteral("cannot open file ") + bodyPath);
+        }
+    };
+
+    if (!QFileInfo::exists(bodyPath) || QFileInfo(bodyPath).size() == 0) {
+        openOrThrow(fileMode);
+        if (!RandomSource::bytes(nonce, 8)) {
+            LOG_ERROR << "Could not create random bytes.";
+            body.close();
+            return false;
+        }
+        if (!writing
+            || TAVCrypto::writeFileHeader(&body, nonce, QDateTime::currentDateTime(), bodyPath,
+                                          vault->getCipher(), vault->getKey())
+                   != 0) {
+            LOG_ERROR << "error during writeFileHeader";
+            body.close();
+            return false;
+        }
+        SetCurrentSize(quint64(body.size()));
+        SetOriginalSize(0);
+        return true;
+    }
+    if (QFileInfo(bodyPath).size() < TAVCrypto::kHeaderSize) {
+        LOG_ERROR << "Something wrong here, no valid header found";
+        return false;
+    }
+    openOrThrow(fileMode);
+    QDateTime created;
+    QString name;
+    if (TAVCrypto::readFileHeader(&body, nonce, &created, &name, vault->getCipher(), vault->getKey()) != 0) {
+        LOG_ERROR << "Error during readFileHeader";
+        body.close();
+        return false;
+    }
+    return true;
+}
+
+qint64 TAVFile::read(char *data, unsigned length)
+{
+    TAVVault *vault = vaultOf(this);
+    if (!vault || !body.isOpen())
+        return -1;
+    const quint64 offset = quint64(body.pos());
+    const qint64 count = body.read(data, qint64(length));
+    if (count > 0
+        && TAVCrypto::decryptBlock(reinterpret_cast<unsigned char *>(data), int(count), offset, nonce,
+                                   vault->getCipher(), vault->getKey())
+               != 0)
+        return -1;
+    return count;
+}
+
+qint64 TAVFile::write(const char *data, unsigned length)
+{
+    TAVVault *vault = vaultOf(this);
+    if (!vault || !body.isOpen() || !writing)
+        return -1;
+    QByteArray enciphered(data, int(length));
+    const quint64 offset = quint64(body.pos());
+    if (TAVCrypto::encryptBlock(reinterpret_cast<unsigned char *>(enciphered.data()), enciphered.size(),
+                                offset, nonce, vault->getCipher(), vault->getKey())
+        != 0)
+        return -1;
+    const qint64 count = body.write(enciphered);
+    if (count < 0)
+        return -1;
+    const quint64 stored = quint64(body.size());
+    SetCurrentSize(stored);
+    SetOriginalSize(stored - qMin<quint64>(stored, TAVCrypto::kHeaderSize));
+    return count;
+}
+
+bool TAVFile::seek(quint64 position)
+{
+    return body.isOpen() && body.seek(qint64(position + TAVCrypto::kHeaderSize));
+}
+
+quint64 TAVFile::pos() const
+{
+    const qint64 p = body.pos();
+    return p > TAVCrypto::kHeaderSize ? quint64(p - TAVCrypto::kHeaderSize) : 0;
+}
+
+int TAVFile::close()
+{
+    if (!body.isOpen())
+        return 0;
+    const bool wasWriting = writing;
+    writing = false;
+    const bool flushed = !wasWriting || body.flush();
+    body.close();
+    if (!wasWriting)
+        return 0;
+    SetModifiedDate(QDateTime::currentDateTime());
+    TAVVault *vault = vaultOf(this);
+    if (!flushed || !vault)
+        return 1;
+    return vault->save();
 }

@@ -3,9 +3,14 @@
 
 #include "tavitem.h"
 
+#include <QFile>
+
+class TAVCryptoThread;
+
 // An encrypted file item; its body lives in the vault folder under a name made
-// of its identifier. For now: construction, name rules and body placement;
-// encryption and decryption of the body come with the file item's own work.
+// of its identifier, in the sub-folder named by the identifier's first two
+// hexadecimal digits. The body is written and read under the key and cipher
+// of the item's vault.
 class TAVFile : public TAVItem
 {
     Q_OBJECT
@@ -17,16 +22,67 @@ public:
     // null parent, a name failing the name rule, or a name already taken in
     // the parent (ignoring case). Makes the body's sub-folder when missing.
     TAVFile(TAVItem *parent, const QString &source);
+    ~TAVFile() override;
 
     int GetClassID() const override;
     bool canAddVault() const override;
     bool canAddFolder() const override;
     bool canAddFile() const override;
 
+    // Content in and out. Every body and every plain output is written beside
+    // its target and renamed over it when complete: a failure never costs the
+    // old body or an existing destination. Outside any vault nothing happens
+    // (a log line).
+    //
+    // Encrypts source into the body on the calling thread. The item takes the
+    // source's dates and the sizes of what went into the body; its ancestors
+    // take its modification date. Throws TAVException for a missing source
+    // ("File %1 does not exist"), a source that can't be read or a body that
+    // can't be written; the item is then unchanged.
+    virtual void encrypt(const QString &source);
+    // Decrypts the body to destination on the calling thread, dated with the
+    // item's modification date (whole seconds). Throws TAVException for a
+    // missing body, a destination that can't be replaced ("File [%1] is
+    // locked. ...") and a body that can't be decrypted ("Decryption failed.").
+    virtual void decrypt(const QString &destination);
+    // The same through the worker thread, processing the GUI thread's events
+    // every 10 ms until it ends. The worker's state tells the outcome: 0 done
+    // (the item takes the sizes and dates of the source), 1 cancelled or
+    // 2 failed (item and body unchanged; a new item has no body). Throws for a
+    // missing source, a null worker ("Invalid Crypto Worker.") and a worker
+    // still busy with another file.
+    virtual void encrypt(const QString &source, TAVCryptoThread *worker);
+    // Throws as decrypt(destination), and "Decryption failed." for a run that
+    // was cancelled or failed (an existing destination is then unchanged).
+    virtual void decrypt(const QString &destination, TAVCryptoThread *worker);
+
     // vault folder/xx/<32 hex digits>, xx the first two digits of the
     // identifier; empty (with a log line) outside any vault and in a vault
     // whose folder path is empty or relative.
     QString getFullPhysicalFileName() const;
+
+    // Random access to the plain content. open() writes a fresh header into
+    // a missing or empty body and reads the header of an existing one; false
+    // (with a log line) when that fails, outside a vault and for a body
+    // shorter than a header. Throws TAVException when the body can't be
+    // opened. A writing mode never truncates the body: it opens for reading
+    // and writing.
+    bool open(QIODevice::OpenMode mode);
+    // Plain bytes at the current position; -1 on failure.
+    qint64 read(char *data, unsigned length);
+    // Enciphers a copy of data at the current position (the caller's buffer
+    // stays plain) and takes the body's sizes; -1 on failure.
+    qint64 write(const char *data, unsigned length);
+    bool seek(quint64 position);
+    quint64 pos() const;
+    // After writing: the item and its ancestors are dated now and the vault
+    // is saved; the result is the save's (0 saved). 0 otherwise.
+    int close();
+
+private:
+    QFile body;
+    unsigned char nonce[16] = {};
+    bool writing = false;
 };
 
 #endif // TAVFILE_H

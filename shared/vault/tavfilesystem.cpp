@@ -5,6 +5,7 @@
 #include "tavcryptofile.h"
 #include "tavexception.h"
 #include "tavitemnamevalidator.h"
+#include "tavitemtransfer.h"
 #include "tavlogging.h"
 #include "tavstickmanager.h"
 #include "utils.h"
@@ -121,6 +122,44 @@ TAVItem *TAVFileSystem::findItemByPath(const QString &path)
         current = static_cast<TAVItemContainer *>(child);
     }
     return current->getItem(parts.last());
+}
+
+namespace {
+TAVItemContainer *asContainer(TAVItem *item)
+{
+    if (!item || item->GetClassID() == TAV_CLASS_FILE)
+        return nullptr;
+    return static_cast<TAVItemContainer *>(item);
+}
+} // namespace
+
+bool TAVFileSystem::copyItem(const QString &sourcePath, const QString &targetPath)
+{
+    TAVItem *item = findItemByPath(sourcePath);
+    TAVItemContainer *target = asContainer(findItemByPath(targetPath));
+    if (!item || !target)
+        return false;
+    try {
+        copyItem(item, target);
+    } catch (const TAVException &e) {
+        LOG_ERROR << "copying" << sourcePath << "to" << targetPath << "failed:" << e.what();
+        return false;
+    }
+    return true;
+}
+
+void TAVFileSystem::copyItem(TAVItem *item, TAVItemContainer *target)
+{
+    TAVItemTransfer::copy(item, target);
+}
+
+bool TAVFileSystem::moveItem(const QString &sourcePath, const QString &targetPath)
+{
+    TAVItem *item = findItemByPath(sourcePath);
+    TAVItemContainer *target = asContainer(findItemByPath(targetPath));
+    if (!item || !target)
+        return false;
+    return TAVItemTransfer::move(item, target);
 }
 
 int TAVFileSystem::vaultCount() const

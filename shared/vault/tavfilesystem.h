@@ -53,6 +53,25 @@ public:
     // compared ignoring case); the root for the empty path; else null.
     TAVItem *findItemByPath(const QString &path);
 
+    // Copy and move of a file or folder tree into a folder or vault, by full
+    // display paths (MyVault/Letters/a.txt), all or nothing (TAVItemTransfer):
+    // bodies re-encrypted into a vault of another key or cipher, a failure
+    // leaving the tree and the disk as they were. The caller has checked that
+    // the target is neither the item, nor inside it, nor its parent, and
+    // saves the vaults afterwards.
+    //
+    // True when both paths were found and nothing failed, also when the
+    // target takes no item of this kind (nothing copied); false when a path
+    // is not found or the copy failed (logged).
+    bool copyItem(const QString &sourcePath, const QString &targetPath);
+    // The worker of the above; throws TAVException on failure.
+    void copyItem(TAVItem *item, TAVItemContainer *target);
+    // True when moved; false when a path is not found or the target takes no
+    // item of this kind. Between two vault folders both indexes are saved
+    // here, the target's first. Throws TAVException on failure, with
+    // everything as it was.
+    bool moveItem(const QString &sourcePath, const QString &targetPath);
+
     int vaultCount() const;
     // Names in tree order, an exact repeat skipped.
     QStringList getListVaultName() const;
