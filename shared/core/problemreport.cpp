@@ -63,6 +63,8 @@ void ProblemReport::setTimeOut(int ms)
 
 QString ProblemReport::osTag()
 {
+    // The report names the system it really came from, so the server can tell
+    // these reports apart from those of the Mac build.
     return QStringLiteral("Linux");
 }
 
