@@ -207,8 +207,16 @@ void TAVFileWatcher::synchronise(const QString &path)
     if (unchanged(it->saved, path))
         return;
 
-    const Snapshot before = snapshotOf(path);
     QPointer<TAVFile> file = it->file;
+    // Without a vault folder (its drive unplugged) the direct encryption
+    // would do nothing and return: the save would be taken as done and the
+    // copy wiped at the lock.
+    if (file->getFullPhysicalFileName().isEmpty()) {
+        warn(tr("The changes of %1 could not be put into the vault: the vault's folder is not found.")
+                 .arg(file->GetName()));
+        return;
+    }
+    const Snapshot before = snapshotOf(path);
     busy.insert(path);
     try {
         LOG_DEBUG << "setting mod time" << QFileInfo(path).lastModified().toString();
