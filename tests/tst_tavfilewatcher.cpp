@@ -75,6 +75,7 @@ private slots:
     void lockWipesEveryCopy();
     void failedEncryptionIsToldAndTriedAgain();
     void saveWhileTheVaultFolderIsGoneIsToldAndKept();
+    void reopeningWithUnsavedChangesKeepsTheCopy();
     void copyOfADeletedItemIsIgnoredThenWiped();
 
 private:
@@ -293,6 +294,25 @@ void TestTAVFileWatcher::saveWhileTheVaultFolderIsGoneIsToldAndKept()
     watcher.removeWatchingFiles();
     QCOMPARE(fx->plain(file), QByteArray("edited"));
     QCOMPARE(prompter->prompts.size(), 1);
+}
+
+void TestTAVFileWatcher::reopeningWithUnsavedChangesKeepsTheCopy()
+{
+    TAVFile *file = fx->addFile(vault, QStringLiteral("a.txt"), "small");
+    TAVFileWatcher watcher;
+    const QString copy = watcher.openCopy(file);
+    const QString folder = vault->getFullPhysicalVaultPath();
+    vault->setFullPhysicalVaultPath(QString());
+    QVERIFY(saveInPlace(copy, "edited"));
+    QTRY_COMPARE(prompter->prompts.size(), 1);
+    // Opened again while the save can't reach the vault: refused, the
+    // edited copy neither decrypted over nor dropped from the watch.
+    QVERIFY_EXCEPTION_THROWN(watcher.openCopy(file), TAVException);
+    QCOMPARE(FileFixture::read(copy), QByteArray("edited"));
+    QVERIFY(watcher.isBeingWatched(copy));
+    vault->setFullPhysicalVaultPath(folder);
+    watcher.removeWatchingFiles();
+    QCOMPARE(fx->plain(file), QByteArray("edited"));
 }
 
 void TestTAVFileWatcher::copyOfADeletedItemIsIgnoredThenWiped()
