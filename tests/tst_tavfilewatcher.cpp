@@ -74,6 +74,8 @@ private slots:
     void openingAgainKeepsTheCopyAndItsSaves();
     void lockWipesEveryCopy();
     void failedEncryptionIsToldAndTriedAgain();
+    void saveWhileTheVaultFolderIsGoneIsToldAndKept();
+    void reopeningWithUnsavedChangesKeepsTheCopy();
     void copyOfADeletedItemIsIgnoredThenWiped();
 
 private:
@@ -273,6 +275,44 @@ void TestTAVFileWatcher::failedEncryptionIsToldAndTriedAgain()
     // The save was not taken as done: the lock puts it into the vault.
     watcher.removeWatchingFiles();
     QCOMPARE(fx->plain(file), big);
+}
+
+void TestTAVFileWatcher::saveWhileTheVaultFolderIsGoneIsToldAndKept()
+{
+    TAVFile *file = fx->addFile(vault, QStringLiteral("a.txt"), "small");
+    TAVFileWatcher watcher;
+    const QString copy = watcher.openCopy(file);
+    const QString folder = vault->getFullPhysicalVaultPath();
+    // The drive holding the vault was unplugged and its folder not found again.
+    vault->setFullPhysicalVaultPath(QString());
+    QVERIFY(saveInPlace(copy, "edited"));
+    QTRY_COMPARE(prompter->prompts.size(), 1);
+    QCOMPARE(prompter->prompts.at(0).title, QStringLiteral("FileWatcher error"));
+    QVERIFY(prompter->prompts.at(0).text.contains(QStringLiteral("a.txt")));
+    // Not taken as saved: once the folder is back, the lock puts it in.
+    vault->setFullPhysicalVaultPath(folder);
+    watcher.removeWatchingFiles();
+    QCOMPARE(fx->plain(file), QByteArray("edited"));
+    QCOMPARE(prompter->prompts.size(), 1);
+}
+
+void TestTAVFileWatcher::reopeningWithUnsavedChangesKeepsTheCopy()
+{
+    TAVFile *file = fx->addFile(vault, QStringLiteral("a.txt"), "small");
+    TAVFileWatcher watcher;
+    const QString copy = watcher.openCopy(file);
+    const QString folder = vault->getFullPhysicalVaultPath();
+    vault->setFullPhysicalVaultPath(QString());
+    QVERIFY(saveInPlace(copy, "edited"));
+    QTRY_COMPARE(prompter->prompts.size(), 1);
+    // Opened again while the save can't reach the vault: refused, the
+    // edited copy neither decrypted over nor dropped from the watch.
+    QVERIFY_EXCEPTION_THROWN(watcher.openCopy(file), TAVException);
+    QCOMPARE(FileFixture::read(copy), QByteArray("edited"));
+    QVERIFY(watcher.isBeingWatched(copy));
+    vault->setFullPhysicalVaultPath(folder);
+    watcher.removeWatchingFiles();
+    QCOMPARE(fx->plain(file), QByteArray("edited"));
 }
 
 void TestTAVFileWatcher::copyOfADeletedItemIsIgnoredThenWiped()

@@ -150,8 +150,14 @@ QString TAVFileWatcher::openCopy(TAVFile *file)
     for (auto it = watched.constBegin(); it != watched.constEnd(); ++it) {
         if (it.value().file == file) {
             const QString old = it.key();
+            // A save not yet handled reaches the vault before the copy is made
+            // anew. One that can't (told already) would be decrypted over or
+            // wiped: the copy stays as it is, watched, for the next try.
+            synchronise(old);
+            const auto entry = watched.constFind(old);
+            if (entry != watched.constEnd() && QFileInfo::exists(old) && !unchanged(entry->saved, old))
+                throw TAVException(tr("%1 is open with changes that are not in the vault yet.").arg(old));
             folder = ownFolders.value(old);
-            // A save not yet handled reaches the vault before the copy is made anew.
             removeFile(old);
             if (QFileInfo(old).fileName() != file->GetName() && QFileInfo::exists(old))
                 FileUtils::remove(old, true); // renamed since: the old name goes
@@ -207,8 +213,16 @@ void TAVFileWatcher::synchronise(const QString &path)
     if (unchanged(it->saved, path))
         return;
 
-    const Snapshot before = snapshotOf(path);
     QPointer<TAVFile> file = it->file;
+    // Without a vault folder (its drive unplugged) the direct encryption
+    // would do nothing and return: the save would be taken as done and the
+    // copy wiped at the lock.
+    if (file->getFullPhysicalFileName().isEmpty()) {
+        warn(tr("The changes of %1 could not be put into the vault: the vault's folder is not found.")
+                 .arg(file->GetName()));
+        return;
+    }
+    const Snapshot before = snapshotOf(path);
     busy.insert(path);
     try {
         LOG_DEBUG << "setting mod time" << QFileInfo(path).lastModified().toString();

@@ -47,7 +47,9 @@ public:
     // returns the copy's path. An item already open gets its copy decrypted
     // anew in the same place. Two items never share a copy, whatever their
     // names. Throws TAVException when there is no temporary folder or the
-    // item can't be decrypted (nothing is then watched for it).
+    // item can't be decrypted (nothing is then watched for it), and when the
+    // item's copy holds changes that could not be put into the vault (the
+    // copy is then kept and stays watched).
     QString openCopy(TAVFile *file);
 
 private slots:
