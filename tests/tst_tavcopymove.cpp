@@ -8,6 +8,7 @@
 #include "tavfilesystem.h"
 #include "tavfolder.h"
 #include "tavvault.h"
+#include "treetestutils.h"
 #include "vaultfixture.h"
 
 #include <QtTest>
@@ -62,16 +63,6 @@ QMap<QString, TAVFile *> filesBelow(TAVItem *item)
     QMap<QString, TAVFile *> files;
     filesBelow(item, QString(), files);
     return files;
-}
-
-QString textOf(const std::function<void()> &action)
-{
-    try {
-        action();
-    } catch (const TAVException &e) {
-        return QString::fromLatin1(e.what());
-    }
-    return QStringLiteral("<no exception>");
 }
 
 } // namespace
@@ -348,7 +339,7 @@ void TestTAVCopyMove::failedTransferChangesNothing()
         if (!limit.isActive())
             QSKIP("no file size limit here");
         if (move)
-            thrown = textOf([&] { result = root()->moveItem("A/Docs", target); });
+            thrown = exceptionText([&] { result = root()->moveItem("A/Docs", target); });
         else
             result = root()->copyItem("A/Docs", target);
     }
@@ -370,7 +361,7 @@ void TestTAVCopyMove::failedIndexSaveUndoesTheMove()
     TAVFile *replacedTop = fx->addFile(b, "top.txt", "B's own");
     fx->addFile(b, "z.txt", "after it");
     const QStringList before = state();
-    QCOMPARE(textOf([&] { root()->moveItem("A/top.txt", "B"); }),
+    QCOMPARE(exceptionText([&] { root()->moveItem("A/top.txt", "B"); }),
              QStringLiteral("The vault index could not be saved."));
     QThreadPool::globalInstance()->waitForDone();
     QCOMPARE(state(), before); // the order of children included
@@ -381,7 +372,7 @@ void TestTAVCopyMove::failedIndexSaveUndoesTheMove()
     QVERIFY(QDir().rmdir(b->getVaultIdxFileName()));
     QVERIFY(QDir().mkpath(a->getVaultIdxFileName()));
     QStringList expected = state();
-    QCOMPARE(textOf([&] { root()->moveItem("A/top.txt", "B"); }),
+    QCOMPARE(exceptionText([&] { root()->moveItem("A/top.txt", "B"); }),
              QStringLiteral("The vault index could not be saved."));
     QThreadPool::globalInstance()->waitForDone();
     expected.replaceInStrings("B has no index", "B has an index");

@@ -8,6 +8,7 @@
 #include "tavfile.h"
 #include "tavfolder.h"
 #include "tavvault.h"
+#include "treetestutils.h"
 #include "vaultfixture.h"
 
 #include <QtTest>
@@ -40,16 +41,6 @@ Header headerOf(const QString &body, const TAVKey &key)
     QDateTime created;
     h.code = TAVCrypto::readFileHeader(body, &created, &h.name, &h.cipher, key);
     return h;
-}
-
-QString textOf(const std::function<void()> &action)
-{
-    try {
-        action();
-    } catch (const TAVException &e) {
-        return QString::fromLatin1(e.what());
-    }
-    return QStringLiteral("<no exception>");
 }
 
 } // namespace
@@ -212,7 +203,7 @@ void TestTAVFile::cancelLeavesNoBodyAndSizesUnchanged()
     // A cancelled extraction leaves no destination and says so.
     if (!newItem) {
         const QString out = fx->path("out.bin");
-        QCOMPARE(textOf([&] { file->decrypt(out, &worker); }), QStringLiteral("Decryption failed."));
+        QCOMPARE(exceptionText([&] { file->decrypt(out, &worker); }), QStringLiteral("Decryption failed."));
         QVERIFY(!QFileInfo::exists(out));
     }
 }
@@ -253,7 +244,7 @@ void TestTAVFile::failuresAreReportedAndChangeNothing()
     const QStringList bodiesBefore = VaultFixture::bodies(vault);
     const QString missing = fx->path("plain/missing");
 
-    const QString text = textOf([&] {
+    const QString text = exceptionText([&] {
         if (operation == "encrypt missing")
             file->encrypt(missing);
         else if (operation == "encrypt missing worker")
@@ -289,7 +280,7 @@ void TestTAVFile::fullDiskKeepsTheOldBodyAndDestination()
         FileSizeLimit limit(100000);
         if (!limit.isActive())
             QSKIP("no file size limit here");
-        QCOMPARE(textOf([&] { file->encrypt(bigSource); }),
+        QCOMPARE(exceptionText([&] { file->encrypt(bigSource); }),
                  QString::fromLatin1(TAVException::messageFor(TAV_CANNOT_ENCRYPT)));
         file->encrypt(bigSource, &worker);
         QCOMPARE(int(worker.state), 2);
@@ -302,8 +293,8 @@ void TestTAVFile::fullDiskKeepsTheOldBodyAndDestination()
     TAVFile *big = fx->addFile(vault, QStringLiteral("big.bin"), CryptoVectors::pattern(200000));
     {
         FileSizeLimit limit(100000);
-        QCOMPARE(textOf([&] { big->decrypt(out); }), QStringLiteral("Decryption failed."));
-        QCOMPARE(textOf([&] { big->decrypt(out, &worker); }), QStringLiteral("Decryption failed."));
+        QCOMPARE(exceptionText([&] { big->decrypt(out); }), QStringLiteral("Decryption failed."));
+        QCOMPARE(exceptionText([&] { big->decrypt(out, &worker); }), QStringLiteral("Decryption failed."));
     }
     QCOMPARE(fileBytes(out), QByteArray("the user's own file"));
 }
@@ -320,7 +311,7 @@ void TestTAVFile::itemOutsideAVaultDoesNothing()
     for (const QByteArray &line : log.lines())
         logged = logged || line.contains("getVault failed");
     QVERIFY(logged);
-    QCOMPARE(textOf([&] { file.decrypt(fx->path("out")); }), QStringLiteral("Encrypted file doesn't exist."));
+    QCOMPARE(exceptionText([&] { file.decrypt(fx->path("out")); }), QStringLiteral("Encrypted file doesn't exist."));
 }
 
 void TestTAVFile::busyWorkerIsRefused()
@@ -337,7 +328,7 @@ void TestTAVFile::busyWorkerIsRefused()
         if (once)
             return;
         once = true;
-        inner = textOf([&] { file->decrypt(fx->path("other"), &worker); });
+        inner = exceptionText([&] { file->decrypt(fx->path("other"), &worker); });
         handled.release();
     });
     bool held = false;

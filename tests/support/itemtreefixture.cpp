@@ -7,16 +7,9 @@
 #include "tavvault.h"
 
 #include <QDir>
-#include <QFile>
+#include "treetestutils.h"
 
-namespace {
-void destroy(TAVItem *item)
-{
-    if (item->GetClassID() != TAV_CLASS_FILE)
-        static_cast<TAVItemContainer *>(item)->removeAll();
-    delete item;
-}
-} // namespace
+#include <QFile>
 
 ItemTreeFixture::ItemTreeFixture() = default;
 
@@ -24,11 +17,11 @@ ItemTreeFixture::~ItemTreeFixture()
 {
     for (TAVItem *item : qAsConst(detached)) {
         item->SetParent(nullptr); // its vault may be gone already
-        destroy(item);
+        destroyItemTree(item);
     }
     for (TAVVault *v : qAsConst(vaults)) {
         TAVFileSystem::getInstance()->removeItem(v);
-        destroy(v);
+        destroyItemTree(v);
     }
 }
 
@@ -125,5 +118,5 @@ void ItemTreeFixture::removeVault(TAVVault *v)
 {
     vaults.removeOne(v);
     TAVFileSystem::getInstance()->removeItem(v);
-    destroy(v);
+    destroyItemTree(v);
 }

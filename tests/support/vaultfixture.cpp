@@ -9,19 +9,10 @@
 
 #include <QDir>
 #include <QDirIterator>
+#include "treetestutils.h"
+
 #include <QFile>
 #include <QFileInfo>
-
-namespace {
-
-void destroy(TAVItem *item)
-{
-    if (item->GetClassID() != TAV_CLASS_FILE)
-        static_cast<TAVItemContainer *>(item)->removeAll();
-    delete item;
-}
-
-} // namespace
 
 VaultFixture::VaultFixture() = default;
 
@@ -29,7 +20,7 @@ VaultFixture::~VaultFixture()
 {
     for (TAVVault *v : qAsConst(vaults)) {
         TAVFileSystem::getInstance()->removeItem(v);
-        destroy(v);
+        destroyItemTree(v);
     }
 }
 
@@ -53,7 +44,7 @@ void VaultFixture::removeVault(TAVVault *v)
 {
     vaults.removeOne(v);
     TAVFileSystem::getInstance()->removeItem(v);
-    destroy(v);
+    destroyItemTree(v);
 }
 
 TAVFolder *VaultFixture::addFolder(TAVItemContainer *parent, const QString &name)
