@@ -5,10 +5,9 @@
 #include "tavfolder.h"
 #include "tavkey.h"
 #include "tavvault.h"
-
-#include <QDir>
 #include "treetestutils.h"
 
+#include <QDir>
 #include <QFile>
 
 ItemTreeFixture::ItemTreeFixture() = default;

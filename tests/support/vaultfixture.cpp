@@ -6,11 +6,10 @@
 #include "tavfilesystem.h"
 #include "tavfolder.h"
 #include "tavvault.h"
+#include "treetestutils.h"
 
 #include <QDir>
 #include <QDirIterator>
-#include "treetestutils.h"
-
 #include <QFile>
 #include <QFileInfo>
 
