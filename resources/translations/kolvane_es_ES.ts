@@ -1,0 +1,26 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES" sourcelanguage="en_US">
+<context>
+    <name>MainWindowClass</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>Utils</name>
+    <message>
+        <source>Start synchronizing files now.</source>
+        <translation>Sincronizar archivos ahora.</translation>
+    </message>
+    <message>
+        <source>There are %1 file(s) to be synchronized.</source>
+        <translation>Hay %1 archivo(s) por sincronizar.</translation>
+    </message>
+</context>
+</TS>
