@@ -1,10 +1,19 @@
 #include "safefile.h"
 
+#include "tavlogging.h"
+
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 
+#include <cerrno>
+#include <cstring>
+
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -20,10 +29,8 @@ void setError(QString *error, const QString &text)
 SafeFile::Result SafeFile::writeWhole(const QString &target, const QByteArray &bytes, QString *error)
 {
     QSaveFile file(target);
-    if (!file.open(QIODevice::WriteOnly)) {
-        setError(error, file.errorString());
+    if (!open(file, error))
         return OpenFailed;
-    }
     // The reason is taken before cancelWriting() replaces it with its own.
     if (file.write(bytes) != bytes.size() || !file.flush() || ::fsync(file.handle()) != 0) {
         setError(error, file.errorString());
@@ -36,6 +43,49 @@ SafeFile::Result SafeFile::writeWhole(const QString &target, const QByteArray &b
     }
     syncFolder(QFileInfo(target).absolutePath());
     return Written;
+}
+
+bool SafeFile::open(QSaveFile &file, QString *error)
+{
+    unsigned int mode = 0;
+    if (!replacementMode(file.fileName(), &mode, error))
+        return false;
+    if (!file.open(QIODevice::WriteOnly)) {
+        setError(error, file.errorString());
+        return false;
+    }
+    // Before any content is in it.
+    applyMode(file.handle(), mode);
+    return true;
+}
+
+bool SafeFile::replacementMode(const QString &target, unsigned int *mode, QString *error)
+{
+    struct stat st;
+    if (::lstat(QFile::encodeName(target).constData(), &st) != 0) {
+        if (errno == ENOENT) {
+            *mode = 0600;
+            return true;
+        }
+        setError(error, QCoreApplication::translate("SafeFile", "Cannot write %1: %2")
+                            .arg(target, QString::fromLocal8Bit(std::strerror(errno))));
+        return false;
+    }
+    if (S_ISLNK(st.st_mode)) {
+        const QString reason =
+            QCoreApplication::translate("SafeFile", "Cannot write %1: it is a symbolic link").arg(target);
+        setError(error, reason);
+        return false;
+    }
+    // Anything but a file (a folder) is refused later, by the rename.
+    *mode = S_ISREG(st.st_mode) ? st.st_mode & 0777 : 0600;
+    return true;
+}
+
+void SafeFile::applyMode(int handle, unsigned int mode)
+{
+    if (::fchmod(handle, mode_t(mode)) != 0)
+        LOG_DEBUG << "file mode not set:" << std::strerror(errno);
 }
 
 bool SafeFile::commit(QSaveFile &file)
@@ -54,4 +104,30 @@ void SafeFile::syncFolder(const QString &folder)
         return;
     ::fsync(fd);
     ::close(fd);
+}
+
+QString SafeFile::temporaryNames(const QString &targets)
+{
+    // QSaveFile appends a dot and six random letters to the target's name.
+    return QStringLiteral("(?:%1)\\.[A-Za-z0-9]{6}").arg(targets);
+}
+
+int SafeFile::removeLeftovers(const QString &folder, const QRegularExpression &names)
+{
+    const QRegularExpression whole(QRegularExpression::anchoredPattern(names.pattern()),
+                                   names.patternOptions());
+    int removed = 0;
+    const QStringList entries = QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+    for (const QString &name : entries) {
+        if (!whole.match(name).hasMatch())
+            continue;
+        const QString path = folder + QLatin1Char('/') + name;
+        if (QFile::remove(path)) {
+            LOG_INFO << "removed the leftover of an interrupted save" << path;
+            ++removed;
+        } else {
+            LOG_ERROR << "cannot remove the leftover of an interrupted save" << path;
+        }
+    }
+    return removed;
 }

@@ -7,6 +7,8 @@
 #include <QDataStream>
 #include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QtEndian>
 
@@ -138,6 +140,11 @@ int TAVSettings::read()
         return ReadDamaged;
     }
     m_map = loaded;
+    // Saves killed half-way may have left their temporary files beside it.
+    const QFileInfo info(m_fileName);
+    SafeFile::removeLeftovers(info.absolutePath(),
+                              QRegularExpression(SafeFile::temporaryNames(
+                                  QRegularExpression::escape(info.fileName()))));
     return ReadOk;
 }
 

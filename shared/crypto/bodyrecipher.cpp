@@ -1,6 +1,7 @@
 #include "bodyrecipher.h"
 
 #include "randomsource.h"
+#include "safefile.h"
 #include "tavcrypto.h"
 #include "tavlogging.h"
 
@@ -48,8 +49,9 @@ BodyRecipher::Result BodyRecipher::recipher(const QString &source, TAVCipher sou
         return HeaderRefused;
     }
     QSaveFile out(destination);
-    if (!out.open(QIODevice::WriteOnly)) {
-        LOG_ERROR << "cannot open file for write" << destination << out.errorString();
+    QString reason;
+    if (!SafeFile::open(out, &reason)) {
+        LOG_ERROR << "cannot open file for write" << destination << reason;
         return WriteFailed;
     }
     unsigned char targetIv[16] = {};

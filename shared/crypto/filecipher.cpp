@@ -13,16 +13,18 @@
 
 namespace {
 
-void openOrThrow(QFile &source, QSaveFile &destination)
+void openSourceOrThrow(QFile &source)
 {
     if (!source.open(QIODevice::ReadOnly)) {
         LOG_ERROR << "cannot open file for read" << source.fileName();
         throw TAVException(QStringLiteral("cannot open file for read ") + source.fileName());
     }
-    if (!destination.open(QIODevice::WriteOnly)) {
-        LOG_ERROR << "cannot open file for write" << destination.fileName();
-        throw TAVException(QStringLiteral("cannot open file for write ") + destination.fileName());
-    }
+}
+
+[[noreturn]] void throwCannotWrite(const QSaveFile &destination, const QString &reason)
+{
+    LOG_ERROR << "cannot open file for write" << destination.fileName() << reason;
+    throw TAVException(QStringLiteral("cannot open file for write ") + destination.fileName());
 }
 
 // The body after the header, then the file committed: 0 done, 4 reading or
@@ -49,7 +51,11 @@ int FileCipher::encryptFile(const QString &source, const QString &destination, T
     LOG_DEBUG << "encrypting" << source << destination;
     QFile in(source);
     QSaveFile out(destination);
-    openOrThrow(in, out);
+    openSourceOrThrow(in);
+    // A body goes into a vault folder: never through a link placed there.
+    QString reason;
+    if (!SafeFile::open(out, &reason))
+        throwCannotWrite(out, reason);
 
     unsigned char iv[16] = {};
     if (!RandomSource::bytes(iv, 8)) {
@@ -72,7 +78,9 @@ int FileCipher::decryptFile(const QString &source, const QString &destination, T
     LOG_DEBUG << "decrypting" << source << destination;
     QFile in(source);
     QSaveFile out(destination);
-    openOrThrow(in, out);
+    openSourceOrThrow(in);
+    if (!out.open(QIODevice::WriteOnly))
+        throwCannotWrite(out, out.errorString());
 
     unsigned char iv[16] = {};
     QDateTime created;

@@ -3,6 +3,7 @@
 #include "aes128.h"
 #include "keystream.h"
 #include "randomsource.h"
+#include "safefile.h"
 #include "tavlogging.h"
 
 #include <QSaveFile>
@@ -215,8 +216,9 @@ int TAVCryptoFile::reKey(const QString &path, const TAVKey &oldKey, const TAVKey
     };
 
     QSaveFile target(path);
-    if (!target.open(QIODevice::WriteOnly)) {
-        LOG_ERROR << "cannot open file" << path << target.errorString();
+    QString reason;
+    if (!SafeFile::open(target, &reason)) {
+        LOG_ERROR << "cannot open file" << path << reason;
         return 5;
     }
     QByteArray header = leField(kMagic) + leField(version) + leField(quint32(cipher))

@@ -90,7 +90,7 @@ int TAVCryptoThread::encrypt(const QString &sourcePath, const QString &destinati
     }
     QFile in(sourcePath);
     QSaveFile out(destinationPath);
-    if (const int opened = openFiles(in, out))
+    if (const int opened = openFiles(in, out, true))
         return opened;
     unsigned char iv[16] = {};
     if (!RandomSource::bytes(iv, 8)) {
@@ -112,7 +112,7 @@ int TAVCryptoThread::decrypt(const QString &sourcePath, const QString &destinati
     LOG_DEBUG << "threaded decrypting" << sourcePath << destinationPath;
     QFile in(sourcePath);
     QSaveFile out(destinationPath);
-    if (const int opened = openFiles(in, out))
+    if (const int opened = openFiles(in, out, false))
         return opened;
     // The header is checked (size, version, cipher), so a damaged or foreign
     // file is refused instead of being turned into garbage.
@@ -128,14 +128,18 @@ int TAVCryptoThread::decrypt(const QString &sourcePath, const QString &destinati
     return cipherBody(in, out, quint64(in.size()), iv, 3);
 }
 
-int TAVCryptoThread::openFiles(QFile &in, QSaveFile &out)
+int TAVCryptoThread::openFiles(QFile &in, QSaveFile &out, bool vaultBody)
 {
     if (!in.open(QIODevice::ReadOnly)) {
         emit TAVFileAccessDeny(tr("Cannot open file for read %1\nError: %2").arg(in.fileName(), in.errorString()));
         return 1;
     }
-    if (!out.open(QIODevice::WriteOnly)) {
-        emit TAVCryptToError(tr("Cannot open file for write %1\nError: %2").arg(out.fileName(), out.errorString()));
+    QString reason;
+    const bool opened = vaultBody ? SafeFile::open(out, &reason) : out.open(QIODevice::WriteOnly);
+    if (!opened) {
+        if (!vaultBody)
+            reason = out.errorString();
+        emit TAVCryptToError(tr("Cannot open file for write %1\nError: %2").arg(out.fileName(), reason));
         return 2;
     }
     return 0;

@@ -70,8 +70,9 @@ private:
     // Emits progress at most every 100 ms, and always 100.
     class Progress;
 
-    // Opens both files: 0, or 1 (source) / 2 (destination) with the signal sent.
-    int openFiles(QFile &in, QSaveFile &out);
+    // Opens both files: 0, or 1 (source) / 2 (destination) with the signal
+    // sent. A vault body is opened under SafeFile's rule (no link, its mode).
+    int openFiles(QFile &in, QSaveFile &out, bool vaultBody);
     // Runs the body after the header with progress and cancel, then commits:
     // 0 done, 4 failed, `cancelledCode` when stopped (state then 1).
     int cipherBody(QFile &in, QSaveFile &out, quint64 total, const unsigned char *iv,

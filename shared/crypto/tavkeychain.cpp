@@ -1,5 +1,6 @@
 #include "tavkeychain.h"
 
+#include "safefile.h"
 #include "tavlogging.h"
 
 #include <QDataStream>
@@ -61,8 +62,9 @@ int TAVKeyChain::write()
     // Written whole beside the old file and renamed over it, so a pulled
     // stick never leaves a vault without its key.
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly)) {
-        LOG_ERROR << "error writing keychain" << file.errorString();
+    QString reason;
+    if (!SafeFile::open(file, &reason)) {
+        LOG_ERROR << "error writing keychain" << reason;
         return 1;
     }
     QDataStream stream(&file);

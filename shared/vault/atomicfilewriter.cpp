@@ -8,12 +8,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QUuid>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace {
@@ -30,18 +32,34 @@ int AtomicFileWriter::writeDataFile(const QString &target, TAVCipher cipher, con
                                     unsigned int version, const QByteArray &payload,
                                     QString *error)
 {
+    unsigned int mode = 0;
+    if (!SafeFile::replacementMode(target, &mode, error)) {
+        LOG_ERROR << "not replacing" << target << (error ? *error : QString());
+        return OpenFailed;
+    }
     const QString folder = QFileInfo(target).absolutePath();
     const QString temporary =
         folder + QLatin1Char('/') + QUuid::createUuid().toString() + QStringLiteral(".tmp");
+
+    // Made here, owner-only and never through a link, then given the mode
+    // the replaced file had, before any content is in it.
+    const int fd = ::open(QFile::encodeName(temporary).constData(),
+                          O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd < 0) {
+        const QString reason = QString::fromLocal8Bit(std::strerror(errno));
+        setError(error, reason);
+        LOG_ERROR << "cannot create" << temporary << reason;
+        return OpenFailed;
+    }
+    SafeFile::applyMode(fd, mode);
+    ::close(fd);
 
     TAVCryptoFile file(temporary);
     const int opened = file.open(QIODevice::WriteOnly | QIODevice::Truncate, cipher, key, version);
     if (opened != 0) {
         setError(error, file.errorString());
         LOG_ERROR << "cannot create" << temporary << "open returned" << opened << file.errorString();
-        // A header that could not be written leaves a stub behind.
-        if (opened == 1)
-            QFile::remove(temporary);
+        QFile::remove(temporary);
         return OpenFailed;
     }
 
@@ -75,6 +93,20 @@ int AtomicFileWriter::writeDataFile(const QString &target, TAVCipher cipher, con
     // cut could bring back the old name.
     SafeFile::syncFolder(folder);
     return Written;
+}
+
+int AtomicFileWriter::removeLeftovers(const QString &folder, const QStringList &plainFiles)
+{
+    // The names writeDataFile gives its temporary files (QUuid::toString()).
+    QString pattern = QStringLiteral(
+        "\\{[0-9a-fA-F]{8}-[0-9a-fA-F]{4}-[0-9a-fA-F]{4}-[0-9a-fA-F]{4}-[0-9a-fA-F]{12}\\}\\.tmp");
+    if (!plainFiles.isEmpty()) {
+        QStringList names;
+        for (const QString &name : plainFiles)
+            names.append(QRegularExpression::escape(name));
+        pattern += QLatin1Char('|') + SafeFile::temporaryNames(names.join(QLatin1Char('|')));
+    }
+    return SafeFile::removeLeftovers(folder, QRegularExpression(pattern));
 }
 
 bool AtomicFileWriter::writePlainFile(const QString &target, const QByteArray &bytes, QString *error)

@@ -12,6 +12,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 
 namespace {
 
@@ -312,6 +313,8 @@ int TAVFileSystem::readVaultFile(const QString &path, const TAVKey &key)
         return VaultListDamaged;
     }
     vaultList = entries;
+    // Saves of the list killed half-way leave their temporary files beside it.
+    AtomicFileWriter::removeLeftovers(QFileInfo(path).absolutePath());
     return 0;
 }
 

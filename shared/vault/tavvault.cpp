@@ -1,6 +1,7 @@
 #include "tavvault.h"
 
 #include "atomicfilewriter.h"
+#include "safefile.h"
 #include "tavcryptofile.h"
 #include "tavexception.h"
 #include "tavfile.h"
@@ -13,6 +14,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QRegularExpression>
 
 QDataStream &operator<<(QDataStream &stream, const TAVVaultType &type)
 {
@@ -30,6 +32,21 @@ QDataStream &operator>>(QDataStream &stream, TAVVaultType &type)
 namespace {
 
 const char *const kArchiveContext = "MainWindowClass";
+
+// Removes what saves killed half-way left in a vault folder: the index's and
+// the plain files' temporary files, and those of the bodies in the
+// two-digit sub-folders. Nothing else in the folder is touched.
+void removeLeftovers(const QString &folder, const QStringList &plainFiles)
+{
+    AtomicFileWriter::removeLeftovers(folder, plainFiles);
+    const QRegularExpression subFolder(QStringLiteral("^[0-9a-f]{2}$"));
+    const QRegularExpression bodies(SafeFile::temporaryNames(QStringLiteral("[0-9a-f]{32}")));
+    const QStringList subFolders = QDir(folder).entryList(QDir::Dirs | QDir::NoSymLinks | QDir::NoDotAndDotDot);
+    for (const QString &name : subFolders) {
+        if (subFolder.match(name).hasMatch())
+            SafeFile::removeLeftovers(folder + QLatin1Char('/') + name, bodies);
+    }
+}
 
 TAVException archiveError(const char *message)
 {
@@ -355,6 +372,10 @@ int TAVVault::load()
     SetModifiedDate(ItemDate::toDateTime(modified));
     loaded = true;
     treeFromIndex = true;
+    // Only once the index has loaded: after a failure everything stays as
+    // it was found.
+    removeLeftovers(fullPhysicalVaultPath, {QFileInfo(getVaultVersionFileName()).fileName(),
+                                            QFileInfo(getKeyFileName()).fileName()});
 
     const bool failed = FileUtils::getFileSystemType(fullPhysicalVaultPath, &fileSystemType);
     if (failed) {
