@@ -154,6 +154,10 @@ int main(int argc, char *argv[])
     const auto removeCopy = [&](TAVItemContainer *container) {
         return [=] {
             container->deleteItem(QStringLiteral("big.bin"));
+            // The body goes once the index no longer lists the item.
+            TAVItem *vault = nullptr;
+            if (container->getVault(&vault) == 0)
+                static_cast<TAVVault *>(vault)->save();
             QThreadPool::globalInstance()->waitForDone();
         };
     };

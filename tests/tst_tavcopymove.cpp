@@ -7,13 +7,18 @@
 #include "tavfile.h"
 #include "tavfilesystem.h"
 #include "tavfolder.h"
+#include "tavitemtransfer.h"
 #include "tavvault.h"
 #include "treetestutils.h"
 #include "vaultfixture.h"
 
 #include <QtTest>
 
+#include <QThread>
 #include <QThreadPool>
+
+#include <atomic>
+#include <memory>
 
 namespace {
 
@@ -23,6 +28,12 @@ TAVKey keyOf(char seed)
     for (int i = 0; i < 128; ++i)
         bytes[i] = char(seed + 11 * i);
     return TAVKey::fromHex(QString::fromLatin1(bytes.toHex()));
+}
+
+TAVVault *vaultOf(const TAVItem *item)
+{
+    TAVItem *vault = nullptr;
+    return item->getVault(&vault) == 0 ? static_cast<TAVVault *>(vault) : nullptr;
 }
 
 TAVFileSystem *root()
@@ -65,6 +76,20 @@ QMap<QString, TAVFile *> filesBelow(TAVItem *item)
     return files;
 }
 
+// The identifier that the vault's index on the disk gives the item at a path
+// inside the vault ("Other/top.txt"); null when the index lists none.
+QUuid idInIndex(const TAVVault *vault, const QString &path)
+{
+    TAVVault probe(nullptr, "probe", vault->getFullPhysicalVaultPath(), vault->getCipher(), vault->getKey());
+    QUuid id;
+    if (probe.load() == 0) {
+        if (TAVItem *item = probe.findItem("probe/" + path))
+            id = item->GetId();
+    }
+    probe.removeAll();
+    return id;
+}
+
 } // namespace
 
 class TestTAVCopyMove : public QObject
@@ -85,6 +110,12 @@ private slots:
     void failedIndexSaveUndoesTheMove();
     void moveNeverWritesOverABodyOfTheTarget();
     void missingPathsAndRefusedKindsChangeNothing();
+    void replacedBodiesOutliveAFailedSave_data();
+    void replacedBodiesOutliveAFailedSave();
+    void linkedBodyFoldersAreRefused_data();
+    void linkedBodyFoldersAreRefused();
+    void copyRefusesASourceBodyThatIsALink();
+    void opposedMovesOnTwoThreadsFinish();
 
 private:
     // A: AES256 under one key; B: AES1024 under another; C: A's key and
@@ -306,6 +337,8 @@ void TestTAVCopyMove::replacesTheSameNamedItem()
     QCOMPARE(to->getItemCount(), count); // one in place of the other
     for (TAVFile *file : filesBelow(now))
         QCOMPARE(fx->plain(file), plainOf.value(file->GetName()));
+    // The caller saves; then the replaced bodies go.
+    QCOMPARE(vaultOf(to)->save(), 0);
     QThreadPool::globalInstance()->waitForDone();
     for (const QString &body : oldBodies)
         QVERIFY2(!QFileInfo::exists(body), qPrintable(body));
@@ -409,6 +442,151 @@ void TestTAVCopyMove::missingPathsAndRefusedKindsChangeNothing()
     QVERIFY(!root()->moveItem("A/top.txt", "Shut"));
     QCOMPARE(state(), before);
     QCOMPARE(static_cast<TAVVault *>(root()->findItemByPath("Shut"))->getItemCount(), 0);
+}
+
+void TestTAVCopyMove::replacedBodiesOutliveAFailedSave_data()
+{
+    QTest::addColumn<QString>("operation");
+    QTest::newRow("copy over it") << "copy";
+    QTest::newRow("move within the vault over it") << "move";
+    QTest::newRow("delete it") << "delete";
+}
+
+void TestTAVCopyMove::replacedBodiesOutliveAFailedSave()
+{
+    QFETCH(QString, operation);
+    auto *other = static_cast<TAVItemContainer *>(root()->findItemByPath("A/Other"));
+    TAVFile *old = fx->addFile(other, "top.txt", "the old one");
+    const QUuid oldId = old->GetId();
+    const QString oldBody = old->getFullPhysicalFileName();
+    QCOMPARE(a->save(), 0);
+    QCOMPARE(idInIndex(a, "Other/top.txt"), oldId);
+
+    if (operation == "copy")
+        QVERIFY(root()->copyItem("A/top.txt", "A/Other"));
+    else if (operation == "move")
+        QVERIFY(root()->moveItem("A/top.txt", "A/Other"));
+    else
+        other->deleteItem("top.txt");
+    TAVItem *now = other->getItem("top.txt");
+    QCOMPARE(now != nullptr, operation != "delete");
+
+    // The caller's save fails: the index on the disk lists the old item, so
+    // its body must still be there.
+    QThreadPool::globalInstance()->waitForDone();
+    {
+        FileSizeLimit limit(64);
+        if (!limit.isActive())
+            QSKIP("no file size limit here");
+        QCOMPARE(a->save(), int(TAVVault::VaultFailed));
+    }
+    QThreadPool::globalInstance()->waitForDone();
+    QCOMPARE(idInIndex(a, "Other/top.txt"), oldId);
+    QCOMPARE(fx->decryptBody(oldBody, a->getCipher(), a->getKey()), QByteArray("the old one"));
+
+    // The next save that writes the index takes the old body along.
+    QCOMPARE(a->save(), 0);
+    QThreadPool::globalInstance()->waitForDone();
+    QVERIFY(!QFileInfo::exists(oldBody));
+    QCOMPARE(idInIndex(a, "Other/top.txt"), now ? now->GetId() : QUuid());
+    if (now)
+        QCOMPARE(fx->plain(static_cast<TAVFile *>(now)), plainOf["top.txt"]);
+}
+
+void TestTAVCopyMove::linkedBodyFoldersAreRefused_data()
+{
+    QTest::addColumn<bool>("move");
+    QTest::addColumn<QString>("target");
+    QTest::newRow("copy, bytes as they are") << false << "C";
+    QTest::newRow("copy, re-encrypted") << false << "B";
+    QTest::newRow("move, bytes as they are") << true << "C";
+    QTest::newRow("move, re-encrypted") << true << "B";
+}
+
+void TestTAVCopyMove::linkedBodyFoldersAreRefused()
+{
+    QFETCH(bool, move);
+    QFETCH(QString, target);
+    // Every body sub-folder of the target is a link to a folder outside it,
+    // so wherever the new body goes, it would be written out of the vault.
+    const QString outside = fx->path("outside");
+    QVERIFY(QDir().mkpath(outside));
+    auto *to = static_cast<TAVVault *>(root()->findItemByPath(target));
+    for (int i = 0; i < 256; ++i) {
+        const QString sub = QString::number(i, 16).rightJustified(2, '0');
+        QVERIFY(QFile::link(outside, to->getFullPhysicalVaultPath() + "/" + sub));
+    }
+    const QStringList before = state();
+
+    if (move)
+        QCOMPARE(exceptionText([&] { root()->moveItem("A/top.txt", target); }),
+                 QString::fromLatin1(TAVException::messageFor(TAV_CANNOT_COPY)));
+    else
+        QVERIFY(!root()->copyItem("A/top.txt", target));
+
+    QThreadPool::globalInstance()->waitForDone();
+    QCOMPARE(QDir(outside).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+             QStringList());
+    QCOMPARE(state(), before);
+}
+
+void TestTAVCopyMove::copyRefusesASourceBodyThatIsALink()
+{
+    // A's body of top.txt is a link to a file outside the vault.
+    auto *top = static_cast<TAVFile *>(root()->findItemByPath("A/top.txt"));
+    const QString body = top->getFullPhysicalFileName();
+    const QString outside = fx->path("outside.body");
+    QVERIFY(QFile::rename(body, outside));
+    QVERIFY(QFile::link(outside, body));
+    const QStringList before = state();
+
+    QVERIFY(!root()->copyItem("A/top.txt", "C"));
+
+    QCOMPARE(state(), before);
+    QVERIFY(!c->exists("top.txt"));
+}
+
+void TestTAVCopyMove::opposedMovesOnTwoThreadsFinish()
+{
+    // Two vaults over one folder: the moves touch no disk, so they are quick
+    // and meet often. Each thread moves its own folder to and fro, the other
+    // always the other way.
+    auto *x = fx->addVault("X");
+    auto *y = fx->addVault("Y");
+    y->setFullPhysicalVaultPath(x->getFullPhysicalVaultPath());
+    TAVFolder *first = x->addFolder("first");
+    TAVFolder *second = y->addFolder("second");
+    std::atomic<bool> failed{false};
+    const auto shuttle = [&failed](TAVItem *item, TAVItemContainer *there, TAVItemContainer *back) {
+        return [=, &failed] {
+            try {
+                for (int i = 0; i < 20000; ++i) {
+                    if (!TAVItemTransfer::move(item, there) || !TAVItemTransfer::move(item, back))
+                        failed = true;
+                }
+            } catch (...) {
+                failed = true;
+            }
+        };
+    };
+    std::unique_ptr<QThread> one(QThread::create(shuttle(first, y, x)));
+    std::unique_ptr<QThread> two(QThread::create(shuttle(second, x, y)));
+    one->start();
+    two->start();
+    const bool finished = one->wait(60000) && two->wait(60000);
+    if (!finished) {
+        // Deadlocked: the threads hold the vaults' locks for ever, so the
+        // vaults and threads must outlive the test.
+        one.release();
+        two.release();
+        fx.take();
+        QFAIL("two moves in opposite directions deadlocked");
+    }
+    QVERIFY(!failed);
+    QCOMPARE(first->GetParent(), static_cast<TAVItem *>(x));
+    QCOMPARE(second->GetParent(), static_cast<TAVItem *>(y));
+    QCOMPARE(x->getItemCount(), 1);
+    QCOMPARE(y->getItemCount(), 1);
 }
 
 QTEST_MAIN(TestTAVCopyMove)

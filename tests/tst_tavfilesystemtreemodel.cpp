@@ -32,6 +32,7 @@ private slots:
     void values();
     void folderIconFollowsCurrentOfView();
     void vaultIconFollowsDisk();
+    void relativeVaultFolderIsNotAvailable();
     void staleIndexesGiveNothing_data();
     void staleIndexesGiveNothing();
     void childrenChangedWithoutReset();
@@ -248,6 +249,24 @@ void TestTAVFileSystemTreeModel::vaultIconFollowsDisk()
 
     tree->vault("Bravo")->setFullPhysicalVaultPath(QString());
     QCOMPARE(imageOf(indexOf("Bravo").data(Qt::DecorationRole)), imageOf(":/res/vault_error.png"));
+}
+
+void TestTAVFileSystemTreeModel::relativeVaultFolderIsNotAvailable()
+{
+    // A stick unplugged leaves a relative folder path; the working folder
+    // happens to hold a vault folder of that name, index and all.
+    QTemporaryDir work;
+    QVERIFY(work.isValid());
+    QVERIFY(QDir(work.path()).mkpath("Sticks/Bravo"));
+    QFile index(work.path() + "/Sticks/Bravo/index.dat");
+    QVERIFY(index.open(QIODevice::WriteOnly));
+    index.close();
+    const QString previous = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(work.path()));
+    tree->vault("Bravo")->setFullPhysicalVaultPath("Sticks/Bravo");
+    const QImage shown = imageOf(indexOf("Bravo").data(Qt::DecorationRole));
+    QVERIFY(QDir::setCurrent(previous));
+    QCOMPARE(shown, imageOf(":/res/vault_error.png"));
 }
 
 void TestTAVFileSystemTreeModel::staleIndexesGiveNothing_data()

@@ -58,7 +58,8 @@ public:
     // bodies re-encrypted into a vault of another key or cipher, a failure
     // leaving the tree and the disk as they were. The caller has checked that
     // the target is neither the item, nor inside it, nor its parent, and
-    // saves the vaults afterwards.
+    // saves the vaults afterwards: a same-named item that was replaced
+    // loses its bodies only with that save.
     //
     // True when both paths were found and nothing failed, also when the
     // target takes no item of this kind (nothing copied); false when a path

@@ -417,14 +417,41 @@ void TAVItemContainer::removeAll()
 }
 
 namespace {
-// Hands a file's body to the background removal. A file outside any vault has
-// no body path, and an empty path must never reach the removal: it would name
-// the working folder.
-void removeBody(TAVItem *file)
+// The body paths below an item. A file outside any vault has none, and an
+// empty path must never reach a removal: it would name the working folder.
+void collectBodies(TAVItem *item, QStringList &bodies)
 {
-    const QString body = static_cast<TAVFile *>(file)->getFullPhysicalFileName();
-    if (!body.isEmpty())
-        FileUtils::removeDelayed(body, false);
+    if (item->GetClassID() == TAV_CLASS_FILE) {
+        const QString body = static_cast<TAVFile *>(item)->getFullPhysicalFileName();
+        if (!body.isEmpty())
+            bodies << body;
+        return;
+    }
+    const auto *container = static_cast<TAVItemContainer *>(item);
+    for (int i = 0; i < container->getItemCount(); ++i)
+        collectBodies(container->getItemAt(i), bodies);
+}
+
+// Destroys an item that is out of every list, with its subtree.
+void destroyTree(TAVItem *item)
+{
+    if (item->GetClassID() != TAV_CLASS_FILE)
+        static_cast<TAVItemContainer *>(item)->removeAll();
+    delete item;
+}
+
+// The bodies of items that left a vault's tree wait for the vault's next
+// saved index: until then the index on the disk lists their items. Out of
+// the root (a whole vault deleted, its index removed first) they go now.
+void releaseBodies(const TAVItemContainer *container, const QStringList &bodies)
+{
+    if (bodies.isEmpty())
+        return;
+    TAVItem *vault = nullptr;
+    if (container->getVault(&vault) == 0)
+        static_cast<TAVVault *>(vault)->discardBodies(bodies);
+    else
+        FileUtils::removeDelayed(bodies, false);
 }
 } // namespace
 
@@ -434,25 +461,23 @@ void TAVItemContainer::deleteItem(const QString &name)
     TAVItem *child = getItem(name);
     if (!child)
         return;
-    if (child->GetClassID() == TAV_CLASS_FILE)
-        removeBody(child);
-    else
-        static_cast<TAVItemContainer *>(child)->deleteAll();
+    // Found while the item still hangs in the tree.
+    QStringList bodies;
+    collectBodies(child, bodies);
     children.removeOne(child);
-    delete child;
+    destroyTree(child);
+    releaseBodies(this, bodies);
 }
 
 void TAVItemContainer::deleteAll()
 {
     QMutexLocker lock(GetMutex());
-    while (!children.isEmpty()) {
-        TAVItem *child = children.takeFirst();
-        if (child->GetClassID() == TAV_CLASS_FILE)
-            removeBody(child);
-        else
-            static_cast<TAVItemContainer *>(child)->deleteAll();
-        delete child;
-    }
+    QStringList bodies;
+    for (TAVItem *child : qAsConst(children))
+        collectBodies(child, bodies);
+    while (!children.isEmpty())
+        destroyTree(children.takeFirst());
+    releaseBodies(this, bodies);
 }
 
 int TAVItemContainer::compareItemName(TAVItem *a, TAVItem *b)

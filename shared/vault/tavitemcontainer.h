@@ -43,8 +43,11 @@ public:
     // Renames a child. A missing child is only logged, a change of case alone
     // is ignored; a duplicate or unsafe new name throws TAVException.
     virtual void renameItem(const QString &oldName, const QString &newName);
-    // Drops the child (found ignoring case) from memory and removes the
-    // encrypted bodies below it from the disk in the background.
+    // Drops the child (found ignoring case) from memory. The encrypted bodies
+    // below it go to the vault's discardBodies(): they are removed in the
+    // background once the caller has saved the vault, so an index on the
+    // disk never lists an item whose body is gone. Deleting a vault from
+    // the root removes its bodies at once (the root removes its index first).
     virtual void deleteItem(const QString &name);
 
     TAVItem *getItem(const QString &name) const;
@@ -61,6 +64,7 @@ public:
     // bodies on the disk are kept.
     void removeItem(const QString &name);
     void removeAll();
+    // Drops every child as deleteItem does.
     void deleteAll();
 
     // Sorts the children in place. Columns: 0 name (folders before files),

@@ -14,6 +14,9 @@
 #include <QMutexLocker>
 #include <QRecursiveMutex>
 
+#include <functional>
+#include <utility>
+
 namespace {
 
 TAVVault *vaultOf(const TAVItem *item)
@@ -54,8 +57,10 @@ void collectFiles(TAVItem *item, QList<TAVFile *> &files)
 }
 
 // Destroys a replaced item that is out of its list (its parent still set, so
-// its bodies are found) and removes its bodies in the background.
-void destroyWithBodies(TAVItem *item)
+// its bodies are found). Its bodies go in the background: at once when the
+// vault's index that no longer lists it is already saved, else with the
+// vault's next saved index (the caller's save).
+void destroyWithBodies(TAVItem *item, TAVVault *vault, bool indexSaved)
 {
     QList<TAVFile *> files;
     collectFiles(item, files);
@@ -66,8 +71,12 @@ void destroyWithBodies(TAVItem *item)
             bodies << body;
     }
     destroy(item);
-    if (!bodies.isEmpty())
+    if (bodies.isEmpty())
+        return;
+    if (indexSaved)
         FileUtils::removeDelayed(bodies, false);
+    else
+        vault->discardBodies(bodies);
 }
 
 // Where an item stands in its container, to put it back there.
@@ -98,13 +107,41 @@ void insertAt(TAVItemContainer *container, TAVItem *item, int index)
     throw TAVException(TAV_CANNOT_COPY);
 }
 
+bool isLink(const QString &path)
+{
+    return QFileInfo(path).isSymLink();
+}
+
+// A body is read and written only in its own sub-folder of the vault
+// folder: a link planted there, or in place of the sub-folder, would lead
+// the read or the write outside the vault. The place a body is written to
+// is free: nothing is written over, nor through a dangling link.
+void checkBodyPlaces(const QString &source, const QString &destination)
+{
+    const QString sourceFolder = QFileInfo(source).path();
+    if (isLink(source) || isLink(sourceFolder)) {
+        LOG_ERROR << "refusing the body" << source << ": a symbolic link";
+        cannotCopy();
+    }
+    const QString folder = QFileInfo(destination).path();
+    if (isLink(folder) || isLink(destination) || QFileInfo::exists(destination)) {
+        LOG_ERROR << "refusing to write the body" << destination << ": a symbolic link or taken";
+        cannotCopy();
+    }
+    FileUtils::makePath(folder);
+    if (isLink(folder) || !QFileInfo(folder).isDir()) {
+        LOG_ERROR << "refusing to write the body" << destination << ": no folder of the vault's own";
+        cannotCopy();
+    }
+}
+
 // Writes one body of the target vault from one of the source vault: the
 // bytes as they are under the same key and cipher, else re-encrypted.
 void transferBody(const QString &source, const TAVVault *from, const QString &destination, const TAVVault *to)
 {
     if (source.isEmpty() || destination.isEmpty())
         cannotCopy();
-    FileUtils::makePath(QFileInfo(destination).path());
+    checkBodyPlaces(source, destination);
     if (from->getCipher() == to->getCipher() && from->getKey() == to->getKey()) {
         if (!FileUtils::copy(source, destination))
             cannotCopy();
@@ -160,7 +197,7 @@ bool TAVItemTransfer::copy(TAVItem *item, TAVItemContainer *target)
     if (!kindFits(item, target))
         return false;
     const TAVVault *from = vaultOf(item);
-    const TAVVault *to = vaultOf(target);
+    TAVVault *to = vaultOf(target);
     if (!from || !to)
         cannotCopy();
 
@@ -190,7 +227,7 @@ bool TAVItemTransfer::copy(TAVItem *item, TAVItemContainer *target)
     target->addItem(copied);
     // The copy may have come from inside the item it replaces: read it first.
     if (replaced)
-        destroyWithBodies(replaced);
+        destroyWithBodies(replaced, to, false);
 
     // Dated only now that the copy is in place: the created date may raise
     // the ancestors' own.
@@ -252,8 +289,15 @@ bool TAVItemTransfer::move(TAVItem *item, TAVItemContainer *target)
         }
     }
 
-    QMutexLocker lockFrom(from->GetMutex());
-    QMutexLocker lockTo(to->GetMutex());
+    // Both vaults' locks, always in the order of their addresses: two moves
+    // in opposite directions on two threads must not each hold one and
+    // wait for the other. One vault is locked once.
+    QRecursiveMutex *firstMutex = from->GetMutex();
+    QRecursiveMutex *secondMutex = to->GetMutex();
+    if (std::less<QRecursiveMutex *>()(secondMutex, firstMutex))
+        std::swap(firstMutex, secondMutex);
+    QMutexLocker lockFirst(firstMutex);
+    QMutexLocker lockSecond(secondMutex != firstMutex ? secondMutex : nullptr);
     const int oldIndex = indexIn(oldParent, item);
     oldParent->removeItem(item);
     // Looked up once the item is out: it may stand inside the replaced item.
@@ -289,7 +333,7 @@ bool TAVItemTransfer::move(TAVItem *item, TAVItemContainer *target)
             FileUtils::remove(body, false);
     }
     if (replaced)
-        destroyWithBodies(replaced);
+        destroyWithBodies(replaced, to, otherFolder);
     item->SetModifiedDate(QDateTime::currentDateTime());
     return true;
 }

@@ -14,8 +14,17 @@ class TAVItemContainer;
 // a vault of another key or cipher each is re-encrypted body to body, with
 // no plain byte on the disk.
 //
+// A replaced item's bodies are removed only once an index of the target
+// vault that no longer lists it is saved: by the move between two vault
+// folders itself, else by the caller's save (TAVVault::discardBodies).
+//
+// Bodies are read and written only in their own sub-folders of the vault
+// folders: a symbolic link in their place ends the transfer with
+// "Unable to copy the file.".
+//
 // The callers guarantee that the item is a file or a folder and that the
-// target is neither the item, nor inside it, nor its parent. GUI thread only.
+// target is neither the item, nor inside it, nor its parent. GUI thread
+// only; a move takes both vaults' locks in one fixed order.
 class TAVItemTransfer
 {
 public:

@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QMutexLocker>
 #include <QRegularExpression>
 
 QDataStream &operator<<(QDataStream &stream, const TAVVaultType &type)
@@ -271,6 +272,14 @@ int TAVVault::save()
         return VaultFailed;
     }
 
+    // Only bodies discarded before the tree is read are known to be missing
+    // from the index written now.
+    int discarded = 0;
+    {
+        QMutexLocker lock(&vaultMutex);
+        discarded = bodiesToRemove.size();
+    }
+
     // The whole index is put together first and written in one call.
     QByteArray payload;
     {
@@ -292,7 +301,26 @@ int TAVVault::save()
         return VaultFailed;
     }
     treeFromIndex = true;
+
+    QStringList removable;
+    {
+        QMutexLocker lock(&vaultMutex);
+        removable = bodiesToRemove.mid(0, discarded);
+        bodiesToRemove = bodiesToRemove.mid(removable.size());
+    }
+    if (!removable.isEmpty())
+        FileUtils::removeDelayed(removable, false);
     return 0;
+}
+
+void TAVVault::discardBodies(const QStringList &bodies)
+{
+    QMutexLocker lock(&vaultMutex);
+    for (const QString &body : bodies) {
+        // An empty path would name the working folder.
+        if (!body.isEmpty())
+            bodiesToRemove << body;
+    }
 }
 
 int TAVVault::load()
@@ -390,6 +418,9 @@ void TAVVault::unload()
     LOG_DEBUG << "doing vault unload";
     loaded = false;
     treeFromIndex = false;
+    QMutexLocker lock(&vaultMutex);
+    // The index on the disk lists their items still.
+    bodiesToRemove.clear();
     detached += takeAll();
 }
 

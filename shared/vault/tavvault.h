@@ -61,7 +61,8 @@ public:
     virtual int getVaultItemCount();
     // Writes the index. 0 written; 1 not written: not loaded, tree not read
     // from the existing index, or the file could not be written (the old
-    // index is then unchanged).
+    // index is then unchanged). Once written, the bodies handed to
+    // discardBodies() before it began are removed in the background.
     virtual int save();
     // Reads the index into the empty tree. 0 loaded; 1 the index is missing
     // or unreadable, the vault already holds items, or (tree loaded) the
@@ -93,6 +94,13 @@ public:
     bool isLoaded() const { return loaded; }
     // For a new vault (no index yet) and at unlock.
     void setLoaded(bool value) { loaded = value; }
+    // Bodies of items taken out of the tree. They are removed only by the
+    // next save() that writes the index, which no longer lists their items:
+    // until then the index on the disk still does, and a save that fails or
+    // never comes must find them. An unload drops them from the list (the
+    // index kept lists their items). Thread-safe.
+    void discardBodies(const QStringList &bodies);
+
     // Unloaded, tree empty, nothing saved. The detached items stay valid
     // until the next load() or the vault's end, so that views and the search
     // index holding them can be rebuilt first.
@@ -139,6 +147,7 @@ private:
     QString fullPhysicalVaultPath;
     // Taken by the removal and deletion of items; re-entrant for its holder.
     QRecursiveMutex vaultMutex;
+    QStringList bodiesToRemove; // see discardBodies(); under vaultMutex
     QList<TAVItem *> detached; // what unload() took out of the tree
 };
 

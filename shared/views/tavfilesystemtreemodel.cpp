@@ -5,7 +5,6 @@
 #include "tavvault.h"
 
 #include <QAbstractItemView>
-#include <QFile>
 
 #include <algorithm>
 #include <utility>
@@ -249,8 +248,10 @@ QVariant TAVFileSystemTreeModel::data(const QModelIndex &index, int role) const
         }
         case TAV_CLASS_VAULT: {
             // Asked on every repaint, so a vault whose folder went away shows it at once.
-            const QString folder = static_cast<const TAVVault *>(item)->getFullPhysicalVaultPath();
-            if (!QFile::exists(folder) || !QFile::exists(folder + QStringLiteral("/index.dat")))
+            // The vault's own tests: a folder path that is empty or relative
+            // (its drive unplugged) is never looked up in the working folder.
+            const auto *vault = static_cast<const TAVVault *>(item);
+            if (!vault->isAvailable() || !vault->isVaultIdxExisting())
                 return icons.vaultError;
             return icons.vault;
         }
