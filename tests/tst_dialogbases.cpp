@@ -31,11 +31,16 @@ std::unique_ptr<QDialog> makeBase(const QString &base)
                                                 QInputDialog::TextInput);
     if (base == QLatin1String("TAVFileDialog"))
         return std::make_unique<TAVFileDialog>(nullptr, QStringLiteral("Caption"), QDir::tempPath(), QString());
+    if (base == QLatin1String("plain TAVMessageBox"))
+        return std::make_unique<TAVMessageBox>(nullptr);
+    if (base == QLatin1String("plain TAVFileDialog"))
+        return std::make_unique<TAVFileDialog>(nullptr, Qt::Dialog);
     return nullptr;
 }
 
-const QStringList allBases = {QStringLiteral("TAVDialog"), QStringLiteral("TAVMessageBox"),
-                              QStringLiteral("TAVInputDialog"), QStringLiteral("TAVFileDialog")};
+const QStringList allBases = {QStringLiteral("TAVDialog"),           QStringLiteral("TAVMessageBox"),
+                              QStringLiteral("TAVInputDialog"),      QStringLiteral("TAVFileDialog"),
+                              QStringLiteral("plain TAVMessageBox"), QStringLiteral("plain TAVFileDialog")};
 
 void createFile(const QString &path)
 {
@@ -63,6 +68,7 @@ private slots:
     void fileDialogReturnsSelection();
     void fileDialogReturnsLoneFolderUnentered();
     void fileDialogIgnoresEmptySelection();
+    void plainConstructors();
 };
 
 void TestDialogBases::activityFilter_data()
@@ -322,6 +328,26 @@ void TestDialogBases::fileDialogIgnoresEmptySelection()
     QVERIFY(dialog.isVisible());
     QCOMPARE(selected.count(), 0);
     QCOMPARE(finished.count(), 0);
+}
+
+void TestDialogBases::plainConstructors()
+{
+    QWidget owner;
+    TAVMessageBox box(&owner);
+    QCOMPARE(box.parentWidget(), &owner);
+    QCOMPARE(box.icon(), QMessageBox::NoIcon);
+    QCOMPARE(box.text(), QString());
+    QVERIFY(box.buttons().isEmpty());
+
+    TAVFileDialog files(&owner, Qt::Dialog | Qt::WindowStaysOnTopHint);
+    QCOMPARE(files.parentWidget(), &owner);
+    QVERIFY(files.windowFlags() & Qt::WindowStaysOnTopHint);
+    // None of the several-files set-up of the other constructor.
+    QCOMPARE(files.fileMode(), QFileDialog::AnyFile);
+    auto *list = files.findChild<QListView *>(QStringLiteral("listView"));
+    QVERIFY(list);
+    QCOMPARE(list->selectionMode(), QAbstractItemView::SingleSelection);
+    QVERIFY(files.testOption(QFileDialog::DontUseNativeDialog));
 }
 
 QTEST_MAIN(TestDialogBases)

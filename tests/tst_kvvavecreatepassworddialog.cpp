@@ -5,12 +5,14 @@
 #include "scriptedrandom.h"
 #include "tavsettings.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -72,6 +74,8 @@ private slots:
     void keypadFillsItsOwnField_data();
     void keypadFillsItsOwnField();
     void cancelledKeypadLeavesField();
+    void strengthWordInFormFont();
+    void languageChangeClearsConfirmationAndHint();
 
 private:
     QTemporaryDir m_settingsDir;
@@ -326,6 +330,48 @@ void TestCreatePasswordDialog::cancelledKeypadLeavesField()
     QVERIFY(ModalAnswerer::clickButton(&dialog, QStringLiteral("btnVK1")));
     QVERIFY2(answers.ok(), qPrintable(answers.errorString()));
     QCOMPARE(part<QLineEdit>(&dialog, "lnePassword")->text(), QStringLiteral("typed"));
+}
+
+void TestCreatePasswordDialog::strengthWordInFormFont()
+{
+    // A desktop whose font differs from the form's in family and size.
+    const QFont appFont = QApplication::font();
+    QFont large(QStringLiteral("DejaVu Serif"), 20);
+    QVERIFY(large.family() != appFont.family() || large.pointSize() != appFont.pointSize());
+    QApplication::setFont(large);
+    auto restore = qScopeGuard([&] { QApplication::setFont(appFont); });
+
+    KVVaveCreatePasswordDialog dialog;
+    dialog.show();
+    type(&dialog, QStringLiteral("Abcdefg1"), QString());
+    QCOMPARE(part<QLabel>(&dialog, "lbStrength")->text(), QStringLiteral("Excellent"));
+    const QFont form = part<QLabel>(&dialog, "label_2")->font();
+    QVERIFY(form.pointSize() != large.pointSize());
+    const QFont word = part<QLabel>(&dialog, "lbStrength")->font();
+    QCOMPARE(word.family(), form.family());
+    QCOMPARE(word.pointSize(), form.pointSize());
+    QCOMPARE(word.bold(), form.bold());
+}
+
+void TestCreatePasswordDialog::languageChangeClearsConfirmationAndHint()
+{
+    KVVaveCreatePasswordDialog dialog;
+    type(&dialog, QStringLiteral("Abcdefg1"), QStringLiteral("Abcdefg1"));
+    part<QLineEdit>(&dialog, "PasswordHint")->setText(QStringLiteral("the usual"));
+    QVERIFY(part<QPushButton>(&dialog, "btnOK")->isEnabled());
+
+    QEvent change(QEvent::LanguageChange);
+    QCoreApplication::sendEvent(&dialog, &change);
+    QCOMPARE(part<QLineEdit>(&dialog, "lnePassword")->text(), QStringLiteral("Abcdefg1"));
+    QCOMPARE(part<QLineEdit>(&dialog, "lneRePassword")->text(), QString());
+    QCOMPARE(dialog.getPasswordHint(), QString());
+    // The emptied confirmation no longer matches: OK waits for it again.
+    QVERIFY(!part<QPushButton>(&dialog, "btnOK")->isEnabled());
+    QCOMPARE(part<QLabel>(&dialog, "lblpwd")->text(), QStringLiteral("Create your password:"));
+    QCOMPARE(part<QPushButton>(&dialog, "btnOK")->text(), QStringLiteral("OK"));
+
+    type(&dialog, QStringLiteral("Abcdefg1"), QStringLiteral("Abcdefg1"));
+    QVERIFY(part<QPushButton>(&dialog, "btnOK")->isEnabled());
 }
 
 QTEST_MAIN(TestCreatePasswordDialog)

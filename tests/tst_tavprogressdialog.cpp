@@ -46,6 +46,7 @@ private slots:
     void windowManagerCloseCancels();
     void ownerCloseHidesWithoutCancel();
     void languageChangeRestoresFormTexts();
+    void titleBarWithoutButtons();
 };
 
 void TestTAVProgressDialog::estimate_data()
@@ -343,6 +344,28 @@ void TestTAVProgressDialog::languageChangeRestoresFormTexts()
     QCOMPARE(labelText(dialog, "lblEstimate"), QStringLiteral("Estimated Time to Complete: 0.00 minutes"));
     QCOMPARE(labelText(dialog, "lbpercent"), QString());
     QCOMPARE(dialog.findChild<QPushButton *>(QStringLiteral("btnCancel"))->text(), QStringLiteral("Cancel"));
+}
+
+void TestTAVProgressDialog::titleBarWithoutButtons()
+{
+    // Without the title hint an X11 window manager draws no frame at all, and
+    // the window can't be moved.
+    TAVProgressDialog dialog;
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    const Qt::WindowFlags asked = dialog.windowFlags();
+    const Qt::WindowFlags given = dialog.windowHandle()->flags();
+    for (const Qt::WindowFlags flags : {asked, given}) {
+        QCOMPARE(flags & Qt::WindowType_Mask, Qt::Dialog);
+        QVERIFY(flags & Qt::CustomizeWindowHint);
+        QVERIFY(flags & Qt::WindowTitleHint);
+        for (const Qt::WindowType button : {Qt::WindowCloseButtonHint, Qt::WindowMinimizeButtonHint,
+                                             Qt::WindowMaximizeButtonHint, Qt::WindowContextHelpButtonHint,
+                                             Qt::FramelessWindowHint})
+            QVERIFY2(!(flags & button), qPrintable(QString::number(int(button), 16)));
+    }
+    QVERIFY(dialog.isModal());
+    QCOMPARE(dialog.size(), QSize(410, 105));
 }
 
 QTEST_MAIN(TestTAVProgressDialog)

@@ -26,6 +26,10 @@ KVVaveCreatePasswordDialog::KVVaveCreatePasswordDialog(QWidget *parent)
 {
     initDialogResources();
     ui->setupUi(this);
+    // The word's label is made inside a styled frame, which hands it the
+    // application's font rather than the form's; on a large-font desktop it
+    // would outgrow the bar.
+    ui->lbStrength->setFont(font());
     rules = std::make_unique<PasswordRules>(this, ui->btnOK);
     setOwnButtonTexts();
     ui->btnOK->setEnabled(false);
@@ -71,8 +75,13 @@ void KVVaveCreatePasswordDialog::accept()
 void KVVaveCreatePasswordDialog::changeEvent(QEvent *e)
 {
     QDialog::changeEvent(e);
-    if (e->type() == QEvent::LanguageChange)
+    if (e->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
+        // The form's texts come back as they were made, the confirmation and
+        // the hint empty with them; the password typed stays.
+        ui->lneRePassword->clear();
+        ui->PasswordHint->clear();
+    }
 }
 
 void KVVaveCreatePasswordDialog::on_btnOK_clicked()

@@ -20,6 +20,15 @@ TAVFileDialog::TAVFileDialog(QWidget *parent, const QString &caption, const QStr
     connect(LockNotifier::getInstance(), &LockNotifier::locked, this, &QDialog::reject);
 }
 
+TAVFileDialog::TAVFileDialog(QWidget *parent, Qt::WindowFlags flags)
+    : QFileDialog(parent, flags)
+{
+    // Still the toolkit's own dialog: a platform panel delivers no input
+    // events here, and the user's work in it would not hold off the lock.
+    setOption(QFileDialog::DontUseNativeDialog, true);
+    connect(LockNotifier::getInstance(), &LockNotifier::locked, this, &QDialog::reject);
+}
+
 void TAVFileDialog::accept()
 {
     const QStringList files = selectedFiles();

@@ -12,6 +12,8 @@ class TAVFileDialog : public QFileDialog
 public:
     TAVFileDialog(QWidget *parent, const QString &caption = QString(), const QString &directory = QString(),
                   const QString &filter = QString());
+    // A plain file dialog: the toolkit's default single selection and file mode.
+    TAVFileDialog(QWidget *parent, Qt::WindowFlags flags);
 
 public slots:
     // Returns whatever is selected, folders included, without entering a

@@ -10,6 +10,12 @@ TAVMessageBox::TAVMessageBox(QMessageBox::Icon icon, const QString &title, const
     connect(LockNotifier::getInstance(), &LockNotifier::locked, this, &QDialog::reject);
 }
 
+TAVMessageBox::TAVMessageBox(QWidget *parent)
+    : QMessageBox(parent)
+{
+    connect(LockNotifier::getInstance(), &LockNotifier::locked, this, &QDialog::reject);
+}
+
 void TAVMessageBox::On_UserAction()
 {
     emit userAction();

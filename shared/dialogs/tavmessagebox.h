@@ -12,6 +12,8 @@ public:
     TAVMessageBox(QMessageBox::Icon icon, const QString &title, const QString &text,
                   QMessageBox::StandardButtons buttons = QMessageBox::NoButton, QWidget *parent = nullptr,
                   Qt::WindowFlags flags = Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+    // A plain box with that parent: no icon, title, text or buttons yet.
+    explicit TAVMessageBox(QWidget *parent);
 
 signals:
     void userAction();

@@ -14,7 +14,10 @@ const int ItemTailLength = 36;
 }
 
 TAVProgressDialog::TAVProgressDialog(QWidget *parent)
-    : QDialog(parent, Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint)
+    // The title bar stays, so the window can be moved off what it covers; only
+    // its close, minimise and maximise buttons go. A customised window without
+    // the title hint gets no frame at all from an X11 window manager.
+    : QDialog(parent, Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint)
     , ui(new Ui::TAVProgressDialog)
 {
     ui->setupUi(this);
