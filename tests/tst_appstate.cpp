@@ -5,21 +5,9 @@
 #include <QtTest>
 
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
-
-// The id of a process that has ended (and was reaped).
-qint64 endedProcessId()
-{
-    const pid_t child = ::fork();
-    if (child == 0)
-        ::_exit(0);
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    return child;
-}
 
 bool fullyOverwritten(const QByteArray &bytes, const QByteArray &original)
 {
@@ -82,7 +70,7 @@ void TestAppState::leftoversOfEndedRunsAreWiped()
     QTemporaryDir base;
     const QString top = base.path() + "/Kolvane Vave";
     const QByteArray secret = QByteArray("plain secret of an ended run ").repeated(40);
-    const QString dead = top + QStringLiteral("/%1-aB3dE5").arg(endedProcessId());
+    const QString dead = top + QStringLiteral("/%1-aB3dE5").arg(FileFixture::endedProcessId());
     // A copy of an ended run, one with a hard link outside (the user's own
     // file, which must keep its bytes), and files of an older layout.
     QVERIFY(FileFixture::write(dead + "/0123/a.txt", secret));
@@ -126,7 +114,7 @@ void TestAppState::runningCopiesKeepTheirFolders()
 void TestAppState::fallbackFoldersAreCleanedToo()
 {
     QTemporaryDir base;
-    const QString ended = QString::number(endedProcessId());
+    const QString ended = QString::number(FileFixture::endedProcessId());
     const QString running = QString::number(::getppid());
     const QString gone = base.path() + "/Kolvane Vave-aB3dE5";
     const QString busy = base.path() + "/Kolvane Vave-Zz99Yy";
@@ -149,7 +137,7 @@ void TestAppState::keptCopiesOfAnEndedRunStay()
 {
     QTemporaryDir base;
     const QString top = base.path() + "/Kolvane Vave";
-    const QString ended = QString::number(endedProcessId());
+    const QString ended = QString::number(FileFixture::endedProcessId());
     const QString keeping = top + "/" + ended + "-k1k2k3";
     const QString stale = top + "/" + ended + "-s1s2s3";
     // One list names a copy that is still there, with a name that needs
@@ -186,7 +174,7 @@ void TestAppState::foreignEntryIsNeverReused()
     const QString name = base.path() + "/Kolvane Vave";
     const QString elsewhere = base.path() + "/elsewhere";
     QVERIFY(FileFixture::write(elsewhere + "/keep", "target of a link"));
-    QVERIFY(FileFixture::write(elsewhere + QStringLiteral("/%1-aB3dE5/x").arg(endedProcessId()), "looks ours"));
+    QVERIFY(FileFixture::write(elsewhere + QStringLiteral("/%1-aB3dE5/x").arg(FileFixture::endedProcessId()), "looks ours"));
     const bool foreign = kind.startsWith("foreign");
     if (foreign && ::geteuid() != 0)
         QSKIP("giving an entry to another user needs root");
