@@ -28,6 +28,7 @@ private slots:
     void wipeOverwritesInPlace_data();
     void wipeOverwritesInPlace();
     void wipeRefusesLinksAndMissingFiles();
+    void secureRemovalLeavesOtherHardLinksIntact();
     void secureRemovalOverwritesBeforeUnlink_data();
     void secureRemovalOverwritesBeforeUnlink();
     void folderRemovalWipesEveryFile_data();
@@ -106,6 +107,26 @@ void TestFileUtils::wipeRefusesLinksAndMissingFiles()
 
     QVERIFY(!FileUtils::wipe(path(QStringLiteral("no-such-file"))));
     QVERIFY(!FileUtils::wipe(m_dir.path()));
+}
+
+void TestFileUtils::secureRemovalLeavesOtherHardLinksIntact()
+{
+    // The same bytes under a second name (a user's own file): removing one
+    // name securely must not destroy the other.
+    const QString other = path(QStringLiteral("hard-other"));
+    const QString tree = path(QStringLiteral("hard-tree"));
+    QVERIFY(FileFixture::write(other, original(5000)));
+    QVERIFY(QDir().mkpath(tree));
+    const QString direct = path(QStringLiteral("hard-direct"));
+    QVERIFY(::link(QFile::encodeName(other).constData(), QFile::encodeName(direct).constData()) == 0);
+    QVERIFY(::link(QFile::encodeName(other).constData(), QFile::encodeName(tree + "/in").constData()) == 0);
+
+    QVERIFY(!FileUtils::wipe(direct));
+    QVERIFY(FileUtils::remove(direct, true));
+    QVERIFY(FileUtils::removeDir(tree, true));
+    QVERIFY(!QFileInfo::exists(direct));
+    QVERIFY(!QFileInfo::exists(tree));
+    QCOMPARE(FileFixture::read(other), original(5000));
 }
 
 void TestFileUtils::secureRemovalOverwritesBeforeUnlink_data()

@@ -1,6 +1,7 @@
 #include "appstate.h"
 #include "filefixture.h"
 #include "filesizelimit.h"
+#include "fileutils.h"
 #include "logcapture.h"
 #include "scriptedprompter.h"
 #include "tavexception.h"
@@ -79,6 +80,11 @@ private slots:
     void saveWhileTheVaultFolderIsGoneIsToldAndKept();
     void reopeningWithUnsavedChangesKeepsTheCopy();
     void copyOfADeletedItemIsIgnoredThenWiped();
+    void unsavedCopyOutlivesTheLock_data();
+    void unsavedCopyOutlivesTheLock();
+    void theEndLeavesUnsavedCopiesForTheNextStart();
+    void copyIsNeverWrittenThroughALink_data();
+    void copyIsNeverWrittenThroughALink();
 
 private:
     QScopedPointer<VaultFixture> fx;
@@ -331,6 +337,143 @@ void TestTAVFileWatcher::copyOfADeletedItemIsIgnoredThenWiped()
     QCOMPARE(VaultFixture::bodies(vault), QStringList());
     watcher.removeWatchingFiles();
     QCOMPARE(filesBelow(AppState::tempPath), QStringList());
+}
+
+void TestTAVFileWatcher::unsavedCopyOutlivesTheLock_data()
+{
+    QTest::addColumn<bool>("byRetry");
+    QTest::newRow("tried again at unlock") << true;
+    QTest::newRow("a save after unlock") << false;
+}
+
+void TestTAVFileWatcher::unsavedCopyOutlivesTheLock()
+{
+    QFETCH(bool, byRetry);
+    TAVFile *file = fx->addFile(vault->addFolder(QStringLiteral("Letters")), QStringLiteral("a.txt"), "first");
+    QCOMPARE(vault->save(), 0);
+    TAVFile *other = fx->addFile(vault, QStringLiteral("b.txt"), "other");
+    TAVFileWatcher watcher;
+    QSignalSpy spy(&watcher, &TAVFileWatcher::keptCopiesChanged);
+    const QString copy = watcher.openCopy(file);
+    const QString otherCopy = watcher.openCopy(other);
+    // The stick holding the vault is pulled: its folder is gone.
+    const QString folder = vault->getFullPhysicalVaultPath();
+    QVERIFY(QDir().rename(folder, folder + ".away"));
+    QVERIFY(saveInPlace(copy, "edited while away"));
+    QTRY_COMPARE(prompter->prompts.size(), 1);
+    QCOMPARE(spy.size(), 1);
+    QCOMPARE(spy.at(0).at(0).toStringList(), QStringList{copy});
+
+    // The lock wipes the copy without changes and keeps the other, watched.
+    QCOMPARE(watcher.removeWatchingFiles(), QStringList{copy});
+    QCOMPARE(watcher.keptCopies(), QStringList{copy});
+    QVERIFY(!QFileInfo::exists(otherCopy));
+    QCOMPARE(FileFixture::read(copy), QByteArray("edited while away"));
+    QVERIFY(watcher.isBeingWatched(copy));
+    const QString relative = QDir(AppState::tempPath).relativeFilePath(copy);
+    QCOMPARE(FileFixture::read(AppState::tempPath + "/kept-copies"), relative.toUtf8() + "\n");
+    vault->unload();
+
+    // A save while locked waits, without a box.
+    QVERIFY(saveInPlace(copy, "edited while locked"));
+    QTest::qWait(200);
+    QCOMPARE(watcher.keptCopies(), QStringList{copy});
+
+    // The stick is back; the unlock loads the vault anew.
+    QVERIFY(QDir().rename(folder + ".away", folder));
+    QCOMPARE(vault->load(), 0);
+    QByteArray expected = "edited while locked";
+    if (byRetry) {
+        QCOMPARE(watcher.retryKeptCopies(), QStringList());
+    } else {
+        expected = "edited after unlock";
+        QVERIFY(saveInPlace(copy, expected));
+        QTRY_VERIFY(!watcher.isBeingWatched(copy));
+    }
+    auto *reloaded = static_cast<TAVFile *>(TAVFileSystem::getInstance()->findItemByPath("Main/Letters/a.txt"));
+    QVERIFY(reloaded);
+    QCOMPARE(fx->plain(reloaded), expected);
+    // In the vault now: wiped as the lock would have, list and all.
+    QCOMPARE(filesBelow(AppState::tempPath), QStringList());
+    QCOMPARE(watcher.keptCopies(), QStringList());
+    QCOMPARE(spy.last().at(0).toStringList(), QStringList());
+    QCOMPARE(prompter->prompts.size(), 2); // the lock's own try told once more
+}
+
+void TestTAVFileWatcher::theEndLeavesUnsavedCopiesForTheNextStart()
+{
+    TAVFile *file = fx->addFile(vault, QStringLiteral("a.txt"), "first");
+    const QString folder = vault->getFullPhysicalVaultPath();
+    QString copy;
+    {
+        TAVFileWatcher watcher;
+        copy = watcher.openCopy(file);
+        QVERIFY(QDir().rename(folder, folder + ".away"));
+        QVERIFY(saveInPlace(copy, "edited while away"));
+        QTRY_COMPARE(prompter->prompts.size(), 1);
+    }
+    QCOMPARE(FileFixture::read(copy), QByteArray("edited while away"));
+
+    // The program ended (its folder now under the id of a process that is
+    // gone); the next start leaves the copy where it is and names it.
+    const QString ended = QFileInfo(AppState::tempPath).absolutePath() + "/"
+        + QString::number(FileFixture::endedProcessId()) + "-aB3dE5";
+    QVERIFY(QDir().rename(AppState::tempPath, ended));
+    const QString moved = ended + copy.mid(AppState::tempPath.size());
+    QVERIFY(AppState::setTempPath(fx->path(QStringLiteral("tmp"))));
+    QCOMPARE(AppState::keptCopies, QStringList{moved});
+    QCOMPARE(FileFixture::read(moved), QByteArray("edited while away"));
+}
+
+void TestTAVFileWatcher::copyIsNeverWrittenThroughALink_data()
+{
+    QTest::addColumn<QString>("where");
+    QTest::newRow("the copy is a link") << "copy";
+    QTest::newRow("the copy's folder is a link") << "folder";
+    QTest::newRow("the renamed item's name is a link") << "renamed";
+}
+
+void TestTAVFileWatcher::copyIsNeverWrittenThroughALink()
+{
+    QFETCH(QString, where);
+    TAVFile *file = fx->addFile(vault, QStringLiteral("a.txt"), "plain secret");
+    TAVFileWatcher watcher;
+    const QString copy = watcher.openCopy(file);
+    const QString folder = QFileInfo(copy).absolutePath();
+    const QString outside = fx->path(QStringLiteral("outside"));
+    QVERIFY(FileFixture::write(outside + "/target.txt", "outside bytes"));
+    const QByteArray body = FileFixture::read(file->getFullPhysicalFileName());
+
+    QString link;
+    if (where == "copy") {
+        link = copy;
+        QVERIFY(QFile::remove(copy));
+        QVERIFY(FileFixture::symlink(outside + "/target.txt", copy));
+    } else if (where == "folder") {
+        link = folder;
+        QVERIFY(FileUtils::removeDir(folder, true));
+        QVERIFY(FileFixture::symlink(outside, folder));
+    } else {
+        link = folder + "/b.txt";
+        QVERIFY(FileFixture::symlink(outside + "/target.txt", link));
+        vault->renameItem(QStringLiteral("a.txt"), QStringLiteral("b.txt"));
+        QCOMPARE(file->GetName(), QStringLiteral("b.txt"));
+    }
+    QTest::qWait(100); // the notices of the change come and go
+
+    try {
+        watcher.openCopy(file);
+        QFAIL("a link was written through");
+    } catch (const TAVException &e) {
+        QVERIFY2(QString::fromUtf8(e.what()).contains(link), e.what());
+    }
+    QCOMPARE(FileFixture::read(outside + "/target.txt"), QByteArray("outside bytes"));
+    QCOMPARE(QDir(outside).entryList(QDir::Files), QStringList{"target.txt"});
+    // Nor was the link's target taken into the vault.
+    QCOMPARE(FileFixture::read(file->getFullPhysicalFileName()), body);
+
+    watcher.removeWatchingFiles();
+    QCOMPARE(FileFixture::read(outside + "/target.txt"), QByteArray("outside bytes"));
 }
 
 QTEST_MAIN(TestTAVFileWatcher)

@@ -46,6 +46,12 @@ bool overwriteAndSync(int fd, const QString &path)
         LOG_ERROR << "FileUtils::wipe not a regular file" << path;
         return false;
     }
+    // Another name still leads to these bytes: overwriting them would destroy
+    // that file too. Only this name is removed.
+    if (st.st_nlink > 1) {
+        LOG_WARNING << "FileUtils::wipe has other links, not overwritten" << path;
+        return false;
+    }
     char buffer[kWipeBlock];
     QRandomGenerator *random = QRandomGenerator::global();
     for (char &byte : buffer)

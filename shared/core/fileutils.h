@@ -24,7 +24,9 @@ public:
     // Overwrites a regular file's bytes once in place (same length), flushes
     // them to the disk and leaves the file there for the caller to remove.
     // True when every byte was overwritten and synced (an empty file counts);
-    // false for a missing file, a link, a non-regular file or a failed write.
+    // false for a missing file, a link, a non-regular file or a failed write,
+    // and for a file with more than one hard link: its bytes belong to the
+    // other names too and stay as they are.
     static bool wipe(const QString &path);
     // A file or link is wiped first when secure (links never are), then removed;
     // a folder is removed as removeDir(path, secure). The result is the removal's.

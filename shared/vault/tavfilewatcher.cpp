@@ -5,6 +5,7 @@
 #include "prompter.h"
 #include "tavexception.h"
 #include "tavfile.h"
+#include "tavfilesystem.h"
 #include "tavlogging.h"
 #include "tavvault.h"
 
@@ -12,8 +13,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
+#include <QSaveFile>
+#include <QUrl>
 
 #include <sys/stat.h>
+#include <sys/types.h>
 #include <time.h>
 
 namespace {
@@ -36,6 +40,45 @@ QByteArray checksumOf(const QString &path)
     return hash.result();
 }
 
+bool isLink(const QString &path)
+{
+    struct stat st;
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0 && S_ISLNK(st.st_mode);
+}
+
+TAVVault *vaultOfItem(const TAVItem *item)
+{
+    TAVItem *vault = nullptr;
+    return item && item->getVault(&vault) == 0 ? static_cast<TAVVault *>(vault) : nullptr;
+}
+
+TAVVault *findVault(const QUuid &id)
+{
+    TAVFileSystem *root = TAVFileSystem::getInstance();
+    for (int i = 0; i < root->getItemCount(); ++i) {
+        TAVItem *item = root->getItemAt(i);
+        if (item && item->GetClassID() == TAV_CLASS_VAULT && item->GetId() == id)
+            return static_cast<TAVVault *>(item);
+    }
+    return nullptr;
+}
+
+TAVFile *findFile(const TAVItemContainer *container, const QUuid &id)
+{
+    for (int i = 0; i < container->getItemCount(); ++i) {
+        TAVItem *item = container->getItemAt(i);
+        if (!item)
+            continue;
+        if (item->GetClassID() == TAV_CLASS_FILE) {
+            if (item->GetId() == id)
+                return static_cast<TAVFile *>(item);
+        } else if (TAVFile *found = findFile(static_cast<TAVItemContainer *>(item), id)) {
+            return found;
+        }
+    }
+    return nullptr;
+}
+
 } // namespace
 
 TAVFileWatcher::TAVFileWatcher() : watcher(new QFileSystemWatcher)
@@ -46,7 +89,9 @@ TAVFileWatcher::TAVFileWatcher() : watcher(new QFileSystemWatcher)
 
 TAVFileWatcher::~TAVFileWatcher()
 {
-    removeWatchingFiles();
+    const QStringList left = removeWatchingFiles();
+    if (!left.isEmpty())
+        LOG_ERROR << "Copies with changes not in their vault are left in place:" << left;
     delete watcher;
 }
 
@@ -94,6 +139,9 @@ void TAVFileWatcher::addFile(const QString &path, TAVFile *file)
     }
     Entry entry;
     entry.file = file;
+    entry.vault = vaultOfItem(file);
+    entry.vaultId = entry.vault ? entry.vault->GetId() : QUuid();
+    entry.itemId = file ? file->GetId() : QUuid();
     entry.saved = snapshotOf(path);
     watched.insert(path, entry);
     watcher->addPath(path);
@@ -106,7 +154,10 @@ void TAVFileWatcher::removeFile(const QString &path)
         LOG_ERROR << "file not found in watchlist";
         return;
     }
-    synchronise(path);
+    if (!synchronise(path)) {
+        LOG_ERROR << "changes not in the vault: still watched" << path;
+        return;
+    }
     watcher->removePath(path);
     watched.remove(path);
     unwatchFolder(path);
@@ -117,26 +168,105 @@ bool TAVFileWatcher::isBeingWatched(const QString &path) const
     return watched.contains(path);
 }
 
-void TAVFileWatcher::removeWatchingFiles()
+QStringList TAVFileWatcher::removeWatchingFiles()
 {
     const QStringList paths = watched.keys();
     for (const QString &path : paths)
         synchronise(path);
+    QSet<QString> keptFolders;
     for (const QString &path : paths) {
-        watcher->removePath(path);
-        if (QFileInfo(path).exists() || QFileInfo(path).isSymLink())
-            FileUtils::remove(path, true);
+        if (kept.contains(path)) {
+            // Its changes exist nowhere else: never wiped.
+            watched[path].afterLock = true;
+            keptFolders.insert(ownFolders.value(path, QFileInfo(path).absolutePath()));
+            continue;
+        }
+        forget(path);
     }
-    // An editor's backup or swap file beside a copy is as plain as the copy.
-    for (const QString &folder : qAsConst(ownFolders)) {
-        if (QFileInfo(folder).exists())
-            FileUtils::removeDir(folder, true);
+    // An editor's backup or swap file beside a copy is as plain as the copy;
+    // so is whatever is left in the folder of a copy no longer watched.
+    const auto orphans = ownFolders;
+    for (auto it = orphans.constBegin(); it != orphans.constEnd(); ++it) {
+        if (watched.contains(it.key()) || keptFolders.contains(it.value()))
+            continue;
+        if (QFileInfo::exists(it.value()) || isLink(it.value()))
+            FileUtils::removeDir(it.value(), true);
+        ownFolders.remove(it.key());
     }
-    for (auto it = folders.constBegin(); it != folders.constEnd(); ++it)
-        watcher->removePath(it.key());
-    watched.clear();
-    folders.clear();
-    ownFolders.clear();
+    writeKeptList();
+    return keptCopies();
+}
+
+QStringList TAVFileWatcher::retryKeptCopies()
+{
+    const QStringList paths = keptCopies();
+    for (const QString &path : paths) {
+        synchronise(path);
+        settle(path);
+    }
+    return keptCopies();
+}
+
+QStringList TAVFileWatcher::keptCopies() const
+{
+    QStringList list = kept.values();
+    list.sort();
+    return list;
+}
+
+void TAVFileWatcher::settle(const QString &path)
+{
+    const auto it = watched.constFind(path);
+    if (it != watched.constEnd() && it->afterLock && !kept.contains(path))
+        forget(path);
+}
+
+void TAVFileWatcher::forget(const QString &path)
+{
+    watcher->removePath(path);
+    if (QFileInfo::exists(path) || isLink(path))
+        FileUtils::remove(path, true);
+    const QString folder = ownFolders.take(path);
+    if (!folder.isEmpty() && (QFileInfo::exists(folder) || isLink(folder)))
+        FileUtils::removeDir(folder, true);
+    watched.remove(path);
+    unwatchFolder(path);
+    setKept(path, false);
+}
+
+void TAVFileWatcher::setKept(const QString &path, bool keep)
+{
+    if (keep == kept.contains(path))
+        return;
+    if (keep)
+        kept.insert(path);
+    else
+        kept.remove(path);
+    writeKeptList();
+    emit keptCopiesChanged(keptCopies());
+}
+
+void TAVFileWatcher::writeKeptList() const
+{
+    if (AppState::tempPath.isEmpty())
+        return;
+    const QString listPath = AppState::tempPath + QLatin1Char('/') + QLatin1String(AppState::keptListName);
+    QByteArray lines;
+    for (const QString &path : keptCopies()) {
+        if (path.startsWith(AppState::tempPath + QLatin1Char('/')))
+            lines += path.mid(AppState::tempPath.size() + 1).toUtf8().toPercentEncoding("/") + '\n';
+    }
+    if (lines.isEmpty()) {
+        if (QFileInfo::exists(listPath) || isLink(listPath))
+            QFile::remove(listPath);
+        return;
+    }
+    // The list is replaced whole, and never through a link.
+    if (isLink(listPath))
+        QFile::remove(listPath);
+    QSaveFile list(listPath);
+    if (!list.open(QIODevice::WriteOnly) || list.write(lines) != lines.size() || !list.commit())
+        LOG_ERROR << "Cannot write the list of kept copies" << listPath << list.errorString();
 }
 
 QString TAVFileWatcher::openCopy(TAVFile *file)
@@ -145,17 +275,22 @@ QString TAVFileWatcher::openCopy(TAVFile *file)
         throw TAVException(TAV_INVALID_POINTER);
     if (AppState::tempPath.isEmpty())
         throw TAVException(QStringLiteral("There is no temporary folder for the decrypted copy."));
+    // The copy's name is ours: a link there would send the plain bytes
+    // wherever it points.
+    const auto refuseLink = [](const QString &path) {
+        if (isLink(path))
+            throw TAVException(tr("%1 is a symbolic link: the decrypted copy is not written there.").arg(path));
+    };
 
     QString folder;
     for (auto it = watched.constBegin(); it != watched.constEnd(); ++it) {
-        if (it.value().file == file) {
+        if (sameItem(it.value(), file)) {
             const QString old = it.key();
+            refuseLink(old);
             // A save not yet handled reaches the vault before the copy is made
             // anew. One that can't (told already) would be decrypted over or
             // wiped: the copy stays as it is, watched, for the next try.
-            synchronise(old);
-            const auto entry = watched.constFind(old);
-            if (entry != watched.constEnd() && QFileInfo::exists(old) && !unchanged(entry->saved, old))
+            if (!synchronise(old))
                 throw TAVException(tr("%1 is open with changes that are not in the vault yet.").arg(old));
             folder = ownFolders.value(old);
             removeFile(old);
@@ -166,18 +301,27 @@ QString TAVFileWatcher::openCopy(TAVFile *file)
         }
     }
     const bool newFolder = folder.isEmpty();
-    if (newFolder)
+    if (newFolder) {
+        FileUtils::makePath(AppState::tempPath);
         folder = AppState::tempPath + QLatin1Char('/') + FileUtils::UuidToFileName(QUuid::createUuid());
-    FileUtils::makePath(folder);
+        // A new name of our own, made here and nowhere else.
+        if (::mkdir(QFile::encodeName(folder).constData(), 0700) != 0)
+            throw TAVException(tr("The folder %1 for the decrypted copy could not be made.").arg(folder));
+    } else {
+        refuseLink(folder);
+        FileUtils::makePath(folder);
+    }
     const QString path = folder + QLatin1Char('/') + file->GetName();
     ownFolders.insert(path, folder);
     try {
+        refuseLink(path);
         file->decrypt(path);
     } catch (...) {
-        if (newFolder) {
-            ownFolders.remove(path);
+        ownFolders.remove(path);
+        if (newFolder)
             FileUtils::removeDir(folder, true);
-        }
+        else
+            ownFolders.insert(path, folder); // wiped with the rest at the lock
         throw;
     }
     addFile(path, file);
@@ -187,6 +331,7 @@ QString TAVFileWatcher::openCopy(TAVFile *file)
 void TAVFileWatcher::on_fileChanged(const QString &path)
 {
     synchronise(path);
+    settle(path);
 }
 
 void TAVFileWatcher::on_directoryChanged(const QString &folder)
@@ -194,33 +339,79 @@ void TAVFileWatcher::on_directoryChanged(const QString &folder)
     // A copy renamed over, or made anew after its removal, shows up here.
     const QStringList paths = watched.keys();
     for (const QString &path : paths) {
-        if (QFileInfo(path).absolutePath() == folder)
+        if (QFileInfo(path).absolutePath() == folder) {
             synchronise(path);
+            settle(path);
+        }
     }
 }
 
-void TAVFileWatcher::synchronise(const QString &path)
+TAVFileWatcher::Target TAVFileWatcher::resolve(Entry &entry)
+{
+    if (TAVVault *vault = vaultOfItem(entry.file)) {
+        entry.vault = vault;
+        entry.vaultId = vault->GetId();
+        // An unloaded vault's items are detached: nothing written to them
+        // would reach its index.
+        return vault->isLoaded() ? Target::Ready : Target::Unreachable;
+    }
+    if (!entry.vault && !entry.vaultId.isNull())
+        entry.vault = findVault(entry.vaultId);
+    if (!entry.vault || !entry.vault->isLoaded())
+        return Target::Unreachable;
+    entry.file = entry.itemId.isNull() ? nullptr : findFile(entry.vault, entry.itemId);
+    return entry.file ? Target::Ready : Target::Deleted;
+}
+
+bool TAVFileWatcher::sameItem(const Entry &entry, TAVFile *file) const
+{
+    if (entry.file)
+        return entry.file == file;
+    const TAVVault *vault = vaultOfItem(file);
+    return !entry.itemId.isNull() && entry.itemId == file->GetId() && vault && vault->GetId() == entry.vaultId;
+}
+
+bool TAVFileWatcher::synchronise(const QString &path)
 {
     auto it = watched.find(path);
-    // A copy whose item was deleted stays until the wipe, and is ignored.
-    if (it == watched.end() || !it->file || busy.contains(path))
-        return;
+    if (it == watched.end())
+        return true;
+    if (busy.contains(path))
+        return !kept.contains(path);
     // A save that replaces the copy may be midway: the folder's notice comes
-    // when the new copy is in place. Nothing is taken from a missing copy.
-    if (!QFileInfo::exists(path))
-        return;
+    // when the new copy is in place. Nothing is taken from a missing copy,
+    // nor from a link put in its place.
+    if (!QFileInfo::exists(path) || isLink(path)) {
+        setKept(path, false);
+        return true;
+    }
     rearm(path);
-    if (unchanged(it->saved, path))
-        return;
+    if (unchanged(it->saved, path)) {
+        setKept(path, false);
+        return true;
+    }
 
+    const Target target = resolve(*it);
+    // A copy whose item was deleted stays until the wipe, and is ignored.
+    if (target == Target::Deleted) {
+        setKept(path, false);
+        return true;
+    }
     QPointer<TAVFile> file = it->file;
-    // Without a vault folder (its drive unplugged) the direct encryption
-    // would do nothing and return: the save would be taken as done and the
-    // copy wiped at the lock.
-    if (file->getFullPhysicalFileName().isEmpty()) {
-        warn(tr("The changes of %1 could not be put into the vault: the vault's folder is not found.")
-                 .arg(file->GetName()));
-        return;
+    const bool afterLock = it->afterLock;
+    const QString name = file ? file->GetName() : QFileInfo(path).fileName();
+    // Without a loaded vault, or a vault folder (its drive unplugged), the
+    // direct encryption would do nothing and return: the save would be taken
+    // as done and the copy wiped at the lock.
+    if (target == Target::Unreachable || file->getFullPhysicalFileName().isEmpty()) {
+        setKept(path, true);
+        // After a lock the main window tells; no box on the locked screen.
+        if (!afterLock)
+            warn(target == Target::Unreachable
+                     ? tr("The changes of %1 could not be put into the vault: the vault is not open.").arg(name)
+                     : tr("The changes of %1 could not be put into the vault: the vault's folder is not found.")
+                           .arg(name));
+        return false;
     }
     const Snapshot before = snapshotOf(path);
     busy.insert(path);
@@ -230,17 +421,20 @@ void TAVFileWatcher::synchronise(const QString &path)
     } catch (const TAVException &e) {
         busy.remove(path);
         // Not taken as saved: the next notice, or the lock, tries again.
+        setKept(path, true);
         warn(QString::fromLatin1(e.what()));
-        return;
+        return false;
     }
     busy.remove(path);
     it = watched.find(path);
     if (it != watched.end())
         it->saved = before;
+    setKept(path, false);
     TAVItem *vault = nullptr;
     if (file && file->getVault(&vault) == 0 && static_cast<TAVVault *>(vault)->save() != 0)
         warn(tr("The changes of %1 are in the vault, but the vault's index could not be saved.")
                  .arg(file->GetName()));
+    return true;
 }
 
 void TAVFileWatcher::rearm(const QString &path)

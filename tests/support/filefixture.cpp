@@ -6,9 +6,21 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace FileFixture {
+
+qint64 endedProcessId()
+{
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(0);
+    int status = 0;
+    if (child > 0)
+        ::waitpid(child, &status, 0);
+    return child;
+}
 
 bool write(const QString &path, const QByteArray &bytes)
 {

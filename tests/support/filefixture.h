@@ -15,6 +15,9 @@ QByteArray read(const QString &path);
 bool symlink(const QString &target, const QString &link);
 // Permission bits (07777) of a path, not following a link; -1 if missing.
 int mode(const QString &path);
+// The id of a process that has ended and was reaped: what a crashed run
+// leaves behind in its folder names.
+qint64 endedProcessId();
 
 } // namespace FileFixture
 
