@@ -13,14 +13,16 @@
 
 namespace {
 
-// The query as the server decodes it.
+// The query as a form-reading server decodes it ("+" is a blank).
 QHash<QString, QString> decodeQuery(const QByteArray &raw)
 {
     QHash<QString, QString> items;
     for (const QByteArray &pair : raw.split('&')) {
         const int equals = pair.indexOf('=');
-        items.insert(QUrl::fromPercentEncoding(pair.left(equals)),
-                     QUrl::fromPercentEncoding(pair.mid(equals + 1)));
+        QByteArray key = pair.left(equals), value = pair.mid(equals + 1);
+        key.replace('+', ' ');
+        value.replace('+', ' ');
+        items.insert(QUrl::fromPercentEncoding(key), QUrl::fromPercentEncoding(value));
     }
     return items;
 }

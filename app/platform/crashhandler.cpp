@@ -1,7 +1,7 @@
 #include "crashhandler.h"
 
-#include "problemreport.h"
 #include "httphelper.h"
+#include "problemreport.h"
 #include "prompter.h"
 #include "tavlogging.h"
 
@@ -14,8 +14,10 @@
 #include <QStringList>
 
 #include <atomic>
+#include <cerrno>
 #include <climits>
 #include <csignal>
+#include <cstdlib>
 #include <cstring>
 #include <cxxabi.h>
 #include <execinfo.h>
