@@ -1,0 +1,50 @@
+// Installs the crash handler and then crashes, so a test can look at the
+// trace it leaves. Usage: crash_helper <trace file> segv|overflow|exit
+#include "crashhandler.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+int *volatile nowhere = nullptr;
+
+__attribute__((noinline)) void writeThroughNull()
+{
+    *nowhere = 42;
+}
+
+// Deep enough to exhaust any stack; the depth comes from outside so the
+// compiler can't see an end to it.
+__attribute__((noinline)) int recurse(long depth)
+{
+    volatile char frame[4096];
+    frame[0] = char(depth);
+    if (depth > 0)
+        frame[1] = char(recurse(depth - 1));
+    return frame[0] + frame[1];
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    if (argc != 3)
+        return 64;
+    if (!CrashHandler::install(QString::fromLocal8Bit(argv[1])))
+        return 65;
+    std::printf("installed\n");
+    std::fflush(stdout);
+
+    if (std::strcmp(argv[2], "segv") == 0)
+        writeThroughNull();
+    else if (std::strcmp(argv[2], "overflow") == 0)
+        return recurse(std::atol("1000000000")) == 7 ? 1 : 2;
+    else if (std::strcmp(argv[2], "exit") != 0)
+        return 64;
+    return 0;
+}
