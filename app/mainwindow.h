@@ -117,6 +117,11 @@ public:
     void autoCheckUpdate();
     void autoUpdate();
 
+    // The main page as an unlock or a first run leaves it: icons of the
+    // vaults, the Tools entries and the Lock and Synchronize buttons, the
+    // reminder and the inactivity timer running.
+    void showMainPage();
+
     // Start-up steps owned by later work.
     void firstRun();
     void setTempPath();
@@ -261,7 +266,6 @@ protected:
 private:
     void applyLogSwitches(const QStringList &args);
     void applyLanguageSwitch(const QStringList &args);
-    void showMainPage();
     void setupViews();
     void setupColumnActions();
     void showColumn(int column, QAction *action);

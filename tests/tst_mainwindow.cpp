@@ -68,6 +68,7 @@ private slots:
     void formActions();
     void formMenusAndWidgets();
     void windowStartsOnTheLoginPage();
+    void mainPageShowsEveryLabelWhole();
 
     void showMessageTakesTheCallersButtons_data();
     void showMessageTakesTheCallersButtons();
@@ -289,6 +290,50 @@ void TestMainWindow::windowStartsOnTheLoginPage()
     QVERIFY(tree->isColumnHidden(0));
     name->trigger();
     QVERIFY(!tree->isColumnHidden(0));
+}
+
+// At the default size nothing of the main page is cut off; with KV_SHOT_DIR
+// set the page is also saved there as a picture.
+void TestMainWindow::mainPageShowsEveryLabelWhole()
+{
+    auto window = makeWindow();
+    VaultFixture fixture;
+    fixture.addVault("Alpha");
+    fixture.addVault("Flash Drive");
+    window->unlocked = true;
+    window->resize(1024, 580);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    window->showMainPage();
+    QCoreApplication::processEvents();
+
+    auto *bar = window->findChild<QToolBar *>("main_ToolBar");
+    QStringList labels;
+    for (QAction *action : bar->actions())
+        if (!action->text().isEmpty())
+            labels << action->objectName();
+    QCOMPARE(labels, QStringList({"actionLock", "actionSynchronize"}));
+    for (QAction *action : bar->actions()) {
+        QWidget *button = bar->widgetForAction(action);
+        QVERIFY(button && button->isVisible());
+        QVERIFY2(button->width() >= button->sizeHint().width(), qPrintable(action->objectName()));
+    }
+    for (QAction *menu : window->menuBar()->actions())
+        QVERIFY2(window->menuBar()->actionGeometry(menu).right() < window->width(),
+                 qPrintable(menu->text()));
+    auto *search = window->findChild<QLineEdit *>();
+    for (QLineEdit *edit : window->findChildren<QLineEdit *>())
+        if (edit->placeholderText() == "Search...")
+            search = edit;
+    QVERIFY(search->isVisible() && search->isEnabled());
+    QVERIFY(search->fontMetrics().horizontalAdvance(search->placeholderText()) < search->width() - 8);
+    const QRect inWindow(search->mapTo(window.get(), QPoint(0, 0)), search->size());
+    QVERIFY(window->rect().contains(inWindow));
+    QVERIFY(window->inactivityTimer->isActive());
+
+    const QByteArray shots = qgetenv("KV_SHOT_DIR");
+    if (!shots.isEmpty())
+        QVERIFY(window->grab().save(QString::fromLocal8Bit(shots) + "/shot-mainwin-main.png"));
 }
 
 void TestMainWindow::showMessageTakesTheCallersButtons_data()

@@ -17,8 +17,9 @@ convert -size 128x128 xc:none \
     -stroke "#2b3f52" -strokewidth 5 -draw "line 64,40 64,88" -draw "line 40,64 88,64" \
     -fill "#2b3f52" -draw "circle 64,64 64,56" "${strip[@]}" app-icon.png
 
-# Toolbar logo: the product's name in white on nothing.
-convert -size 220x37 xc:none -font "$font" -pointsize 20 -fill white \
+# Toolbar logo: the product's name in white on nothing; 212 wide, so that it
+# fits the 220-pixel label beside its 8-pixel left margin.
+convert -size 212x37 xc:none -font "$font" -pointsize 20 -fill white \
     -gravity east -annotate +6+0 "KolvaneVave" "${strip[@]}" kvlite_logo.png
 
 # 32-pixel action pictures: a shape and, where it helps, a sign.
