@@ -12,6 +12,13 @@ Prompter *Prompter::instance()
     return installed ? installed : &messageBoxes;
 }
 
+int Prompter::choose(QMessageBox *box)
+{
+    box->exec();
+    QAbstractButton *clicked = box->clickedButton();
+    return clicked ? box->buttons().indexOf(clicked) : -1;
+}
+
 void Prompter::setInstance(Prompter *prompter)
 {
     installed = prompter;

@@ -19,6 +19,12 @@ public:
                                             QMessageBox::StandardButtons buttons,
                                             QMessageBox::StandardButton defaultButton) = 0;
 
+    // Runs a box the caller has made, with buttons of its own texts, and
+    // returns the position of the pressed one among box->buttons(); -1 when
+    // the box closed without a press (a lock rejects it). The default runs
+    // box->exec().
+    virtual int choose(QMessageBox *box);
+
     // The prompter in use; never null.
     static Prompter *instance();
     // Installs a prompter (not owned); null restores the message-box one.

@@ -1,5 +1,7 @@
 #include "scriptedprompter.h"
 
+#include <QAbstractButton>
+
 ScriptedPrompter::ScriptedPrompter()
 {
     Prompter::setInstance(this);
@@ -19,4 +21,16 @@ QMessageBox::StandardButton ScriptedPrompter::ask(QMessageBox::Icon icon, const 
     if (!answers.isEmpty())
         return answers.takeFirst();
     return (buttons & QMessageBox::Cancel) ? QMessageBox::Cancel : defaultButton;
+}
+
+int ScriptedPrompter::choose(QMessageBox *box)
+{
+    QStringList texts;
+    const QList<QAbstractButton *> buttons = box->buttons();
+    for (QAbstractButton *button : buttons)
+        texts << button->text();
+    prompts.append({box->icon(), box->windowTitle(), box->text(), QMessageBox::NoButton,
+                    QMessageBox::NoButton, texts});
+    const int answer = choices.isEmpty() ? -1 : choices.takeFirst();
+    return answer < texts.size() ? answer : -1;
 }

@@ -4,6 +4,7 @@
 #include "prompter.h"
 
 #include <QList>
+#include <QStringList>
 
 // Stands in for the message boxes while it lives: records every prompt and
 // answers from a script. Without a scripted answer it takes Cancel when
@@ -18,6 +19,7 @@ public:
         QString text;
         QMessageBox::StandardButtons buttons;
         QMessageBox::StandardButton defaultButton;
+        QStringList buttonTexts; // a box of the caller's own buttons, in order
     };
 
     ScriptedPrompter();
@@ -26,8 +28,12 @@ public:
     QMessageBox::StandardButton ask(QMessageBox::Icon icon, const QString &title,
                                     const QString &text, QMessageBox::StandardButtons buttons,
                                     QMessageBox::StandardButton defaultButton) override;
+    // Records the box and answers from `choices`; without one, -1 (closed
+    // without an answer, as a lock leaves it).
+    int choose(QMessageBox *box) override;
 
     QList<QMessageBox::StandardButton> answers; // taken from the front
+    QList<int> choices;                         // taken from the front by choose()
     QList<Prompt> prompts;
 };
 

@@ -1,0 +1,597 @@
+#include "cryptovectors.h"
+#include "fixeddrivelocator.h"
+#include "mainwindow.h"
+#include "mainwindowform.h"
+#include "modalanswerer.h"
+#include "scratchfiles.h"
+#include "scriptedprompter.h"
+#include "tavcryptothread.h"
+#include "tavexpireddate.h"
+#include "tavtreeview.h"
+#include "tavlistview.h"
+#include "tavfilesystem.h"
+#include "tavfilesystemmodel.h"
+#include "tavfolder.h"
+#include "tavstickmanager.h"
+#include "tavvault.h"
+#include "usbstick.h"
+#include "vaultfixture.h"
+
+#include <QtTest>
+
+#include <QAction>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QToolBar>
+
+#include <memory>
+
+namespace {
+
+// Takes the URLs the window asks the desktop to open.
+class UrlCatcher : public QObject
+{
+    Q_OBJECT
+public:
+    UrlCatcher() { QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "open"); }
+    ~UrlCatcher() override { QDesktopServices::unsetUrlHandler(QStringLiteral("https")); }
+    QList<QUrl> urls;
+public slots:
+    void open(const QUrl &url) { urls << url; }
+};
+
+// The menu's entries as object names, "-" for a separator.
+QStringList entries(const QMenu *menu)
+{
+    QStringList names;
+    for (QAction *action : menu->actions())
+        names << (action->isSeparator() ? QStringLiteral("-") : action->objectName());
+    return names;
+}
+
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanup();
+
+    void formActions_data();
+    void formActions();
+    void formMenusAndWidgets();
+    void windowStartsOnTheLoginPage();
+    void mainPageShowsEveryLabelWhole();
+
+    void showMessageTakesTheCallersButtons_data();
+    void showMessageTakesTheCallersButtons();
+    void showMessageReturnsThePressedButton();
+    void showMessageClosedByTheLockReturnsMinusOne();
+    void helpActions();
+
+    void navigationHistory();
+    void historyEntryThatNoLongerResolves();
+
+    void changeSavesTheRightFile();
+    void failedSavesAreShownOncePerOperation();
+
+    void shutdownDuringEncryptionLeavesNoPartialBody();
+
+private:
+    std::unique_ptr<MainWindow> makeWindow();
+
+    QTemporaryDir dir;
+    FixedDriveLocator drives;
+    QString drive;
+};
+
+void TestMainWindow::initTestCase()
+{
+    QVERIFY(dir.isValid());
+    QStandardPaths::setTestModeEnabled(true);
+    QVERIFY(QDir().mkpath(dir.filePath("tmp")));
+    qputenv("TMPDIR", QFile::encodeName(dir.filePath("tmp")));
+    drive = dir.filePath("drive") + "/";
+    QVERIFY(QDir().mkpath(drive + "KolvaneVave Settings"));
+    // A drive used before: the window comes up on the login page.
+    QVERIFY(writeBytes(drive + "KolvaneVave Settings/config.dat", QByteArray()));
+    drives.plug(USBStick("SER1", drive, 0x5581, 0x781));
+    TAVStickManager::setDriveLocator(&drives);
+    MainWindow::setProgramPath(drive + "KolvaneVave.app/kolvanevave");
+}
+
+void TestMainWindow::cleanup()
+{
+    TAVFileSystem::getInstance()->removeAll();
+}
+
+std::unique_ptr<MainWindow> TestMainWindow::makeWindow()
+{
+    auto window = std::make_unique<MainWindow>();
+    return window;
+}
+
+void TestMainWindow::formActions_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("shortcut");
+    QTest::addColumn<bool>("hasIcon");
+    QTest::addColumn<bool>("checkable");
+    QTest::addColumn<bool>("checked");
+    const struct {
+        const char *name, *text, *shortcut;
+        bool icon, checkable, checked;
+    } rows[] = {
+        {"actionAdd_Files", "Add File(s)", "", true, false, false},
+        {"actionDeleteItem", "Delete", "Ctrl+D", false, false, false},
+        {"actionLocalRenameItem", "Rename", "F2", false, false, false},
+        {"actionLocalDeleteItem", "Delete", "Ctrl+D", false, false, false},
+        {"actionNew_Vault", "New Vault", "", false, false, false},
+        {"actionRemove_Vault", "Disconnect Vault", "", false, false, false},
+        {"actionExit", "Exit", "Ctrl+Q", false, false, false},
+        {"actionSynchronize", "Synchronize", "", true, false, false},
+        {"actionDetails", "Details", "", false, true, true},
+        {"actionList", "List", "", false, true, false},
+        {"actionThumbnail", "Icons", "", false, true, false},
+        {"actionFolders", "Folders", "", false, true, false},
+        {"actionSupport_Center", "Get Online Support", "", true, false, false},
+        {"actionNew_Folder", "New Folder", "", true, false, false},
+        {"actionRemove_Folder", "Remove Folder", "", false, false, false},
+        {"actionDecrypt_File", "Save File(s) to...", "", false, false, false},
+        {"actionAdd_Existing_Vault", "Add Existing Vault", "", false, false, false},
+        {"actionChange_Password", "Change Password", "", false, false, false},
+        {"actionAbout", "About", "", true, false, false},
+        {"actionCheckUpdate", "Check For Updates", "", false, false, false},
+        {"actionLock", "Lock", "", true, false, false},
+        {"actionCopyItem", "Copy", "Ctrl+C", true, false, false},
+        {"actionCutItem", "Cut", "Ctrl+X", true, false, false},
+        {"actionPasteItem", "Paste", "Ctrl+V", true, false, false},
+        {"actionMoveItem", "Move to Folder...", "", true, false, false},
+        {"actionRenameItem", "Rename", "F2", false, false, false},
+        {"actionMoveBack", "Go Back", "", true, false, false},
+        {"actionMoveForward", "Go Forward", "", true, false, false},
+        {"actionMoveHome", "Go Home", "", true, false, false},
+        {"actionSelectAll", "Select All", "Ctrl+A", false, false, false},
+        {"actionBrowseDesktop", "Desktop", "", true, false, false},
+        {"actionBrowseMyDocuments", "Documents", "", true, false, false},
+        {"actionBrowseComputer", "Computer", "", true, false, false},
+        {"actionBackupAllVault", "Backup Vault Data", "", false, false, false},
+        {"actionRestore_Vault", "Restore Vault Data", "", false, false, false},
+        {"actionOptions", "Options...", "", false, false, false},
+        {"actionVaultProperty", "Properties", "", false, false, false},
+        {"actionAddSyncPeer", "Add Sync Peer", "", true, false, false},
+        {"actionOpenInFinder", "Reveal in Finder", "", false, false, false},
+        {"actionBackupVault", "Backup Vault", "", false, false, false},
+    };
+    for (const auto &r : rows)
+        QTest::newRow(r.name) << QString(r.name) << QString(r.text) << QString(r.shortcut)
+                              << r.icon << r.checkable << r.checked;
+}
+
+// The form alone, as setupUi leaves it on a bare window.
+void TestMainWindow::formActions()
+{
+    QFETCH(QString, name);
+    QMainWindow window;
+    Ui_MainWindowClass ui;
+    ui.setupUi(&window);
+    const QList<QAction *> found = window.findChildren<QAction *>(name);
+    QCOMPARE(found.size(), 1);
+    QAction *action = found.first();
+    QCOMPARE(action->parent(), &window);
+    QTEST(action->text(), "text");
+    QTEST(action->shortcut().toString(), "shortcut");
+    QTEST(!action->icon().isNull(), "hasIcon");
+    QTEST(action->isCheckable(), "checkable");
+    QTEST(action->isChecked(), "checked");
+}
+
+void TestMainWindow::formMenusAndWidgets()
+{
+    QMainWindow window;
+    Ui_MainWindowClass ui;
+    ui.setupUi(&window);
+
+    QCOMPARE(window.objectName(), QString("MainWindowClass"));
+    QCOMPARE(window.minimumSize(), QSize(1000, 400));
+    QCOMPARE(window.size(), QSize(1024, 580));
+
+    QStringList titles;
+    for (QAction *menu : ui.menuBar->actions())
+        titles << menu->text();
+    QCOMPARE(titles, QStringList({"File", "Edit", "Tools", "View", "Help"}));
+    QCOMPARE(entries(ui.menuFile),
+             QStringList({"actionAdd_Files", "actionDecrypt_File", "actionExit", "actionLock"}));
+    QCOMPARE(entries(ui.menuEdit),
+             QStringList({"actionCopyItem", "actionCutItem", "actionPasteItem", "-",
+                          "actionNew_Folder", "actionRenameItem", "actionDeleteItem",
+                          "actionMoveItem", "actionSelectAll"}));
+    QCOMPARE(entries(ui.menuTool),
+             QStringList({"actionSynchronize", "-", "actionAddSyncPeer", "actionChange_Password",
+                          "actionBackupAllVault", "actionRestore_Vault", "actionOptions"}));
+    QCOMPARE(entries(ui.menuView), QStringList({"actionDetails", "actionList", "actionThumbnail",
+                                                "actionVaultProperty"}));
+    QCOMPARE(entries(ui.menuHelps),
+             QStringList({"actionSupport_Center", "actionCheckUpdate", "actionAbout"}));
+
+    // Login page texts, the languages never translated.
+    QCOMPARE(ui.cboLanguage->count(), 10);
+    QCOMPARE(ui.cboLanguage->itemText(0), QString("[Select Language]"));
+    QCOMPARE(ui.cboLanguage->itemText(2), QString("English"));
+    QCOMPARE(ui.cboLanguage->itemText(9), QString::fromUtf8("繁體中文版"));
+    QCOMPARE(ui.btnLogin->text(), QString("Login"));
+    QCOMPARE(ui.passwordHint->text(), QString("Forgot your password?"));
+    QCOMPARE(ui.ledPassword->placeholderText(), QString("Enter Your Password"));
+    QCOMPARE(ui.ledPassword->echoMode(), QLineEdit::Password);
+    QCOMPARE(ui.qSearchLed->placeholderText(), QString("Search..."));
+    QCOMPARE(ui.lblVaultHeader->text(), QString("My Vault"));
+    QCOMPARE(ui.lblComputerHeader->text(), QString("My Computer"));
+    QCOMPARE(ui.main_ToolBar->windowTitle(), QString("Main ToolBar"));
+
+    // Hidden at start, first pages shown.
+    QVERIFY(ui.passwordHint->isHidden());
+    QVERIFY(ui.dirView->isHidden());
+    QVERIFY(ui.lblStatusIcon->isHidden());
+    QVERIFY(ui.lblStatusText->isHidden());
+    QCOMPARE(ui.centralStackedWidget->currentWidget(), ui.loginScreenFrame);
+    QCOMPARE(ui.tavViewStackedWidget->currentWidget(), static_cast<QWidget *>(ui.treeView));
+    QCOMPARE(ui.computerViewStackedWidget->currentWidget(), static_cast<QWidget *>(ui.fsTreeView));
+    for (const char *name : {"dirView", "treeView", "listView", "fsDirView", "fsTreeView",
+                             "fsListView", "centralStackedWidget", "tavViewStackedWidget",
+                             "computerViewStackedWidget", "main_ToolBar", "statusBar",
+                             "tavViewHeaderFrame", "comViewHeaderFrame", "loginScreenFrame",
+                             "viewScreenFrame", "cboLanguage", "ledPassword", "btnLogin",
+                             "btnVirKeyBoard", "passwordHint", "lblLoginImage"})
+        QVERIFY2(window.findChild<QWidget *>(name), name);
+
+    // Actions inserted before the gap stand left of it; the logo stays last.
+    QAction *extra = new QAction("X", &window);
+    ui.main_ToolBar->insertAction(ui.toolBarGapAction, extra);
+    const QList<QAction *> bar = ui.main_ToolBar->actions();
+    QCOMPARE(bar.size(), 4);
+    QCOMPARE(bar.at(1), extra);
+    QCOMPARE(bar.at(2), ui.toolBarGapAction);
+    QCOMPARE(ui.main_ToolBar->widgetForAction(bar.at(3)), static_cast<QWidget *>(ui.lblToolBarLogo));
+}
+
+void TestMainWindow::windowStartsOnTheLoginPage()
+{
+    auto window = makeWindow();
+    auto *stack = window->findChild<QStackedWidget *>("centralStackedWidget");
+    QCOMPARE(stack->currentIndex(), 0);
+    QVERIFY(window->isScreenLocked());
+    QVERIFY(!window->findChild<QPushButton *>("btnLogin")->isEnabled());
+    QVERIFY(window->inactivityTimer->isSingleShot());
+    QVERIFY(!window->inactivityTimer->isActive());
+    QCOMPARE(window->inactivityTimer->interval(), 300000);
+    QVERIFY(window->drivePollTimer->isActive());
+    QCOMPARE(window->drivePollTimer->interval(), 5000);
+    QVERIFY(!window->cryptoThread->isRunning());
+    QVERIFY(!window->expiredDate->isRunning());
+    QCOMPARE(window->windowTitle(), QString::fromUtf8("Kolvane\u2122 vave"));
+    QCOMPARE(MainWindow::mountPoint, drive);
+    QCOMPARE(window->settingsFile(), drive + "KolvaneVave Settings/config.dat");
+    QCOMPARE(MainWindow::tempPath, dir.filePath("tmp") + "/Kolvane Vave");
+    QVERIFY(QFileInfo(MainWindow::tempPath).isDir());
+    QVERIFY(QThreadPool::globalInstance()->maxThreadCount() >= 16);
+    // The column actions reach their slots by name: unchecking Name hides it.
+    auto *tree = window->findChild<QTreeView *>("treeView");
+    QAction *name = window->findChild<QAction *>("actionShowName");
+    QVERIFY(name && name->isChecked());
+    name->trigger();
+    QVERIFY(tree->isColumnHidden(0));
+    name->trigger();
+    QVERIFY(!tree->isColumnHidden(0));
+}
+
+// At the default size nothing of the main page is cut off; with KV_SHOT_DIR
+// set the page is also saved there as a picture.
+void TestMainWindow::mainPageShowsEveryLabelWhole()
+{
+    auto window = makeWindow();
+    VaultFixture fixture;
+    fixture.addVault("Alpha");
+    fixture.addVault("Flash Drive");
+    window->unlocked = true;
+    window->resize(1024, 580);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    window->showMainPage();
+    QCoreApplication::processEvents();
+
+    auto *bar = window->findChild<QToolBar *>("main_ToolBar");
+    QStringList labels;
+    for (QAction *action : bar->actions())
+        if (!action->text().isEmpty())
+            labels << action->objectName();
+    QCOMPARE(labels, QStringList({"actionLock", "actionSynchronize"}));
+    for (QAction *action : bar->actions()) {
+        QWidget *button = bar->widgetForAction(action);
+        QVERIFY(button && button->isVisible());
+        QVERIFY2(button->width() >= button->sizeHint().width(), qPrintable(action->objectName()));
+    }
+    for (QAction *menu : window->menuBar()->actions())
+        QVERIFY2(window->menuBar()->actionGeometry(menu).right() < window->width(),
+                 qPrintable(menu->text()));
+    auto *search = window->findChild<QLineEdit *>();
+    for (QLineEdit *edit : window->findChildren<QLineEdit *>())
+        if (edit->placeholderText() == "Search...")
+            search = edit;
+    QVERIFY(search->isVisible() && search->isEnabled());
+    QVERIFY(search->fontMetrics().horizontalAdvance(search->placeholderText()) < search->width() - 8);
+    const QRect inWindow(search->mapTo(window.get(), QPoint(0, 0)), search->size());
+    QVERIFY(window->rect().contains(inWindow));
+    QVERIFY(window->inactivityTimer->isActive());
+
+    const QByteArray shots = qgetenv("KV_SHOT_DIR");
+    if (!shots.isEmpty())
+        QVERIFY(window->grab().save(QString::fromLocal8Bit(shots) + "/shot-mainwin-main.png"));
+}
+
+void TestMainWindow::showMessageTakesTheCallersButtons_data()
+{
+    QTest::addColumn<QList<int>>("script");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("first") << QList<int>{0} << 0;
+    QTest::newRow("third") << QList<int>{2} << 2;
+    QTest::newRow("closed without an answer") << QList<int>{} << -1;
+}
+
+void TestMainWindow::showMessageTakesTheCallersButtons()
+{
+    QFETCH(QList<int>, script);
+    auto window = makeWindow();
+    ScriptedPrompter prompter;
+    prompter.choices = script;
+    const int answer = window->showMessage(QMessageBox::Question, "Title", "Replace it?",
+                                           {" No ", " Yes ", "Yes to All"});
+    QTEST(answer, "expected");
+    QCOMPARE(prompter.prompts.size(), 1);
+    const ScriptedPrompter::Prompt &p = prompter.prompts.first();
+    QCOMPARE(p.icon, QMessageBox::Question);
+    QCOMPARE(p.title, QString("Title"));
+    QCOMPARE(p.text, QString("Replace it?"));
+    QCOMPARE(p.buttonTexts, QStringList({" No ", " Yes ", "Yes to All"}));
+    QVERIFY(!window->inactivityTimer->isActive());
+}
+
+void TestMainWindow::showMessageReturnsThePressedButton()
+{
+    auto window = makeWindow();
+    ModalAnswerer answers;
+    answers.press("C");
+    QCOMPARE(window->showMessage(QMessageBox::Information, "T", "Pick", {"A", "B", "C"}), 2);
+    QVERIFY2(answers.ok(), qPrintable(answers.errorString()));
+    QCOMPARE(answers.seen().first().text, QString("Pick"));
+    QCOMPARE(answers.seen().first().buttons, QStringList({"A", "B", "C"}));
+}
+
+void TestMainWindow::showMessageClosedByTheLockReturnsMinusOne()
+{
+    auto window = makeWindow();
+    window->findChild<QStackedWidget *>("centralStackedWidget")->setCurrentIndex(1);
+    window->unlocked = true;
+    QSignalSpy locked(window.get(), &MainWindow::appLocked);
+    ModalAnswerer answers;
+    MainWindow *w = window.get();
+    answers.act([w](QWidget *) { w->on_actionLock_triggered(); });
+    QCOMPARE(window->showMessage(QMessageBox::Warning, "T", "Delete?", {"OK"}), -1);
+    QVERIFY2(answers.ok(), qPrintable(answers.errorString()));
+    QCOMPARE(locked.count(), 1);
+    QVERIFY(window->isScreenLocked());
+}
+
+void TestMainWindow::helpActions()
+{
+    auto window = makeWindow();
+    UrlCatcher catcher;
+    window->findChild<QAction *>("actionSupport_Center")->trigger();
+    QCOMPARE(catcher.urls.size(), 1);
+    QCOMPARE(catcher.urls.first().scheme(), QString("https"));
+    QCOMPARE(catcher.urls.first().path(), QString("/support"));
+    QVERIFY(!catcher.urls.first().host().isEmpty());
+
+    ModalAnswerer answers;
+    answers.reject();
+    window->findChild<QAction *>("actionAbout")->trigger();
+    QVERIFY2(answers.ok(), qPrintable(answers.errorString()));
+    QCOMPARE(answers.seen().first().title, QString::fromUtf8("Kolvane\u2122 vave - About"));
+
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    window->findChild<QAction *>("actionExit")->trigger();
+    QVERIFY(!window->isVisible());
+}
+
+void TestMainWindow::navigationHistory()
+{
+    // The window empties the vault tree as it starts: the vaults come after it.
+    auto window = makeWindow();
+    VaultFixture fixture;
+    TAVVault *vault = fixture.addVault("Alpha");
+    TAVFolder *inner = fixture.addFolder(vault, "Inner");
+    window->findChild<QStackedWidget *>("centralStackedWidget")->setCurrentIndex(1);
+    window->unlocked = true;
+    TAVFileSystemModel *model = TAVFileSystemModel::getInstance();
+    QAction *back = window->findChild<QAction *>("actionMoveBack");
+    QAction *forward = window->findChild<QAction *>("actionMoveForward");
+    QAction *home = window->findChild<QAction *>("actionMoveHome");
+
+    // Entering a vault and then its folder; the same one twice counts once.
+    window->enterHistory(vault);
+    window->updateView(vault);
+    window->enterHistory(inner);
+    window->enterHistory(inner);
+    window->updateView(inner);
+    QCOMPARE(window->history, QStringList({vault->GetFullDisplayPath(), inner->GetFullDisplayPath()}));
+    QCOMPARE(window->historyIndex, 2);
+    QVERIFY(back->isEnabled());
+    QVERIFY(!forward->isEnabled());
+
+    struct Step { QAction *action; TAVItemContainer *shown; int index; };
+    const Step steps[] = {
+        {back, vault, 1},
+        {back, TAVFileSystem::getInstance(), 0},
+        {forward, vault, 1},
+        {forward, inner, 2},
+    };
+    for (const Step &step : steps) {
+        step.action->trigger();
+        QCOMPARE(model->rootItem(), step.shown);
+        QCOMPARE(window->historyIndex, step.index);
+        QCOMPARE(back->isEnabled(), step.index > 0);
+        QCOMPARE(forward->isEnabled(), step.index < 2);
+        QCOMPARE(home->isEnabled(), step.shown != TAVFileSystem::getInstance());
+    }
+    // The root is shown as icons while Details stays the chosen mode.
+    home->trigger();
+    QCOMPARE(model->rootItem(), TAVFileSystem::getInstance());
+    QCOMPARE(window->findChild<QStackedWidget *>("tavViewStackedWidget")->currentIndex(), 1);
+    QVERIFY(window->findChild<QAction *>("actionDetails")->isChecked());
+    QVERIFY(!home->isEnabled());
+    QCOMPARE(window->historyIndex, 2);
+    forward->trigger(); // nothing ahead: nothing changes
+    QCOMPARE(model->rootItem(), TAVFileSystem::getInstance());
+
+    // Back into a folder brings Details back.
+    back->trigger();
+    QCOMPARE(model->rootItem(), vault);
+    QCOMPARE(window->findChild<QStackedWidget *>("tavViewStackedWidget")->currentIndex(), 0);
+}
+
+void TestMainWindow::historyEntryThatNoLongerResolves()
+{
+    // The window empties the vault tree as it starts: the vaults come after it.
+    auto window = makeWindow();
+    VaultFixture fixture;
+    TAVVault *vault = fixture.addVault("Alpha");
+    TAVFolder *inner = fixture.addFolder(vault, "Inner");
+    window->findChild<QStackedWidget *>("centralStackedWidget")->setCurrentIndex(1);
+    window->enterHistory(vault);
+    window->enterHistory(inner);
+    window->updateView(inner);
+    const QString gone = inner->GetFullDisplayPath();
+    vault->removeItem(QStringLiteral("Inner"));
+    window->updateView(vault);
+    window->history.append(gone); // entered again before it went
+    window->historyIndex = 3;
+
+    window->on_actionMoveBack_triggered();
+    QCOMPARE(window->historyIndex, 2);
+    QCOMPARE(TAVFileSystemModel::getInstance()->rootItem(), vault);
+    window->historyIndex = 1;
+    window->on_actionMoveForward_triggered();
+    QCOMPARE(window->historyIndex, 1);
+    QCOMPARE(TAVFileSystemModel::getInstance()->rootItem(), vault);
+}
+
+void TestMainWindow::changeSavesTheRightFile()
+{
+    // The window empties the vault tree as it starts: the vaults come after it.
+    auto window = makeWindow();
+    VaultFixture fixture;
+    TAVVault *alpha = fixture.addVault("Alpha");
+    TAVVault *bravo = fixture.addVault("Bravo");
+    TAVFolder *inner = fixture.addFolder(alpha, "Inner");
+    MainWindow::key = CryptoVectors::key();
+    const QString list = window->settingsFolder() + "/filesystem.dat";
+    const QString alphaIndex = alpha->getFullPhysicalVaultPath() + "/index.dat";
+    const QString bravoIndex = bravo->getFullPhysicalVaultPath() + "/index.dat";
+    QFile::remove(list);
+    QFile::remove(alphaIndex);
+    QFile::remove(bravoIndex);
+
+    ScriptedPrompter prompter;
+    window->onFileSystemChanged(inner); // a change inside Alpha: its index only
+    QVERIFY(QFile::exists(alphaIndex));
+    QVERIFY(!QFile::exists(bravoIndex));
+    QVERIFY(!QFile::exists(list));
+
+    window->onFileSystemChanged(TAVFileSystem::getInstance()); // the list itself
+    QVERIFY(QFile::exists(list));
+    QVERIFY(QFile::exists(bravoIndex));
+    QVERIFY(prompter.prompts.isEmpty());
+    QFile::remove(list);
+    MainWindow::key = TAVKey();
+}
+
+// A save that did not reach the drive is told to the user, once per file
+// that stayed old, never dropped.
+void TestMainWindow::failedSavesAreShownOncePerOperation()
+{
+    // The window empties the vault tree as it starts: the vaults come after it.
+    auto window = makeWindow();
+    VaultFixture fixture;
+    TAVVault *alpha = fixture.addVault("Alpha");
+    TAVVault *bravo = fixture.addVault("Bravo");
+    TAVFolder *inner = fixture.addFolder(alpha, "Inner");
+    MainWindow::key = CryptoVectors::key();
+    // A folder where a file should go: no save can replace it, even as root.
+    const QString list = window->settingsFolder() + "/filesystem.dat";
+    QVERIFY(QDir().mkpath(list + "/x"));
+    QVERIFY(QDir().mkpath(alpha->getFullPhysicalVaultPath() + "/index.dat/x"));
+
+    ScriptedPrompter prompter;
+    window->onFileSystemChanged(inner);
+    QCOMPARE(prompter.prompts.size(), 1);
+    QCOMPARE(prompter.prompts.at(0).icon, QMessageBox::Warning);
+    QCOMPARE(prompter.prompts.at(0).text, QString("The index of the vault Alpha could not be saved."));
+    QCOMPARE(prompter.prompts.at(0).buttonTexts, QStringList({"OK"}));
+
+    prompter.prompts.clear();
+    window->onFileSystemChanged(TAVFileSystem::getInstance());
+    QCOMPARE(prompter.prompts.size(), 2);
+    QCOMPARE(prompter.prompts.at(0).text,
+             QString("The list of vaults could not be saved to %1.").arg(list));
+    QCOMPARE(prompter.prompts.at(1).text, QString("The index of the vault Alpha could not be saved."));
+    Q_UNUSED(bravo)
+    QVERIFY(QDir(list).removeRecursively());
+    MainWindow::key = TAVKey();
+}
+
+// Closing the program while the worker encrypts a large file: the worker is
+// told to stop and waited for, so the body is either absent or whole.
+void TestMainWindow::shutdownDuringEncryptionLeavesNoPartialBody()
+{
+    QTemporaryDir work;
+    const QString plain = work.filePath("plain.bin");
+    QByteArray bytes(48 * 1024 * 1024, '\0');
+    for (int i = 0; i < bytes.size(); i += 4096)
+        bytes[i] = char(i / 4096);
+    QVERIFY(writeBytes(plain, bytes));
+    const QString body = work.filePath("body");
+
+    auto window = makeWindow();
+    TAVCryptoThread *worker = window->cryptoThread;
+    worker->source = plain;
+    worker->destination = body;
+    worker->name = "plain.bin";
+    worker->created = QDateTime::currentDateTime();
+    worker->setKey(CryptoVectors::key(), TAV_AES256);
+    worker->function = 0;
+    QSignalSpy progress(worker, &TAVCryptoThread::progress);
+    worker->start();
+    QTRY_VERIFY(progress.count() > 0 || !worker->isRunning());
+    QVERIFY2(worker->isRunning(), "the job ended before the shutdown; make the file larger");
+    window.reset(); // the destructor runs while the job may still go on
+
+    const QStringList left = entries(work.path());
+    if (left.contains("body")) {
+        TAVCryptoThread check;
+        QCOMPARE(check.decrypt(body, work.filePath("back")), 0);
+        QCOMPARE(fileBytes(work.filePath("back")), bytes);
+    }
+    QCOMPARE(entries(work.path()).filter(QRegularExpression("^(?!plain\\.bin$|body$|back$)")),
+             QStringList());
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
