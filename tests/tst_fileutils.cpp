@@ -8,8 +8,6 @@
 #include <memory>
 #include <vector>
 
-#include <unistd.h>
-
 // Original content of every fixture file: 0xFF never occurs in a wipe's
 // bytes (0 to 254), so a wiped file shows no 0xFF at all.
 static QByteArray original(int size)
