@@ -1,13 +1,14 @@
 #include "fileutils.h"
 #include "filefixture.h"
+#include "unprivilegedrun.h"
 
 #include <QtTest>
 
 #include <functional>
-#include <memory>
-#include <vector>
 
 #include <unistd.h>
+#include <memory>
+#include <vector>
 
 // Original content of every fixture file: 0xFF never occurs in a wipe's
 // bytes (0 to 254), so a wiped file shows no 0xFF at all.
@@ -36,6 +37,8 @@ private slots:
     void removalNeverFollowsLinks_data();
     void removalNeverFollowsLinks();
     void removalFailures();
+    void removalAsUnprivilegedUser_data();
+    void removalAsUnprivilegedUser();
     void removeDelayedRunsInBackground();
 
     void copyReplacesTarget();
@@ -254,16 +257,39 @@ void TestFileUtils::removalFailures()
     QVERIFY(QFileInfo::exists(file));
     QVERIFY(!FileUtils::removeDir(QString(), false));
     QVERIFY(!FileUtils::removeDir(QStringLiteral("/"), false));
+}
 
-    if (::geteuid() == 0)
-        QSKIP("root removes entries of a read-only folder");
+void TestFileUtils::removalAsUnprivilegedUser_data()
+{
+    QTest::addColumn<bool>("readOnlyInner");
+    QTest::newRow("writable tree") << false;
     // An entry that can't go keeps its folder: the result says so.
-    const QString locked = path(QStringLiteral("locked"));
-    QVERIFY(FileFixture::write(locked + "/inner/file", "data"));
-    QVERIFY(QFile::setPermissions(locked + "/inner", QFile::ReadOwner | QFile::ExeOwner));
-    QVERIFY(!FileUtils::removeDir(locked, false));
-    QVERIFY(QFileInfo::exists(locked + "/inner/file"));
-    QFile::setPermissions(locked + "/inner", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QTest::newRow("read-only inner folder") << true;
+}
+
+void TestFileUtils::removalAsUnprivilegedUser()
+{
+    QFETCH(bool, readOnlyInner);
+    QTemporaryDir work;
+    const QString tree = work.path() + QStringLiteral("/tree");
+    QVERIFY(FileFixture::write(tree + "/inner/file", "data"));
+    QVERIFY(FileFixture::write(tree + "/top", "data"));
+    QVERIFY(UnprivilegedRun::handOver(work.path()));
+    if (readOnlyInner)
+        QVERIFY(QFile::setPermissions(tree + "/inner", QFile::ReadOwner | QFile::ExeOwner));
+
+    QProcess child;
+    const bool ended = UnprivilegedRun::run(child, QStringLiteral("remove_folder"), {tree}, work.path());
+    QFile::setPermissions(tree + "/inner", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QVERIFY2(ended, qPrintable(child.errorString()));
+    const QByteArray err = child.readAllStandardError();
+    QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+    QVERIFY2(child.exitCode() == 0, err.constData());
+    // The log shares standard output; the answer is its last line.
+    const QList<QByteArray> lines = child.readAllStandardOutput().trimmed().split('\n');
+    QCOMPARE(lines.last(), QByteArray(readOnlyInner ? "kept" : "removed"));
+    QCOMPARE(QFileInfo::exists(tree + "/inner/file"), readOnlyInner);
+    QVERIFY(!QFileInfo::exists(tree + "/top"));
 }
 
 void TestFileUtils::removeDelayedRunsInBackground()

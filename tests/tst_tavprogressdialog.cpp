@@ -39,6 +39,8 @@ private slots:
     void throughputReestimatedAfterTwentySeconds();
     void throughputKeptAcrossJobs();
     void slowJobNeverDividesByZero();
+    void percentHeldToRange_data();
+    void percentHeldToRange();
     void mainValueAndLimitsShowPercent();
     void cancelButtonCancelsOnly();
     void ctrlWCancelsOnce();
@@ -246,11 +248,40 @@ void TestTAVProgressDialog::slowJobNeverDividesByZero()
     clock.advance(30000);
     dialog.setItemValue(2);
     QCOMPARE(labelText(dialog, "lblEstimate"), Estimate + QStringLiteral("11 minutes"));
-    // Out-of-range reports are held to 0..100.
-    dialog.setItemValue(-5);
-    QCOMPARE(barValue(dialog), 0);
-    dialog.setItemValue(250);
-    QVERIFY(barValue(dialog) <= 100);
+}
+
+void TestTAVProgressDialog::percentHeldToRange_data()
+{
+    // The bar ignores values outside its range, so the label shows the fault.
+    QTest::addColumn<quint64>("remain");
+    QTest::addColumn<quint64>("itemSize");
+    QTest::addColumn<int>("value");
+    QTest::addColumn<int>("overall");
+    QTest::addColumn<int>("item");
+    QTest::newRow("item below 0") << quint64(1000) << quint64(1000) << -5 << 0 << 0;
+    QTest::newRow("item above 100") << quint64(1000) << quint64(1000) << 250 << 100 << 100;
+    QTest::newRow("item larger than what is left") << quint64(500) << quint64(1000) << 100 << 100 << 100;
+}
+
+void TestTAVProgressDialog::percentHeldToRange()
+{
+    QFETCH(quint64, remain);
+    QFETCH(quint64, itemSize);
+    QFETCH(int, value);
+    QFETCH(int, overall);
+    QFETCH(int, item);
+    FakeClock clock;
+    TAVProgressDialog dialog;
+    dialog.reset();
+    dialog.setTotalSize(1000);
+    dialog.setRemainSize(remain);
+    dialog.setMainProgressVisible(true);
+    dialog.setTaskInformation(QStringLiteral("Copying"), QStringLiteral("a.txt"));
+    dialog.setCurItemSize(itemSize);
+    dialog.setItemValue(value);
+    QCOMPARE(labelText(dialog, "lbpercent"), QStringLiteral("%1%").arg(overall));
+    QCOMPARE(barValue(dialog), overall);
+    QCOMPARE(labelText(dialog, "lblInformation"), QStringLiteral("Copying a.txt (%1%)").arg(item));
 }
 
 void TestTAVProgressDialog::mainValueAndLimitsShowPercent()

@@ -1,7 +1,10 @@
 // Fails an internal check in a program of its own, so a test can see how the
-// program ends. Usage: failing_check values|macro-fails|macro-holds
+// program ends. Usage: failing_check tree-root-row|macro-fails|macro-holds
 #include "prompter.h"
 #include "tavassert.h"
+#include "tavfilesystem.h"
+#include "tavfilesystemtreemodel.h"
+#include "tavfolder.h"
 
 #include <QApplication>
 
@@ -33,9 +36,21 @@ int main(int argc, char **argv)
     Prompter::setInstance(&prompter);
     const char *mode = argc > 1 ? argv[1] : "";
 
-    if (std::strcmp(mode, "values") == 0)
-        tavCheckFailed("/src/shared/views/tavfilesystemtreemodel.cpp", 59, "data",
-                       "className!=TAVFileSystemClass");
+    if (std::strcmp(mode, "tree-root-row") == 0) {
+        // A broken tree: the root under one of its own children, so the
+        // folder tree shows it as a row, and its icon is asked for.
+        TAVFileSystem *root = TAVFileSystem::getInstance();
+        auto *box = new TAVFolder(root, QStringLiteral("box"));
+        root->addItem(box);
+        box->addItem(root);
+        root->SetParent(nullptr);
+        TAVFileSystemTreeModel *model = TAVFileSystemTreeModel::getInstance();
+        const QModelIndex boxRow = model->index(0, 0);
+        const QModelIndex rootRow = model->index(0, 0, boxRow);
+        if (!rootRow.isValid())
+            return 65;
+        model->data(rootRow, Qt::DecorationRole);
+    }
     else if (std::strcmp(mode, "macro-fails") == 0)
         TAV_CHECK(argc == 42);
     else if (std::strcmp(mode, "macro-holds") == 0)
