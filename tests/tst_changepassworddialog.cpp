@@ -138,6 +138,10 @@ void TestChangePasswordDialog::newDialogState()
     QCOMPARE(part<QLabel>(&dialog, "lblpwd")->text(), QStringLiteral("Enter your new password:"));
     QCOMPARE(part<QLabel>(&dialog, "label")->text(), QStringLiteral("Confirm your new password:"));
     QCOMPARE(part<QLabel>(&dialog, "label_4")->text(), QStringLiteral("Password Hint: (optional)"));
+    // The match message must stay readable: nothing lies over it.
+    const QRect match = part<QLabel>(&dialog, "lblPasswordMatch")->geometry();
+    for (const char *name : {"lneRePassword", "label_4", "passwordHint"})
+        QVERIFY2(!match.intersects(part<QWidget>(&dialog, name)->geometry()), name);
     QVERIFY(!dialog.isValid());
     // Qt adds the system menu to a window with a close button.
     QCOMPARE(int(dialog.windowFlags() & ~Qt::WindowSystemMenuHint), 0xa00900b);
