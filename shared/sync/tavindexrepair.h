@@ -97,7 +97,7 @@ public:
                                   TAVItemContainer *container);
 
 public slots:
-    // Stops before the next body; nothing is saved.
+    // Stops at the next index item or body read; nothing changes.
     void cancel();
 
 signals:
