@@ -106,6 +106,9 @@ void TAVFileSystem::deleteItem(const QString &name)
         // must never reach the removal.
         if (vault->isVaultIdxExisting())
             FileUtils::remove(vault->getVaultIdxFileName(), false);
+        // The copies an index repair kept would bring the deleted items back.
+        for (const QString &copy : vault->getIndexBackupFiles())
+            FileUtils::remove(copy, false);
     }
     TAVItemContainer::deleteItem(name);
 }

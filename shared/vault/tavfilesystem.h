@@ -42,7 +42,8 @@ public:
     // Renames a vault (found ignoring case); throws "Invalid current item
     // name." when there is none. The folder on the disk and the list stay.
     void renameItem(const QString &oldName, const QString &newName) override;
-    // Removes the vault's "index.dat", then drops the vault and its items
+    // Removes the vault's "index.dat" and the copies of earlier indexes kept
+    // beside it, then drops the vault and its items
     // and removes its file bodies in the background. The folder with its
     // version, key-chain and sync files stays.
     void deleteItem(const QString &name) override;

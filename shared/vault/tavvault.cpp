@@ -313,6 +313,50 @@ int TAVVault::save()
     return 0;
 }
 
+int TAVVault::saveRebuiltIndex()
+{
+    const bool wasLoaded = loaded;
+    const bool wasFromIndex = treeFromIndex;
+    const QUuid oldId = GetId();
+    const TAVVaultType oldType = type;
+    const TAVCipher oldCipher = cipher;
+    readVaultVersion();
+    loaded = true;
+    treeFromIndex = true;
+    if (save() == 0)
+        return 0;
+    loaded = wasLoaded;
+    treeFromIndex = wasFromIndex;
+    SetId(oldId);
+    type = oldType;
+    cipher = oldCipher;
+    return VaultFailed;
+}
+
+QStringList TAVVault::discardedBodies()
+{
+    QMutexLocker lock(&vaultMutex);
+    return bodiesToRemove;
+}
+
+QString TAVVault::getIndexBackupFileName(const QDateTime &time) const
+{
+    return getVaultIdxFileName() + QStringLiteral(".bak-") + time.toString(QStringLiteral("yyyyMMdd-HHmmss"));
+}
+
+QStringList TAVVault::getIndexBackupFiles() const
+{
+    QStringList files;
+    if (!hasFolder())
+        return files;
+    const QString prefix = QFileInfo(getVaultIdxFileName()).fileName() + QStringLiteral(".bak-");
+    const QStringList names =
+        QDir(fullPhysicalVaultPath).entryList({prefix + QLatin1Char('*')}, QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+    for (const QString &name : names)
+        files << fullPhysicalVaultPath + QLatin1Char('/') + name;
+    return files;
+}
+
 void TAVVault::discardBodies(const QStringList &bodies)
 {
     QMutexLocker lock(&vaultMutex);

@@ -64,6 +64,12 @@ public:
     // index is then unchanged). Once written, the bodies handed to
     // discardBodies() before it began are removed in the background.
     virtual int save();
+    // For the index repair, which rebuilt the tree from the bodies: takes the
+    // identifier, type and cipher from "version.dat" when it can be read,
+    // then writes the tree as the index although it was not read from it.
+    // 0 written: the vault is loaded with this tree. 1 not written: the
+    // vault's fields, its loaded state and the old index are as they were.
+    int saveRebuiltIndex();
     // Reads the index into the empty tree. 0 loaded; 1 the index is missing
     // or unreadable, the vault already holds items, or (tree loaded) the
     // volume's type could not be found; 12 the key does not fit the index.
@@ -100,6 +106,14 @@ public:
     // never comes must find them. An unload drops them from the list (the
     // index kept lists their items). Thread-safe.
     void discardBodies(const QStringList &bodies);
+    // The bodies handed to discardBodies() that are still waiting for a save.
+    QStringList discardedBodies();
+
+    // Copies of earlier indexes kept beside the index ("index.dat.bak-" and
+    // the time): neither a body nor a file the vault reads. The name for a
+    // copy made at `time`, and the copies present.
+    QString getIndexBackupFileName(const QDateTime &time) const;
+    QStringList getIndexBackupFiles() const;
 
     // Unloaded, tree empty, nothing saved. The detached items stay valid
     // until the next load() or the vault's end, so that views and the search
