@@ -416,6 +416,7 @@ int TAVVault::load()
 void TAVVault::unload()
 {
     LOG_DEBUG << "doing vault unload";
+    unloads.fetchAndAddOrdered(1);
     loaded = false;
     treeFromIndex = false;
     QMutexLocker lock(&vaultMutex);
@@ -503,6 +504,11 @@ void TAVVault::SyncItemScan(uint total)
 void TAVVault::syncComplete()
 {
     emit syncDone();
+}
+
+void TAVVault::syncCompleteWithErrors()
+{
+    emit syncFinishedWithErrors();
 }
 
 int TAVVault::setFUSEMountPoint(const QString &mountPoint)
