@@ -150,6 +150,22 @@ void TAVFile::encrypt(const QString &source)
         GetParent()->SetModifiedDate(GetModifiedDate());
 }
 
+void TAVFile::adoptBody(const QUuid &bodyId, const QDateTime &createdDate, const QDateTime &modifiedDate)
+{
+    const QString oldBody = getFullPhysicalFileName();
+    SetId(bodyId);
+    const QString newBody = getFullPhysicalFileName();
+    TAVVault *vault = vaultOf(this);
+    if (vault && !oldBody.isEmpty() && oldBody != newBody && QFileInfo::exists(oldBody))
+        vault->discardBodies({oldBody});
+    const quint64 stored = newBody.isEmpty() ? 0 : FileUtils::getFileSize(newBody);
+    SetCurrentSize(stored);
+    SetOriginalSize(stored - qMin<quint64>(stored, TAVCrypto::kHeaderSize));
+    StoreDates(createdDate, modifiedDate);
+    if (GetParent())
+        GetParent()->SetModifiedDate(modifiedDate);
+}
+
 void TAVFile::encrypt(const QString &source, TAVCryptoThread *worker)
 {
     throwIfMissingSource(source);

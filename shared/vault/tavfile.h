@@ -56,6 +56,14 @@ public:
     // was cancelled or failed (an existing destination is then unchanged).
     virtual void decrypt(const QString &destination, TAVCryptoThread *worker);
 
+    // Makes a body written elsewhere under this item's vault's key (named by
+    // bodyId, as getFullPhysicalFileName() names bodies) the item's own: the
+    // item takes the identifier, the sizes of the body and the dates given,
+    // its ancestors the modification date. A different old body goes to the
+    // vault's discardBodies(), so it stays until the next saved index. For
+    // work that encrypts away from the thread that owns the tree.
+    void adoptBody(const QUuid &bodyId, const QDateTime &created, const QDateTime &modified);
+
     // vault folder/xx/<32 hex digits>, xx the first two digits of the
     // identifier; empty (with a log line) outside any vault and in a vault
     // whose folder path is empty or relative.

@@ -460,6 +460,7 @@ int TAVVault::load()
 void TAVVault::unload()
 {
     LOG_DEBUG << "doing vault unload";
+    unloads.fetchAndAddOrdered(1);
     loaded = false;
     treeFromIndex = false;
     QMutexLocker lock(&vaultMutex);
@@ -547,6 +548,11 @@ void TAVVault::SyncItemScan(uint total)
 void TAVVault::syncComplete()
 {
     emit syncDone();
+}
+
+void TAVVault::syncCompleteWithErrors()
+{
+    emit syncFinishedWithErrors();
 }
 
 int TAVVault::setFUSEMountPoint(const QString &mountPoint)

@@ -7,6 +7,7 @@
 #include "tavitemcontainer.h"
 #include "tavkey.h"
 
+#include <QAtomicInt>
 #include <QDataStream>
 #include <QList>
 #include <QRecursiveMutex>
@@ -98,6 +99,10 @@ public:
     FileUtils::TAVFileSystemType getFileSystemType() const { return fileSystemType; }
 
     bool isLoaded() const { return loaded; }
+    // Counts the unloads: work that read the tree before and changes it
+    // later tells by it that the tree it read is gone, even when the vault
+    // was loaded again meanwhile.
+    int unloadCount() const { return unloads.loadAcquire(); }
     // For a new vault (no index yet) and at unlock.
     void setLoaded(bool value) { loaded = value; }
     // Bodies of items taken out of the tree. They are removed only by the
@@ -134,6 +139,8 @@ public:
     void syncProgress(const QString &name);
     void SyncItemScan(uint total);
     void syncComplete();
+    // The end of a synchronisation that did not finish cleanly.
+    void syncCompleteWithErrors();
 
     bool hasFUSEAvailable() const { return false; }
     QString getFUSEMountPoint() const { return QString(); }
@@ -144,6 +151,7 @@ signals:
     void itemSyncProgress(QString name);
     void itemSyncScan(uint total);
     void syncDone();
+    void syncFinishedWithErrors();
 
 private:
     bool hasFolder() const;
@@ -154,6 +162,7 @@ private:
     FileUtils::TAVFileSystemType fileSystemType = FileUtils::TAV_FS_OTHER;
     TAVVaultType type = TAV_VAULT_UNDEFINED;
     bool loaded = false;
+    QAtomicInt unloads;
     // The tree is the index's: read from it or written to it since the last
     // unload. Without it an existing index is never replaced.
     bool treeFromIndex = false;

@@ -1,0 +1,88 @@
+#ifndef SYNCCOMPARISON_H
+#define SYNCCOMPARISON_H
+
+#include <QDateTime>
+#include <QHash>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+
+// One path seen on one side of a comparison.
+struct TAVFolderEntry
+{
+    QString path;       // relative, "/"-separated, as the side spells it
+    QDateTime modified;
+    bool isDir = false;
+};
+
+// Relative path folded to its key (see SyncComparison::keyOf) -> entry.
+using TAVFolderMap = QHash<QString, TAVFolderEntry>;
+
+// One action of a plan: the path as the vault spells it (or will) and as the
+// disk spells it (or will), relative to the peer's two folders.
+struct SyncAction
+{
+    QString vaultPath;
+    QString diskPath;
+    bool isDir = false;
+};
+
+using SyncActions = QHash<QString, SyncAction>; // key -> action
+
+// What a peer's synchronisation does, decided from the two sides and the
+// last state alone.
+struct SyncPlan
+{
+    enum Guard {
+        NoGuard = 0,
+        VaultSideEmpty, // the vault folder is empty while the state is not
+        DiskSideEmpty,  // the disk folder is empty while the state is not
+    };
+
+    SyncActions toDisk;
+    SyncActions toVault;
+    SyncActions delFromVault;
+    SyncActions delFromDisk;
+    // Keys of the disk whose names fold to one key, taking no part (with
+    // everything below them).
+    QStringList ambiguous;
+    // Set when the plan was withheld: all four sets are then empty.
+    Guard guard = NoGuard;
+
+    uint total() const
+    {
+        return uint(toDisk.size() + toVault.size() + delFromVault.size() + delFromDisk.size());
+    }
+};
+
+// The three-way comparison of a vault folder, a disk folder and the paths the
+// vault folder held after the last synchronisation. Pure: the synchronisation
+// and the scan both call it, so the count shown is what a run would do.
+//
+//   in both, both files   vault older: toVault; disk older: toDisk; equal: nothing
+//   in both, a folder     nothing
+//   vault only            in the state: delFromVault; else toDisk
+//   disk only             in the state: delFromDisk; else toVault
+//
+// Times are whole seconds; with coarseTimes (a FAT or exFAT side, which keeps
+// two-second times) a difference of up to 2 s counts as equal. Keys are
+// compared case-folded, as the vault compares names. When one side is empty
+// and the state is not, nothing is planned (an unmounted share or a vault
+// not loaded must not read as "everything deleted").
+class SyncComparison
+{
+public:
+    static SyncPlan compare(const TAVFolderMap &vault, const TAVFolderMap &disk, const QSet<QString> &lastKeys,
+                            const QSet<QString> &ambiguousDiskKeys, bool coarseTimes);
+
+    // The key of a relative path: case-folded.
+    static QString keyOf(const QString &relativePath) { return relativePath.toCaseFolded(); }
+    static QSet<QString> keysOf(const QStringList &relativePaths);
+    // Equal for the comparison: whole seconds, with the two-second slack when coarse.
+    static int compareTimes(const QDateTime &vault, const QDateTime &disk, bool coarseTimes);
+
+private:
+    SyncComparison() = delete;
+};
+
+#endif // SYNCCOMPARISON_H
