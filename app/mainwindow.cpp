@@ -2,6 +2,7 @@
 #include "mainwindow.h"
 
 #include "localfilesystemmodel.h"
+#include "mountwatcher.h"
 #include "productinfo.h"
 #include "tavcryptothread.h"
 #include "tavexception.h"
@@ -16,6 +17,7 @@
 #include "tavstickmanager.h"
 #include "tavtreeview.h"
 #include "tavvault.h"
+#include "translation.h"
 #include "localdirtreeview.h"
 #include "fileutils.h"
 #include "mainwindowform.h"
@@ -60,9 +62,8 @@ QString MainWindow::updateVer;
 QString MainWindow::updateReleaseNote;
 QString MainWindow::pID;
 QString MainWindow::vID;
-bool MainWindow::isMount = false;
-bool MainWindow::isUnmount = false;
 QString MainWindow::programPath;
+QString MainWindow::mountTablePath;
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
@@ -89,11 +90,7 @@ MainWindow::MainWindow(QWidget *parent)
     historyIndex = 0;
     failedLogins = 0;
     fileWatcher = new TAVFileWatcher();
-    languageList = QStringList{QStringLiteral("de_DE"), QStringLiteral("en_US"),
-                               QStringLiteral("es_ES"), QStringLiteral("fr_FR"),
-                               QStringLiteral("it_IT"), QStringLiteral("ja_JP"),
-                               QStringLiteral("pt_PT"), QStringLiteral("zh_CN"),
-                               QStringLiteral("zh_TW")};
+    translation = new Translation(this);
 
     const QStringList args = QCoreApplication::arguments();
     applyLogSwitches(args);
@@ -128,6 +125,8 @@ MainWindow::MainWindow(QWidget *parent)
         firstRun();
 
     setTempPath();
+    if (!AppState::keptCopies.isEmpty())
+        tellKeptCopies(AppState::keptCopies);
 
     inactivityTimer = new QTimer(this);
     inactivityTimer->setSingleShot(true);
@@ -191,7 +190,10 @@ MainWindow::MainWindow(QWidget *parent)
     drivePollTimer->start();
 
     setAcceptDrops(false);
-    // The platform's volume events reach volumeEvent() through the platform layer.
+    // Volumes mounted and unmounted: noted by the watcher as they happen,
+    // acted on by the drive poll.
+    mountWatcher = new MountWatcher(
+        mountTablePath.isEmpty() ? MountTable::defaultPath() : mountTablePath, this);
 
     addAction(ui->actionDeleteItem);
     addAction(ui->actionRenameItem);

@@ -17,12 +17,12 @@
 #include <QUrl>
 
 class LocalFileSystemModel;
+class MountWatcher;
 class QAction;
 class QCloseEvent;
 class QFileSystemModel;
 class QAbstractItemModel;
 class QTimer;
-class QTranslator;
 class TAVCryptoThread;
 class TAVExpiredDate;
 class TAVFileSystemModel;
@@ -30,6 +30,7 @@ class TAVFileWatcher;
 class TAVItem;
 class TAVItemContainer;
 class TAVProgressDialog;
+class Translation;
 class Ui_MainWindowClass;
 
 // The application's one window and the owner of the login state: the main
@@ -66,14 +67,12 @@ public:
     static QString pID;
     static QString vID;
 
-    // Volume events of the platform: noted here, acted on by the drive poll.
-    static bool isMount;
-    static bool isUnmount;
-    static void volumeEvent(bool mounted);
-
     // Where the program is taken to run from when its drive is looked up;
     // empty (the default) means QCoreApplication::applicationFilePath().
     static void setProgramPath(const QString &path);
+    // The mount table the drive poll watches; empty (the default) means the
+    // system's. Tests hand in a file of their own.
+    static void setMountTablePath(const QString &path);
 
     // Every question and report: a modal box with the caller's button texts,
     // tied to the lock and to the inactivity timer. Returns the index of the
@@ -114,6 +113,8 @@ public:
     void writeSettings();
     void applyLanguage();
     void installTranslator(const QString &name);
+    // "kolvane_<code>.qm" of the last translation installed; empty before any.
+    QString languageFile() const;
     void autoCheckUpdate();
     void autoUpdate();
 
@@ -153,6 +154,7 @@ public:
     TAVFileWatcher *fileWatcher = nullptr;
     QTimer *inactivityTimer = nullptr;
     QTimer *drivePollTimer = nullptr;
+    MountWatcher *mountWatcher = nullptr;
     TAVExpiredDate *expiredDate = nullptr;
     bool resetConfirmDelete = false;
     bool doNotShowHowTo = false;
@@ -271,12 +273,13 @@ private:
     void showColumn(int column, QAction *action);
     void restoreViewMode(bool listWasChecked);
     void warnSaveFailed(const QString &what);
+    // One warning listing the decrypted copies that were kept because their
+    // changes could not reach their vault.
+    void tellKeptCopies(const QStringList &copies);
 
-    QTranslator *translator = nullptr;
+    Translation *translation = nullptr;
     QUrl updateDownloadUrl;
     QString updateDownloadFile;
-    QString languageFileName;
-    QStringList languageList;
     QAction *actionShowName = nullptr;
     QAction *actionShowType = nullptr;
     QAction *actionShowOriginalSize = nullptr;
@@ -292,6 +295,7 @@ private:
     QNetworkAccessManager networkManager;
 
     static QString programPath;
+    static QString mountTablePath;
 };
 
 #endif // MAINWINDOW_H

@@ -1,6 +1,9 @@
 // Start-up helpers, the temporary folder, the timers and the volume events.
 #include "mainwindow.h"
 
+#include "languagetable.h"
+#include "logfile.h"
+#include "mountwatcher.h"
 #include "productinfo.h"
 #include "tavfilesystem.h"
 #include "tavlogging.h"
@@ -20,21 +23,20 @@ void MainWindow::setProgramPath(const QString &path)
     programPath = path;
 }
 
+void MainWindow::setMountTablePath(const QString &path)
+{
+    mountTablePath = path;
+}
+
 void MainWindow::applyLogSwitches(const QStringList &args)
 {
-    QDir folder(QCoreApplication::applicationDirPath());
-    folder.cdUp();
-    folder.cdUp();
-    folder.cdUp();
-    const QString logFile = folder.absolutePath() + QStringLiteral("/KolvaneVave.log");
-    // Tested in this order, so the most detailed one given wins.
+    // The most detailed switch given wins.
     const struct { const char *flag; TAVLogger::LogLevel level; } switches[] = {
-        {"-d", TAVLogger::Info}, {"-dd", TAVLogger::Debug}, {"-ddd", TAVLogger::Trace}};
+        {"-ddd", TAVLogger::Trace}, {"-dd", TAVLogger::Debug}, {"-d", TAVLogger::Info}};
     for (const auto &option : switches) {
         if (args.contains(QString::fromLatin1(option.flag), Qt::CaseInsensitive)) {
-            TAVLogger::setFileName(logFile);
-            TAVLogger::setLogLevel(option.level);
-            TAVLogger::setEnabled();
+            LogFile::enable(option.level);
+            break;
         }
     }
     LOG_INFO << "Starting" << "KolvaneVave" << "version" << ProductInfo::displayVersion();
@@ -48,14 +50,10 @@ void MainWindow::applyLanguageSwitch(const QStringList &args)
     if (i <= 0 || i + 1 >= args.size())
         return;
     curLanguage = args.at(i + 1);
-    if (curLanguage != QLatin1String("en_US")) {
-        languageFileName = QStringLiteral("kolvane_") + curLanguage + QStringLiteral(".qm");
-        LOG_DEBUG << "Install translator" << languageFileName;
-        installTranslator(QStringLiteral(":/res/") + languageFileName);
-    }
-    QGuiApplication::setLayoutDirection(curLanguage.startsWith(QLatin1String("ar"))
-                                            ? Qt::RightToLeft
-                                            : Qt::LeftToRight);
+    const QString resource = LanguageTable::translationResource(curLanguage);
+    if (!resource.isEmpty())
+        installTranslator(resource);
+    QGuiApplication::setLayoutDirection(LanguageTable::layoutDirection(curLanguage));
 }
 
 void MainWindow::firstRun()
@@ -103,24 +101,21 @@ void MainWindow::stopTimeOut()
         inactivityTimer->stop();
 }
 
-void MainWindow::volumeEvent(bool mounted)
-{
-    if (mounted)
-        isMount = true;
-    else
-        isUnmount = true;
-}
-
 void MainWindow::MountUnmountUSB()
 {
-    if (!isMount && !isUnmount)
+    if (!mountWatcher)
+        return;
+    // The kernel's change signal already polled; this catches a table that
+    // gives none. Several changes between two ticks count as one.
+    mountWatcher->poll();
+    if (!mountWatcher->isMount() && !mountWatcher->isUnmount())
         return;
     TAVStickManager::update();
     refresh_vaults();
     updateView(TAVFileSystem::getInstance());
-    showNormal();
-    isMount = false;
-    isUnmount = false;
+    if (isVisible())
+        showNormal();
+    mountWatcher->clearFlags();
 }
 
 void MainWindow::refresh_vaults()
