@@ -64,6 +64,9 @@ QString MainWindow::pID;
 QString MainWindow::vID;
 QString MainWindow::programPath;
 QString MainWindow::mountTablePath;
+const DriveLocator *MainWindow::usbDrives = nullptr;
+QStringList MainWindow::arguments;
+QString MainWindow::logFolder;
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
@@ -92,18 +95,17 @@ MainWindow::MainWindow(QWidget *parent)
     fileWatcher = new TAVFileWatcher();
     translation = new Translation(this);
 
-    const QStringList args = QCoreApplication::arguments();
+    const QStringList args = arguments.isEmpty() ? QCoreApplication::arguments() : arguments;
     applyLogSwitches(args);
     applyLanguageSwitch(args);
 
     setupViews();
 
-    // The working drive: the one holding the program.
-    TAVStickManager::update();
-    const QString program = programPath.isEmpty() ? QCoreApplication::applicationFilePath()
-                                                  : programPath;
-    workingDeviceID = TAVStickManager::getSerialByPath(program);
-    mountPoint = TAVStickManager::getPathBySerialNo(workingDeviceID);
+    // The working drive: the stick holding the program, else the stand-in.
+    // Without one there is no place for the settings: nothing is ever put
+    // relative to the working folder.
+    if (!findWorkingDrive())
+        return;
     settingsDir = mountPoint + QStringLiteral("KolvaneVave Settings");
     settingsFileName = settingsDir + QStringLiteral("/config.dat");
     defaultVaultDir = mountPoint + QStringLiteral("KolvaneVave Vault");
@@ -112,6 +114,8 @@ MainWindow::MainWindow(QWidget *parent)
         LOG_INFO << "Option -r detected, removing config file" << settingsFileName;
         FileUtils::remove(settingsDir, false);
     }
+    if (args.contains(QStringLiteral("-update"), Qt::CaseInsensitive))
+        LOG_INFO << "Option -update detected; nothing to do at start";
 
     readSettings();
     autoCheckUpdate();
@@ -121,8 +125,11 @@ MainWindow::MainWindow(QWidget *parent)
             + QStringLiteral("/KolvaneVave/Backup");
     applyLanguage();
 
-    if (!QFile::exists(settingsFileName))
+    if (!QFile::exists(settingsFileName)) {
         firstRun();
+        if (quitAtStart)
+            return;
+    }
 
     setTempPath();
     if (!AppState::keptCopies.isEmpty())

@@ -16,6 +16,7 @@
 #include <QStringList>
 #include <QUrl>
 
+class DriveLocator;
 class LocalFileSystemModel;
 class MountWatcher;
 class QAction;
@@ -70,6 +71,15 @@ public:
     // Where the program is taken to run from when its drive is looked up;
     // empty (the default) means QCoreApplication::applicationFilePath().
     static void setProgramPath(const QString &path);
+    // Where USB sticks are found (not owned); null (the default) is the
+    // system's. Tests hand in drives of their own.
+    static void setUsbDrives(const DriveLocator *drives);
+    // The command line start-up reads; empty (the default) means the
+    // application's own arguments.
+    static void setArguments(const QStringList &args);
+    // The folder a log switch puts the log file in; empty (the default)
+    // means beside the program, else the user's data folder.
+    static void setLogFolder(const QString &folder);
     // The mount table the drive poll watches; empty (the default) means the
     // system's. Tests hand in a file of their own.
     static void setMountTablePath(const QString &path);
@@ -123,11 +133,25 @@ public:
     // reminder and the inactivity timer running.
     void showMainPage();
 
-    // Start-up steps owned by later work.
+    // First run on a drive (no settings file): a new default vault, or the
+    // adoption of the default vault folder already there. A run that fails
+    // or is given up removes what it made and asks the program to end.
     void firstRun();
+    bool kvVaveCreatePassword();
+    bool registerStick(const QString &password);
+    void connectVault();
+    QString genAutoUniqueVaultName() const;
     void setTempPath();
     void loadVault();
-    void refresh_vaults();
+    // Loads and unloads the vaults as their drives and folders come and go;
+    // ends the program when its own drive is gone while unlocked. True when
+    // some list entry had no vault in the tree.
+    bool refresh_vaults();
+
+    // Start-up ended in a way that ends the program (a first run given up or
+    // failed, no working drive): the program leaves with exitCode().
+    bool quitRequested() const { return quitAtStart; }
+    int exitCode() const { return startExitCode; }
 
     // Paths on the working drive.
     QString settingsFolder() const { return settingsDir; }
@@ -276,6 +300,15 @@ private:
     // One warning listing the decrypted copies that were kept because their
     // changes could not reach their vault.
     void tellKeptCopies(const QStringList &copies);
+    bool findWorkingDrive();
+    void requestQuit(int code);
+    bool adoptDefaultVault(const QString &newPassword);
+    bool unwrapDefaultVaultKey(const QString &candidate, TAVKey *vaultKey, TAVCipher *cipher) const;
+    bool refuseAdoption();
+    bool writeFirstVaultList(const TAVKey &master);
+    bool writeFirstSettings(bool withHint);
+    void failFirstRun(const QString &text);
+    void undoFirstRun();
 
     Translation *translation = nullptr;
     QUrl updateDownloadUrl;
@@ -296,6 +329,15 @@ private:
 
     static QString programPath;
     static QString mountTablePath;
+    static const DriveLocator *usbDrives;
+    static QStringList arguments;
+    static QString logFolder;
+
+    bool quitAtStart = false;
+    int startExitCode = 0;
+    // What this first run made, in order; undone in reverse when it fails.
+    QStringList firstRunCreated;
+    QString previousVaultList; // an earlier list set aside by this first run
 };
 
 #endif // MAINWINDOW_H

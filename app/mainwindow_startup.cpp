@@ -5,7 +5,9 @@
 #include "logfile.h"
 #include "mountwatcher.h"
 #include "productinfo.h"
+#include "workingdrive.h"
 #include "tavfilesystem.h"
+#include "tavcryptothread.h"
 #include "tavlogging.h"
 #include "tavstickmanager.h"
 #include "mainwindowform.h"
@@ -14,9 +16,12 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QApplication>
 #include <QGuiApplication>
 #include <QStackedWidget>
 #include <QTimer>
+
+#include <memory>
 
 void MainWindow::setProgramPath(const QString &path)
 {
@@ -28,6 +33,41 @@ void MainWindow::setMountTablePath(const QString &path)
     mountTablePath = path;
 }
 
+void MainWindow::setUsbDrives(const DriveLocator *drives)
+{
+    usbDrives = drives;
+}
+
+void MainWindow::setArguments(const QStringList &args)
+{
+    arguments = args;
+}
+
+void MainWindow::setLogFolder(const QString &folder)
+{
+    logFolder = folder;
+}
+
+bool MainWindow::findWorkingDrive()
+{
+    // The registry keeps a pointer to its locator for the program's life;
+    // the previous drive goes only once the new one has taken its place.
+    static std::unique_ptr<WorkingDrive> drive;
+    auto found = std::make_unique<WorkingDrive>(usbDrives);
+    const bool ok = found->find(programPath);
+    drive = std::move(found);
+    if (!ok) {
+        showMessage(QMessageBox::Critical, ProductInfo::title(),
+                    tr("No drive to work on was found: %1").arg(drive->errorText()),
+                    {QCoreApplication::translate("MainWindowClass", "OK")});
+        requestQuit(1);
+        return false;
+    }
+    mountPoint = drive->mountPoint();
+    workingDeviceID = drive->serialNo();
+    return true;
+}
+
 void MainWindow::applyLogSwitches(const QStringList &args)
 {
     // The most detailed switch given wins.
@@ -35,7 +75,7 @@ void MainWindow::applyLogSwitches(const QStringList &args)
         {"-ddd", TAVLogger::Trace}, {"-dd", TAVLogger::Debug}, {"-d", TAVLogger::Info}};
     for (const auto &option : switches) {
         if (args.contains(QString::fromLatin1(option.flag), Qt::CaseInsensitive)) {
-            LogFile::enable(option.level);
+            LogFile::enable(option.level, logFolder);
             break;
         }
     }
@@ -54,11 +94,6 @@ void MainWindow::applyLanguageSwitch(const QStringList &args)
     if (!resource.isEmpty())
         installTranslator(resource);
     QGuiApplication::setLayoutDirection(LanguageTable::layoutDirection(curLanguage));
-}
-
-void MainWindow::firstRun()
-{
-    LOG_INFO << "firstRun: no settings file at" << settingsFileName << "- first run not handled yet";
 }
 
 void MainWindow::setTempPath()
@@ -110,20 +145,16 @@ void MainWindow::MountUnmountUSB()
     mountWatcher->poll();
     if (!mountWatcher->isMount() && !mountWatcher->isUnmount())
         return;
+    // A vault is never unloaded under a job or an operation waiting on a
+    // dialog: the flags stay for a later tick.
+    if (busy || (cryptoThread && cryptoThread->isRunning()) || QApplication::activeModalWidget()) {
+        LOG_DEBUG << "drive refresh put off: an operation is running";
+        return;
+    }
     TAVStickManager::update();
     refresh_vaults();
     updateView(TAVFileSystem::getInstance());
     if (isVisible())
         showNormal();
     mountWatcher->clearFlags();
-}
-
-void MainWindow::refresh_vaults()
-{
-    LOG_DEBUG << "refresh called";
-}
-
-void MainWindow::loadVault()
-{
-    LOG_DEBUG << "loadVault: not handled yet";
 }

@@ -114,6 +114,7 @@ void TestMainWindow::initTestCase()
     QVERIFY(writeBytes(drive + "KolvaneVave Settings/config.dat", QByteArray()));
     drives.plug(USBStick("SER1", drive, 0x5581, 0x781));
     TAVStickManager::setDriveLocator(&drives);
+    MainWindow::setUsbDrives(&drives);
     MainWindow::setProgramPath(drive + "KolvaneVave.app/kolvanevave");
 }
 
