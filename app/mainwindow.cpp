@@ -2,6 +2,7 @@
 #include "mainwindow.h"
 
 #include "localfilesystemmodel.h"
+#include "mountwatcher.h"
 #include "productinfo.h"
 #include "tavcryptothread.h"
 #include "tavexception.h"
@@ -16,6 +17,7 @@
 #include "tavstickmanager.h"
 #include "tavtreeview.h"
 #include "tavvault.h"
+#include "translation.h"
 #include "localdirtreeview.h"
 #include "fileutils.h"
 #include "mainwindowform.h"
@@ -60,9 +62,11 @@ QString MainWindow::updateVer;
 QString MainWindow::updateReleaseNote;
 QString MainWindow::pID;
 QString MainWindow::vID;
-bool MainWindow::isMount = false;
-bool MainWindow::isUnmount = false;
 QString MainWindow::programPath;
+QString MainWindow::mountTablePath;
+const DriveLocator *MainWindow::usbDrives = nullptr;
+QStringList MainWindow::arguments;
+QString MainWindow::logFolder;
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
@@ -89,24 +93,19 @@ MainWindow::MainWindow(QWidget *parent)
     historyIndex = 0;
     failedLogins = 0;
     fileWatcher = new TAVFileWatcher();
-    languageList = QStringList{QStringLiteral("de_DE"), QStringLiteral("en_US"),
-                               QStringLiteral("es_ES"), QStringLiteral("fr_FR"),
-                               QStringLiteral("it_IT"), QStringLiteral("ja_JP"),
-                               QStringLiteral("pt_PT"), QStringLiteral("zh_CN"),
-                               QStringLiteral("zh_TW")};
+    translation = new Translation(this);
 
-    const QStringList args = QCoreApplication::arguments();
+    const QStringList args = arguments.isEmpty() ? QCoreApplication::arguments() : arguments;
     applyLogSwitches(args);
     applyLanguageSwitch(args);
 
     setupViews();
 
-    // The working drive: the one holding the program.
-    TAVStickManager::update();
-    const QString program = programPath.isEmpty() ? QCoreApplication::applicationFilePath()
-                                                  : programPath;
-    workingDeviceID = TAVStickManager::getSerialByPath(program);
-    mountPoint = TAVStickManager::getPathBySerialNo(workingDeviceID);
+    // The working drive: the stick holding the program, else the stand-in.
+    // Without one there is no place for the settings: nothing is ever put
+    // relative to the working folder.
+    if (!findWorkingDrive())
+        return;
     settingsDir = mountPoint + QStringLiteral("KolvaneVave Settings");
     settingsFileName = settingsDir + QStringLiteral("/config.dat");
     defaultVaultDir = mountPoint + QStringLiteral("KolvaneVave Vault");
@@ -115,6 +114,8 @@ MainWindow::MainWindow(QWidget *parent)
         LOG_INFO << "Option -r detected, removing config file" << settingsFileName;
         FileUtils::remove(settingsDir, false);
     }
+    if (args.contains(QStringLiteral("-update"), Qt::CaseInsensitive))
+        LOG_INFO << "Option -update detected; nothing to do at start";
 
     readSettings();
     autoCheckUpdate();
@@ -124,10 +125,15 @@ MainWindow::MainWindow(QWidget *parent)
             + QStringLiteral("/KolvaneVave/Backup");
     applyLanguage();
 
-    if (!QFile::exists(settingsFileName))
+    if (!QFile::exists(settingsFileName)) {
         firstRun();
+        if (quitAtStart)
+            return;
+    }
 
     setTempPath();
+    if (!AppState::keptCopies.isEmpty())
+        tellKeptCopies(AppState::keptCopies);
 
     inactivityTimer = new QTimer(this);
     inactivityTimer->setSingleShot(true);
@@ -191,7 +197,10 @@ MainWindow::MainWindow(QWidget *parent)
     drivePollTimer->start();
 
     setAcceptDrops(false);
-    // The platform's volume events reach volumeEvent() through the platform layer.
+    // Volumes mounted and unmounted: noted by the watcher as they happen,
+    // acted on by the drive poll.
+    mountWatcher = new MountWatcher(
+        mountTablePath.isEmpty() ? MountTable::defaultPath() : mountTablePath, this);
 
     addAction(ui->actionDeleteItem);
     addAction(ui->actionRenameItem);

@@ -16,13 +16,14 @@
 #include <QStringList>
 #include <QUrl>
 
+class DriveLocator;
 class LocalFileSystemModel;
+class MountWatcher;
 class QAction;
 class QCloseEvent;
 class QFileSystemModel;
 class QAbstractItemModel;
 class QTimer;
-class QTranslator;
 class TAVCryptoThread;
 class TAVExpiredDate;
 class TAVFileSystemModel;
@@ -30,6 +31,7 @@ class TAVFileWatcher;
 class TAVItem;
 class TAVItemContainer;
 class TAVProgressDialog;
+class Translation;
 class Ui_MainWindowClass;
 
 // The application's one window and the owner of the login state: the main
@@ -66,14 +68,21 @@ public:
     static QString pID;
     static QString vID;
 
-    // Volume events of the platform: noted here, acted on by the drive poll.
-    static bool isMount;
-    static bool isUnmount;
-    static void volumeEvent(bool mounted);
-
     // Where the program is taken to run from when its drive is looked up;
     // empty (the default) means QCoreApplication::applicationFilePath().
     static void setProgramPath(const QString &path);
+    // Where USB sticks are found (not owned); null (the default) is the
+    // system's. Tests hand in drives of their own.
+    static void setUsbDrives(const DriveLocator *drives);
+    // The command line start-up reads; empty (the default) means the
+    // application's own arguments.
+    static void setArguments(const QStringList &args);
+    // The folder a log switch puts the log file in; empty (the default)
+    // means beside the program, else the user's data folder.
+    static void setLogFolder(const QString &folder);
+    // The mount table the drive poll watches; empty (the default) means the
+    // system's. Tests hand in a file of their own.
+    static void setMountTablePath(const QString &path);
 
     // Every question and report: a modal box with the caller's button texts,
     // tied to the lock and to the inactivity timer. Returns the index of the
@@ -114,6 +123,8 @@ public:
     void writeSettings();
     void applyLanguage();
     void installTranslator(const QString &name);
+    // "kolvane_<code>.qm" of the last translation installed; empty before any.
+    QString languageFile() const;
     void autoCheckUpdate();
     void autoUpdate();
 
@@ -122,11 +133,25 @@ public:
     // reminder and the inactivity timer running.
     void showMainPage();
 
-    // Start-up steps owned by later work.
+    // First run on a drive (no settings file): a new default vault, or the
+    // adoption of the default vault folder already there. A run that fails
+    // or is given up removes what it made and asks the program to end.
     void firstRun();
+    bool kvVaveCreatePassword();
+    bool registerStick(const QString &password);
+    void connectVault();
+    QString genAutoUniqueVaultName() const;
     void setTempPath();
     void loadVault();
-    void refresh_vaults();
+    // Loads and unloads the vaults as their drives and folders come and go;
+    // ends the program when its own drive is gone while unlocked. True when
+    // some list entry had no vault in the tree.
+    bool refresh_vaults();
+
+    // Start-up ended in a way that ends the program (a first run given up or
+    // failed, no working drive): the program leaves with exitCode().
+    bool quitRequested() const { return quitAtStart; }
+    int exitCode() const { return startExitCode; }
 
     // Paths on the working drive.
     QString settingsFolder() const { return settingsDir; }
@@ -153,6 +178,7 @@ public:
     TAVFileWatcher *fileWatcher = nullptr;
     QTimer *inactivityTimer = nullptr;
     QTimer *drivePollTimer = nullptr;
+    MountWatcher *mountWatcher = nullptr;
     TAVExpiredDate *expiredDate = nullptr;
     bool resetConfirmDelete = false;
     bool doNotShowHowTo = false;
@@ -271,12 +297,22 @@ private:
     void showColumn(int column, QAction *action);
     void restoreViewMode(bool listWasChecked);
     void warnSaveFailed(const QString &what);
+    // One warning listing the decrypted copies that were kept because their
+    // changes could not reach their vault.
+    void tellKeptCopies(const QStringList &copies);
+    bool findWorkingDrive();
+    void requestQuit(int code);
+    bool adoptDefaultVault(const QString &newPassword);
+    bool unwrapDefaultVaultKey(const QString &candidate, TAVKey *vaultKey, TAVCipher *cipher) const;
+    bool refuseAdoption();
+    bool writeFirstVaultList(const TAVKey &master);
+    bool writeFirstSettings(bool withHint);
+    void failFirstRun(const QString &text);
+    void undoFirstRun();
 
-    QTranslator *translator = nullptr;
+    Translation *translation = nullptr;
     QUrl updateDownloadUrl;
     QString updateDownloadFile;
-    QString languageFileName;
-    QStringList languageList;
     QAction *actionShowName = nullptr;
     QAction *actionShowType = nullptr;
     QAction *actionShowOriginalSize = nullptr;
@@ -292,6 +328,16 @@ private:
     QNetworkAccessManager networkManager;
 
     static QString programPath;
+    static QString mountTablePath;
+    static const DriveLocator *usbDrives;
+    static QStringList arguments;
+    static QString logFolder;
+
+    bool quitAtStart = false;
+    int startExitCode = 0;
+    // What this first run made, in order; undone in reverse when it fails.
+    QStringList firstRunCreated;
+    QString previousVaultList; // an earlier list set aside by this first run
 };
 
 #endif // MAINWINDOW_H

@@ -1,6 +1,7 @@
 // The login page, the lock and the password reminder.
 #include "mainwindow.h"
 
+#include "languagetable.h"
 #include "locknotifier.h"
 #include "tavcryptofile.h"
 #include "tavexception.h"
@@ -9,17 +10,16 @@
 #include "tavfilewatcher.h"
 #include "tavlogging.h"
 #include "tavvault.h"
+#include "translation.h"
 #include "mainwindowform.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTimer>
-#include <QTranslator>
 
 int MainWindow::checkPassword(const QString &path, const TAVKey &candidate)
 {
@@ -53,19 +53,11 @@ void MainWindow::on_btnVirKeyBoard_clicked()
 
 void MainWindow::on_cboLanguage_currentIndexChanged(int index)
 {
-    if (translator)
-        QCoreApplication::removeTranslator(translator);
-    if (index > 0 && index - 1 < languageList.size()) {
-        curLanguage = languageList.at(index - 1);
-        if (curLanguage != QLatin1String("en_US")) {
-            languageFileName = QStringLiteral("kolvane_") + curLanguage + QStringLiteral(".qm");
-            installTranslator(QStringLiteral(":/res/") + languageFileName);
-        }
+    // The prompt item keeps the language in force; any other item replaces
+    // the newest translation with its own and sets the layout direction.
+    curLanguage = translation->selectComboItem(index, curLanguage);
+    if (!LanguageTable::codeAt(index).isEmpty())
         ui->retranslateUi(this);
-    }
-    QGuiApplication::setLayoutDirection(curLanguage.startsWith(QLatin1String("ar"))
-                                            ? Qt::RightToLeft
-                                            : Qt::LeftToRight);
 }
 
 void MainWindow::showPasswordHint()
@@ -81,7 +73,7 @@ void MainWindow::on_actionLock_triggered()
     LockNotifier::getInstance()->notifyLocked();
     ui->centralStackedWidget->setCurrentIndex(0);
     stopTimeOut();
-    fileWatcher->removeWatchingFiles();
+    const QStringList kept = fileWatcher->removeWatchingFiles();
     ui->actionDetails->setEnabled(false);
     ui->actionList->setEnabled(false);
     ui->actionThumbnail->setEnabled(false);
@@ -96,6 +88,8 @@ void MainWindow::on_actionLock_triggered()
         }
         updateView(root);
     }
+    if (!kept.isEmpty())
+        tellKeptCopies(kept);
 }
 
 void MainWindow::timeout_timer()

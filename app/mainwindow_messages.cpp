@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QPushButton>
 
 int MainWindow::showMessage(QMessageBox::Icon icon, const QString &title, const QString &text,
@@ -27,6 +28,19 @@ int MainWindow::showMessage(QMessageBox::Icon icon, const QString &title, const 
     const int answer = Prompter::instance()->choose(&box);
     stopTimeOut();
     return answer;
+}
+
+void MainWindow::tellKeptCopies(const QStringList &copies)
+{
+    QStringList lines;
+    for (const QString &copy : copies)
+        lines << QDir::toNativeSeparators(copy);
+    showMessage(QMessageBox::Warning, windowTitle(),
+                tr("These opened files were changed, but their changes could not be saved "
+                   "into their vault. They were kept, not deleted:\n\n%1\n\n"
+                   "Open their vault again to save the changes, or copy the files elsewhere.")
+                    .arg(lines.join(QLatin1Char('\n'))),
+                {QCoreApplication::translate("MainWindowClass", "OK")});
 }
 
 void MainWindow::on_actionExit_triggered()

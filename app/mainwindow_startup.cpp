@@ -1,8 +1,13 @@
 // Start-up helpers, the temporary folder, the timers and the volume events.
 #include "mainwindow.h"
 
+#include "languagetable.h"
+#include "logfile.h"
+#include "mountwatcher.h"
 #include "productinfo.h"
+#include "workingdrive.h"
 #include "tavfilesystem.h"
+#include "tavcryptothread.h"
 #include "tavlogging.h"
 #include "tavstickmanager.h"
 #include "mainwindowform.h"
@@ -11,30 +16,67 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QApplication>
 #include <QGuiApplication>
 #include <QStackedWidget>
 #include <QTimer>
+
+#include <memory>
 
 void MainWindow::setProgramPath(const QString &path)
 {
     programPath = path;
 }
 
+void MainWindow::setMountTablePath(const QString &path)
+{
+    mountTablePath = path;
+}
+
+void MainWindow::setUsbDrives(const DriveLocator *drives)
+{
+    usbDrives = drives;
+}
+
+void MainWindow::setArguments(const QStringList &args)
+{
+    arguments = args;
+}
+
+void MainWindow::setLogFolder(const QString &folder)
+{
+    logFolder = folder;
+}
+
+bool MainWindow::findWorkingDrive()
+{
+    // The registry keeps a pointer to its locator for the program's life;
+    // the previous drive goes only once the new one has taken its place.
+    static std::unique_ptr<WorkingDrive> drive;
+    auto found = std::make_unique<WorkingDrive>(usbDrives);
+    const bool ok = found->find(programPath);
+    drive = std::move(found);
+    if (!ok) {
+        showMessage(QMessageBox::Critical, ProductInfo::title(),
+                    tr("No drive to work on was found: %1").arg(drive->errorText()),
+                    {QCoreApplication::translate("MainWindowClass", "OK")});
+        requestQuit(1);
+        return false;
+    }
+    mountPoint = drive->mountPoint();
+    workingDeviceID = drive->serialNo();
+    return true;
+}
+
 void MainWindow::applyLogSwitches(const QStringList &args)
 {
-    QDir folder(QCoreApplication::applicationDirPath());
-    folder.cdUp();
-    folder.cdUp();
-    folder.cdUp();
-    const QString logFile = folder.absolutePath() + QStringLiteral("/KolvaneVave.log");
-    // Tested in this order, so the most detailed one given wins.
+    // The most detailed switch given wins.
     const struct { const char *flag; TAVLogger::LogLevel level; } switches[] = {
-        {"-d", TAVLogger::Info}, {"-dd", TAVLogger::Debug}, {"-ddd", TAVLogger::Trace}};
+        {"-ddd", TAVLogger::Trace}, {"-dd", TAVLogger::Debug}, {"-d", TAVLogger::Info}};
     for (const auto &option : switches) {
         if (args.contains(QString::fromLatin1(option.flag), Qt::CaseInsensitive)) {
-            TAVLogger::setFileName(logFile);
-            TAVLogger::setLogLevel(option.level);
-            TAVLogger::setEnabled();
+            LogFile::enable(option.level, logFolder);
+            break;
         }
     }
     LOG_INFO << "Starting" << "KolvaneVave" << "version" << ProductInfo::displayVersion();
@@ -48,19 +90,10 @@ void MainWindow::applyLanguageSwitch(const QStringList &args)
     if (i <= 0 || i + 1 >= args.size())
         return;
     curLanguage = args.at(i + 1);
-    if (curLanguage != QLatin1String("en_US")) {
-        languageFileName = QStringLiteral("kolvane_") + curLanguage + QStringLiteral(".qm");
-        LOG_DEBUG << "Install translator" << languageFileName;
-        installTranslator(QStringLiteral(":/res/") + languageFileName);
-    }
-    QGuiApplication::setLayoutDirection(curLanguage.startsWith(QLatin1String("ar"))
-                                            ? Qt::RightToLeft
-                                            : Qt::LeftToRight);
-}
-
-void MainWindow::firstRun()
-{
-    LOG_INFO << "firstRun: no settings file at" << settingsFileName << "- first run not handled yet";
+    const QString resource = LanguageTable::translationResource(curLanguage);
+    if (!resource.isEmpty())
+        installTranslator(resource);
+    QGuiApplication::setLayoutDirection(LanguageTable::layoutDirection(curLanguage));
 }
 
 void MainWindow::setTempPath()
@@ -103,32 +136,25 @@ void MainWindow::stopTimeOut()
         inactivityTimer->stop();
 }
 
-void MainWindow::volumeEvent(bool mounted)
-{
-    if (mounted)
-        isMount = true;
-    else
-        isUnmount = true;
-}
-
 void MainWindow::MountUnmountUSB()
 {
-    if (!isMount && !isUnmount)
+    if (!mountWatcher)
         return;
+    // The kernel's change signal already polled; this catches a table that
+    // gives none. Several changes between two ticks count as one.
+    mountWatcher->poll();
+    if (!mountWatcher->isMount() && !mountWatcher->isUnmount())
+        return;
+    // A vault is never unloaded under a job or an operation waiting on a
+    // dialog: the flags stay for a later tick.
+    if (busy || (cryptoThread && cryptoThread->isRunning()) || QApplication::activeModalWidget()) {
+        LOG_DEBUG << "drive refresh put off: an operation is running";
+        return;
+    }
     TAVStickManager::update();
     refresh_vaults();
     updateView(TAVFileSystem::getInstance());
-    showNormal();
-    isMount = false;
-    isUnmount = false;
-}
-
-void MainWindow::refresh_vaults()
-{
-    LOG_DEBUG << "refresh called";
-}
-
-void MainWindow::loadVault()
-{
-    LOG_DEBUG << "loadVault: not handled yet";
+    if (isVisible())
+        showNormal();
+    mountWatcher->clearFlags();
 }

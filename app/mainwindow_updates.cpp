@@ -4,7 +4,6 @@
 
 #include "tavlogging.h"
 
-void MainWindow::autoCheckUpdate() { LOG_INFO << "automatic update check: not handled yet"; }
 void MainWindow::autoUpdate() { LOG_INFO << "update request: not handled yet"; }
 void MainWindow::on_actionCheckUpdate_triggered() { LOG_INFO << "update configuration: not handled yet"; }
 void MainWindow::on_actionOptions_triggered() { LOG_INFO << "options: not handled yet"; }

@@ -1,4 +1,5 @@
 #include "cryptovectors.h"
+#include "filefixture.h"
 #include "fixeddrivelocator.h"
 #include "mainwindow.h"
 #include "mainwindowform.h"
@@ -11,7 +12,11 @@
 #include "tavlistview.h"
 #include "tavfilesystem.h"
 #include "tavfilesystemmodel.h"
+#include "tavfilewatcher.h"
 #include "tavfolder.h"
+#include "tavsettings.h"
+#include "languagetable.h"
+#include "mountwatcher.h"
 #include "tavstickmanager.h"
 #include "tavvault.h"
 #include "usbstick.h"
@@ -84,6 +89,11 @@ private slots:
 
     void shutdownDuringEncryptionLeavesNoPartialBody();
 
+    void damagedSettingsTakeTheirDefaults();
+    void languageComboTranslatesTheForm();
+    void drivePollActsOnMountTableChanges();
+    void keptCopiesAreToldAtLockAndAtStart();
+
 private:
     std::unique_ptr<MainWindow> makeWindow();
 
@@ -104,6 +114,7 @@ void TestMainWindow::initTestCase()
     QVERIFY(writeBytes(drive + "KolvaneVave Settings/config.dat", QByteArray()));
     drives.plug(USBStick("SER1", drive, 0x5581, 0x781));
     TAVStickManager::setDriveLocator(&drives);
+    MainWindow::setUsbDrives(&drives);
     MainWindow::setProgramPath(drive + "KolvaneVave.app/kolvanevave");
 }
 
@@ -594,6 +605,144 @@ void TestMainWindow::shutdownDuringEncryptionLeavesNoPartialBody()
     }
     QCOMPARE(entries(work.path()).filter(QRegularExpression("^(?!plain\\.bin$|body$|back$)")),
              QStringList());
+}
+
+// Values a damaged or hand-edited file holds never reach the window: each
+// takes its default, while the sound ones are kept.
+void TestMainWindow::damagedSettingsTakeTheirDefaults()
+{
+    const QString file = drive + "KolvaneVave Settings/config.dat";
+    const QByteArray before = fileBytes(file);
+    TAVSettings *store = TAVSettings::getInstance();
+    store->setFileName(file);
+    store->beginGroup("Settings");
+    store->setValue("MinuteOfTimeOut", -5);             // would switch the lock off
+    store->setValue("encryptionMethod", 9);             // no such cipher
+    store->setValue("DayOfChangePasswordRemind", "x");  // not a number
+    store->setValue("NumberOfBackups", 7);              // sound
+    store->setValue("passwordhint", "blue");            // sound
+    store->setValue("size", QSize(1100, 700));          // sound
+    store->setValue("MainWindow/geometry", QByteArray()); // else it gives the size
+    store->endGroup();
+    QCOMPARE(store->write(), int(TAVSettings::WriteOk));
+
+    {
+        auto window = makeWindow();
+        QCOMPARE(window->minuteOfTimeOut, 10);
+        QCOMPARE(window->encryptionMethod, 2);
+        QCOMPARE(window->dayOfChangePasswordRemind, 30);
+        QCOMPARE(MainWindow::numberOfBackups, 7);
+        QCOMPARE(window->passwordHintText, QString("blue"));
+        QCOMPARE(window->size(), QSize(1100, 700));
+        QVERIFY(!window->findChild<QPushButton *>("passwordHint")->isHidden());
+    }
+    QVERIFY(writeBytes(file, before));
+    store->read();
+}
+
+// Picking a language on the login page puts its translation in force at
+// once; the next pick takes the previous one off again.
+void TestMainWindow::languageComboTranslatesTheForm()
+{
+    auto window = makeWindow();
+    auto *combo = window->findChild<QComboBox *>("cboLanguage");
+    auto *login = window->findChild<QPushButton *>("btnLogin");
+    QCOMPARE(login->text(), QString("Login"));
+
+    const struct { const char *code; const char *text; const char *file; } steps[] = {
+        {"de_DE", "Anmelden", "kolvane_de_DE.qm"},
+        {"fr_FR", "Connexion", "kolvane_fr_FR.qm"},
+        {"en_US", "Login", "kolvane_fr_FR.qm"}, // the source language has no file
+    };
+    for (const auto &step : steps) {
+        combo->setCurrentIndex(LanguageTable::comboIndex(step.code));
+        QCOMPARE(MainWindow::curLanguage, QString(step.code));
+        QCOMPARE(login->text(), QString::fromUtf8(step.text));
+        QCOMPARE(window->languageFile(), QString(step.file));
+    }
+    // The prompt item keeps the language in force.
+    combo->setCurrentIndex(LanguageTable::comboIndex("de_DE"));
+    combo->setCurrentIndex(0);
+    QCOMPARE(MainWindow::curLanguage, QString("de_DE"));
+    QCOMPARE(login->text(), QString("Anmelden"));
+    window.reset();
+    QCOMPARE(QCoreApplication::translate("MainWindowClass", "Login"), QString("Login"));
+}
+
+// The drive poll rereads the registry only when the mount table changed
+// since the last tick, and clears the watcher's flags once it has acted.
+void TestMainWindow::drivePollActsOnMountTableChanges()
+{
+    const QString table = dir.filePath("mountinfo");
+    const QString root = "1 25 8:1 / / rw shared:1 - ext4 /dev/sda1 rw";
+    const QString stick = "40 25 8:17 / /media/STICK2 rw shared:1 - vfat /dev/sdb1 rw";
+    QVERIFY(writeBytes(table, (root + "\n").toUtf8()));
+    MainWindow::setMountTablePath(table);
+    auto window = makeWindow();
+    MainWindow::setMountTablePath(QString());
+    QVERIFY(window->mountWatcher);
+
+    // A stick the registry has not seen yet: nothing changed in the table,
+    // so the tick leaves the registry as it was.
+    drives.plug(USBStick("SER2", dir.filePath("stick2") + "/", 0x5581, 0x781));
+    window->MountUnmountUSB();
+    QVERIFY(!TAVStickManager::isFlashDriveAvailable("SER2"));
+
+    QVERIFY(writeBytes(table, (root + "\n" + stick + "\n").toUtf8()));
+    window->MountUnmountUSB();
+    QVERIFY(TAVStickManager::isFlashDriveAvailable("SER2"));
+    QVERIFY(!window->mountWatcher->isMount());
+    QVERIFY(!window->mountWatcher->isUnmount());
+
+    drives.unplug("SER2");
+    QVERIFY(writeBytes(table, (root + "\n").toUtf8()));
+    window->MountUnmountUSB();
+    QVERIFY(!TAVStickManager::isFlashDriveAvailable("SER2"));
+    QVERIFY(!window->mountWatcher->isUnmount());
+}
+
+// Decrypted copies whose changes never reached their vault are never lost
+// silently: the lock lists those it keeps, the next start those it finds.
+void TestMainWindow::keptCopiesAreToldAtLockAndAtStart()
+{
+    QString copy;
+    {
+        auto window = makeWindow();
+        VaultFixture fixture;
+        TAVVault *vault = fixture.addVault("Alpha");
+        TAVFile *file = fixture.addFile(vault, "note.txt", "first");
+        window->findChild<QStackedWidget *>("centralStackedWidget")->setCurrentIndex(1);
+        window->unlocked = true;
+        copy = window->fileWatcher->openCopy(file);
+        QVERIFY(writeBytes(copy, "edited while the vault is closed"));
+        vault->unload();
+
+        ScriptedPrompter prompter;
+        window->on_actionLock_triggered();
+        QVERIFY(!prompter.prompts.isEmpty());
+        const ScriptedPrompter::Prompt told = prompter.prompts.last();
+        QCOMPARE(told.icon, QMessageBox::Warning);
+        QCOMPARE(told.buttonTexts, QStringList({"OK"}));
+        QVERIFY2(told.text.contains(copy), qPrintable(told.text));
+        QCOMPARE(fileBytes(copy), QByteArray("edited while the vault is closed"));
+
+    }
+
+    // The copy outlived its run: the next start names it.
+    const QString left = dir.filePath("tmp/Kolvane Vave/")
+        + QString::number(FileFixture::endedProcessId()) + "-k1k2k3";
+    const QString kept = left + "/0123/note.txt";
+    QVERIFY(QDir().mkpath(left + "/0123"));
+    QVERIFY(writeBytes(kept, "edits"));
+    QVERIFY(writeBytes(left + "/kept-copies", "0123/note.txt\n"));
+    ScriptedPrompter prompter;
+    auto window = makeWindow();
+    QCOMPARE(prompter.prompts.size(), 1);
+    QCOMPARE(prompter.prompts.first().icon, QMessageBox::Warning);
+    QVERIFY2(prompter.prompts.first().text.contains(kept), qPrintable(prompter.prompts.first().text));
+    QVERIFY(QFile::exists(kept));
+    window.reset();
+    QVERIFY(QDir(left).removeRecursively());
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -45,3 +45,10 @@ icon help_earth.png -fill "#3a8fd8" -stroke "#1f5fa8" -strokewidth 1.5 -draw "ci
 icon about.png -fill "#1f5fa8" -stroke none -draw "circle 16,16 16,2" -fill white -font "$font" -pointsize 20 -gravity center -annotate +0+1 "i"
 convert -size 16x16 xc:none -fill none -stroke "#2e8b57" -strokewidth 2 -draw "arc 2,2 14,14 30,300" \
     -fill "#2e8b57" -stroke none -draw "polygon 10,1 15,5 9,7" "${strip[@]}" refresh_16.png
+
+# Splash: the product's name over the vault door on the toolbar's blue.
+convert -size 480x280 gradient:"#3b5b7a"-"#1f3347" \
+    \( app-icon.png -resize 96x96 \) -gravity north -geometry +0+40 -composite \
+    -font "$font" -pointsize 30 -fill white -gravity south -annotate +0+70 "KolvaneVave" \
+    -font DejaVu-Sans -pointsize 14 -fill "#c8d4e0" -annotate +0+40 "Encrypted vaults on your flash drive" \
+    "${strip[@]}" splash.png

@@ -4,6 +4,10 @@
 <context>
     <name>MainWindowClass</name>
     <message>
+        <source>Login</source>
+        <translation>Anmelden</translation>
+    </message>
+    <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>

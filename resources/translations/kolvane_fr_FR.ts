@@ -4,6 +4,10 @@
 <context>
     <name>MainWindowClass</name>
     <message>
+        <source>Login</source>
+        <translation>Connexion</translation>
+    </message>
+    <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
