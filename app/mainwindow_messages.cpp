@@ -31,8 +31,9 @@ int MainWindow::showMessage(QMessageBox::Icon icon, const QString &title, const 
 
 void MainWindow::on_actionExit_triggered()
 {
-    close();
-    QCoreApplication::exit(0);
+    // Closing may be refused (changes of opened files not in their vault).
+    if (close())
+        QCoreApplication::exit(0);
 }
 
 void MainWindow::on_actionSupport_Center_triggered()
