@@ -387,5 +387,9 @@ MainWindow::~MainWindow()
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    if (!confirmQuitWithKeptCopies()) {
+        event->ignore();
+        return;
+    }
     event->accept();
 }

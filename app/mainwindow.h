@@ -32,6 +32,7 @@ class TAVItem;
 class TAVItemContainer;
 class TAVProgressDialog;
 class Translation;
+class TAVVault;
 class Ui_MainWindowClass;
 
 // The application's one window and the owner of the login state: the main
@@ -117,6 +118,34 @@ public:
     bool isInstalled() const;
     bool isScreenLocked() const;
     int checkPassword(const QString &path, const TAVKey &key);
+
+    // Login and lock.
+    // Derives the master key from the password, tests it on the vault list,
+    // reads the list into an empty tree and loads every vault whose folder
+    // is there. 0 unlocked; 1 wrong password; 2 any other failure, already
+    // told to the user (a damaged file is told as damage, by its name).
+    int doUnlock(const QString &password);
+    // Where a vault's pending synchronisation changes are counted after it
+    // was loaded at unlock; the count comes back through itemSyncScan().
+    void startSyncScan(TAVVault *vault);
+    // Stops the password reminder and, when a reminder period is set,
+    // starts it again for the last change plus that many days.
+    void restartExpiryReminder();
+    // The text that tells a damaged file apart from a wrong password.
+    QString damagedFileText(const QString &path) const;
+    // Asks before quitting while decrypted copies hold changes that are not
+    // in their vault; true when the program may end.
+    bool confirmQuitWithKeptCopies();
+    // Decrypted copies a lock or an unlock had to keep, with their changes
+    // not in the vault; the user has been told.
+    QStringList keptCopies;
+    // One of the hundred steps of the wait after ten wrong passwords.
+    int lockOutStepMs = 600;
+
+    // The end of a crypto job: delivers what the worker still has queued
+    // (its error boxes shown, the flags set), then judges by the worker's
+    // own end state too. 0 done, 1 cancelled, 2 failed.
+    int finishCryptoJob();
 
     // Settings, language and the update schedule.
     void readSettings();
@@ -296,10 +325,20 @@ private:
     void setupColumnActions();
     void showColumn(int column, QAction *action);
     void restoreViewMode(bool listWasChecked);
-    void warnSaveFailed(const QString &what);
-    // One warning listing the decrypted copies that were kept because their
-    // changes could not reach their vault.
+    void lockOutWait();
+    // Empties the search index and the result list and shows the root, so
+    // that nothing holds an item while vaults unload or load.
+    void resetItemViews();
+    // Unloads every loaded vault (views reset first); a failure is shown
+    // and the others still unload.
+    void unloadVaults();
+    // The search index over the vault items alone, as the login page has it.
+    void indexVaultsOnly();
+    void loadVaultAtUnlock(TAVVault *vault);
+    bool isMissingOnItsDrive(TAVVault *vault) const;
+    bool recreateMissingVault(TAVVault *vault);
     void tellKeptCopies(const QStringList &copies);
+    void warnSaveFailed(const QString &what);
     bool findWorkingDrive();
     void requestQuit(int code);
     bool adoptDefaultVault(const QString &newPassword);

@@ -30,23 +30,11 @@ int MainWindow::showMessage(QMessageBox::Icon icon, const QString &title, const 
     return answer;
 }
 
-void MainWindow::tellKeptCopies(const QStringList &copies)
-{
-    QStringList lines;
-    for (const QString &copy : copies)
-        lines << QDir::toNativeSeparators(copy);
-    showMessage(QMessageBox::Warning, windowTitle(),
-                tr("These opened files were changed, but their changes could not be saved "
-                   "into their vault. They were kept, not deleted:\n\n%1\n\n"
-                   "Open their vault again to save the changes, or copy the files elsewhere.")
-                    .arg(lines.join(QLatin1Char('\n'))),
-                {QCoreApplication::translate("MainWindowClass", "OK")});
-}
-
 void MainWindow::on_actionExit_triggered()
 {
-    close();
-    QCoreApplication::exit(0);
+    // Closing may be refused (changes of opened files not in their vault).
+    if (close())
+        QCoreApplication::exit(0);
 }
 
 void MainWindow::on_actionSupport_Center_triggered()

@@ -113,7 +113,10 @@ void MainWindow::onFileSystemChanged(TAVItemContainer *changed)
         ChangeDefaultView();
         TAVFileSystemTreeModel::getInstance()->setRootItem(root);
         TAVSearchIndex::getInstance()->clear();
-        buildSearchIndex(root);
+        if (unlocked)
+            buildSearchIndex(root);
+        else
+            indexVaultsOnly(); // a job that ran on past a lock
         return;
     }
 
@@ -131,7 +134,10 @@ void MainWindow::onFileSystemChanged(TAVItemContainer *changed)
     if (listModeForRefresh)
         ui->listView->setViewMode(QListView::IconMode);
     TAVSearchIndex::getInstance()->clear();
-    buildSearchIndex(root);
+    if (unlocked)
+        buildSearchIndex(root);
+    else
+        indexVaultsOnly(); // a job that ran on past a lock
 }
 
 void MainWindow::syncDirView()
@@ -175,25 +181,15 @@ QModelIndex MainWindow::findDirViewItem(const QModelIndex &index, const QString 
 
 void MainWindow::onCrytoWorkerCompleted()
 {
-    if (ui->centralStackedWidget->currentIndex() != 0)
+    // Only after a lock that came during the job: the unload it put off.
+    if (ui->centralStackedWidget->currentIndex() != 0 || unlocked || busy)
         return;
     TAVFileSystem *root = TAVFileSystem::getInstance();
-    QList<TAVVault *> vaults;
-    for (int i = 0; i < root->getItemCount(); ++i)
-        if (auto *vault = qobject_cast<TAVVault *>(root->getItemAt(i)))
-            vaults.append(vault);
-    for (TAVVault *vault : vaults) {
-        if (!vault->isLoaded())
-            continue;
-        try {
-            vault->unload();
-        } catch (const TAVException &e) {
-            showMessage(QMessageBox::Warning, windowTitle(), QString::fromUtf8(e.what()),
-                        {trMain("OK")});
-        }
-    }
+    unloadVaults();
+    // The next unlock reads the vault list again.
     root->removeAll();
     updateView(root);
+    indexVaultsOnly();
 }
 
 void MainWindow::buildSearchIndex(TAVItem *item) const
@@ -488,6 +484,7 @@ void MainWindow::on_dirView_clicked(const QModelIndex &index)
     TAVItem *item = TAVFileSystemTreeModel::getInstance()->itemFromIndex(index);
     if (auto *vault = qobject_cast<TAVVault *>(item)) {
         if (!vault->isLoaded()) {
+            TAVSearchIndex::getInstance()->clear();
             try {
                 if (vault->load() == 0)
                     connect(vault, &TAVVault::vaultRefresh, this, &MainWindow::vault_refresh,
@@ -500,6 +497,7 @@ void MainWindow::on_dirView_clicked(const QModelIndex &index)
                                 .arg(QString::fromUtf8(e.what())),
                             {trMain("OK")});
             }
+            buildSearchIndex(TAVFileSystem::getInstance());
         }
         if (vault->isLoaded())
             updateView(vault);
