@@ -156,7 +156,7 @@ int TAVCryptoThread::cipherBody(QFile &in, QSaveFile &out, quint64 total, const 
         });
     switch (outcome) {
     case BodyCipher::Done:
-        if (SafeFile::commit(out))
+        if (SafeFile::commit(out, syncEachBody))
             return 0;
         LOG_ERROR << "error writing file" << out.errorString();
         return 4;

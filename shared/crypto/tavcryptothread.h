@@ -57,6 +57,10 @@ public:
     QDateTime created; // encrypting: the creation time written into the header
     TAVKey key;        // empty until setKey: nothing is enciphered under a made-up key
     TAVCipher cipher = TAVCiphers::platform_preferred_cipher();
+    // A body is synced before it replaces its target. A job of many new
+    // bodies clears this and syncs the file system once at its end
+    // (SafeFile::syncFileSystem) before the index names them.
+    bool syncEachBody = true;
 
 signals:
     void progress(int percentDone);
