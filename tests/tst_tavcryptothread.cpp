@@ -281,6 +281,7 @@ void TestTAVCryptoThread::fullDiskFailsAndKeepsTheOldFile()
         QVERIFY(!log.lines().isEmpty());
     }
     QCOMPARE(state, 2);
+    QVERIFY2(worker.error.contains("too large"), qPrintable(worker.error)); // EFBIG, told as it came
     QCOMPARE(fileBytes(path("out")), QByteArray("old content"));
     QCOMPARE(entries(m_dir->path()), (QStringList{"body", "out", "plain"}));
 }

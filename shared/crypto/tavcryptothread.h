@@ -50,6 +50,10 @@ public:
     std::atomic<bool> stop{false};
     // 0 finished (or running), 1 cancelled, 2 failed.
     std::atomic<int> state{0};
+    // Why the last run failed, as the file told it (a read or write error,
+    // which sends no signal); empty after a run that did not fail. Read it
+    // once the run has ended.
+    QString error;
     int function = 0;
     QString source;
     QString destination;
