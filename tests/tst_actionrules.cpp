@@ -42,6 +42,10 @@ QStringList menuOf(const std::function<void()> &open)
         for (QAction *action : menu->actions())
             if (action->isVisible())
                 names << (action->isSeparator() ? QStringLiteral("-") : action->objectName());
+        // With KV_SHOT_DIR set the menu is also saved there as a picture.
+        const QString shots = qEnvironmentVariable("KV_SHOT_DIR");
+        if (!shots.isEmpty())
+            menu->grab().save(shots + QString("/shot-menu-%1.png").arg(names.size()));
         menu->close();
     });
     open();

@@ -274,9 +274,14 @@ void TestAddFiles::cancelDuringTheSecondOfThreeFiles()
     local("2.bin", CryptoVectors::pattern(96 * 1024 * 1024));
     local("3.bin", "third");
     // The user presses Cancel once the second file is under way.
-    connect(window->cryptoThread, &TAVCryptoThread::progress, window.get(), [this] {
-        if (window->cryptoThread->source.endsWith("2.bin") && !window->progressDialog->wasCanceled)
+    // With KV_SHOT_DIR set the progress window is also saved there as a picture.
+    const QString shots = qEnvironmentVariable("KV_SHOT_DIR");
+    connect(window->cryptoThread, &TAVCryptoThread::progress, window.get(), [this, shots] {
+        if (window->cryptoThread->source.endsWith("2.bin") && !window->progressDialog->wasCanceled) {
+            if (!shots.isEmpty())
+                window->progressDialog->grab().save(shots + "/shot-add-progress.png");
             window->progressDialog->cancel();
+        }
     });
 
     ScriptedPrompter prompter;
