@@ -7,16 +7,22 @@
 #include "tavkey.h"
 
 #include <QDateTime>
+#include <QFileInfo>
 #include <QList>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QModelIndex>
 #include <QNetworkAccessManager>
 #include <QPoint>
+#include <QPointer>
+#include <QSet>
 #include <QStringList>
 #include <QUrl>
 
+#include <functional>
+
 class DriveLocator;
+
 class LocalFileSystemModel;
 class MountWatcher;
 class QAction;
@@ -114,6 +120,26 @@ public:
     bool canCutItems();
     bool canPasteItems();
     void updateVaultStats(TAVItem *item);
+
+    // ---- Adding files, action rules, selection and vault statistics
+    // (mainwindow_add.cpp, mainwindow_rules.cpp).
+    bool canDecrypt(const QList<TAVItem *> &items);
+    // The folder walk and the per-file step of an add job. The flag is the
+    // job's ask-before-replacing answer ("Yes to All" clears it); the display
+    // path is the entry's path below the job's top level. True when the
+    // last entry was stored; a job stops on the progress dialog's cancel and
+    // on the crypto-error and access-denied flags.
+    bool encryptDir(TAVItemContainer *container, QString path, bool &askBeforeReplace,
+                    QString displayPath);
+    bool encryptFile(TAVItemContainer *container, QString path, bool &askBeforeReplace,
+                     QString displayPath);
+    // A local folder the user may write into; false for anything else.
+    static bool canAddFile(const QFileInfo &info);
+    // The space of the volume holding a path; tests put sizes of their own.
+    std::function<quint64(const QString &)> freeDiskSpace;
+    std::function<quint64(const QString &)> totalDiskSpace;
+    // At most one statistics walk and repaint per this many ms during a job.
+    int statsRefreshMs = 250;
 
     bool isInstalled() const;
     bool isScreenLocked() const;
@@ -350,6 +376,20 @@ private:
     void undoFirstRun();
 
     Translation *translation = nullptr;
+    // Add job (mainwindow_add.cpp).
+    QStringList chooseFilesToAdd();
+    void runAddJob(TAVItemContainer *container, const QStringList &paths);
+    bool commitAddJob(TAVItemContainer *container);
+    void removeStoredSources(const QStringList &paths);
+    int removeStored(const QString &path); // 0 go on, 1 stop removing
+    void scheduleVaultStats(TAVItem *item);
+    void flushVaultStats();
+    void reportWorkerFailure(TAVVault *vault, const QString &path, quint64 size);
+    QSet<QString> storedSources;   // sources stored by the running job
+    QSet<QString> walkedFolders;   // canonical folders on the current walk
+    QTimer *statsTimer = nullptr;
+    QPointer<TAVItem> statsItem;
+
     QUrl updateDownloadUrl;
     QString updateDownloadFile;
     QAction *actionShowName = nullptr;

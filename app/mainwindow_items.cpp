@@ -4,7 +4,6 @@
 #include "mainwindow.h"
 
 #include "tavcryptothread.h"
-#include "tavitem.h"
 #include "tavlogging.h"
 #include "tavprogressdialog.h"
 
@@ -19,41 +18,6 @@ void notYet(const char *what)
 }
 
 } // namespace
-
-bool MainWindow::canDelete(const QList<TAVItem *> &items)
-{
-    if (items.isEmpty())
-        return false;
-    for (TAVItem *item : items)
-        if (!item || !item->canDelete())
-            return false;
-    return true;
-}
-
-bool MainWindow::canCopyItems()
-{
-    const QList<TAVItem *> items = getSelectedItems();
-    if (items.isEmpty())
-        return false;
-    for (TAVItem *item : items)
-        if (item->GetClassID() == TAV_CLASS_VAULT || item->GetClassID() == TAV_CLASS_FILESYSTEM)
-            return false;
-    return true;
-}
-
-bool MainWindow::canCutItems()
-{
-    return canCopyItems();
-}
-
-bool MainWindow::canPasteItems()
-{
-    return false; // the clipboard's item format comes with copy and paste
-}
-
-void MainWindow::updateVaultStats(TAVItem *)
-{
-}
 
 void MainWindow::crypto_progress(int percent)
 {
@@ -100,7 +64,6 @@ int MainWindow::finishCryptoJob()
     return state == 2 || cryptoError || accessDenied ? 2 : 0;
 }
 
-void MainWindow::on_actionAdd_Files_triggered() { notYet("add files"); }
 void MainWindow::on_actionDecrypt_File_triggered() { notYet("save files to"); }
 void MainWindow::on_actionDeleteItem_triggered() { notYet("delete"); }
 void MainWindow::on_actionRenameItem_triggered() { notYet("rename"); }
@@ -116,14 +79,9 @@ void MainWindow::on_actionMoveItem_triggered() { notYet("move to folder"); }
 void MainWindow::on_actionSelectAll_triggered() { notYet("select all"); }
 void MainWindow::on_actionVaultProperty_triggered() { notYet("vault properties"); }
 void MainWindow::on_actionOpenInFinder_triggered() { notYet("reveal"); }
-void MainWindow::on_treeView_clicked(const QModelIndex &) { notYet("contents click"); }
 void MainWindow::on_treeView_doubleClicked(const QModelIndex &) { notYet("contents open"); }
-void MainWindow::on_listView_clicked(const QModelIndex &) { notYet("icon click"); }
 void MainWindow::on_listView_doubleClicked(const QModelIndex &) { notYet("icon open"); }
-void MainWindow::tavSelectionChanged() { notYet("selection changed"); }
-void MainWindow::showContextMenu(const QPoint &) { notYet("contents context menu"); }
 void MainWindow::vault_refresh(TAVItemContainer *) { notYet("vault refresh"); }
-void MainWindow::localShowContextMenu(const QPoint &) { notYet("local context menu"); }
 void MainWindow::on_fsDirView_clicked(const QModelIndex &) { notYet("local folder click"); }
 void MainWindow::on_fsTreeView_clicked(const QModelIndex &) { notYet("local click"); }
 void MainWindow::on_fsTreeView_doubleClicked(const QModelIndex &) { notYet("local open"); }

@@ -56,6 +56,7 @@ int main(int argc, char **argv)
     FixedDriveLocator drives;
     drives.plug(USBStick(QStringLiteral("SER1"), drive, 0x5581, 0x781));
     TAVStickManager::setDriveLocator(&drives);
+    MainWindow::setUsbDrives(&drives);
     TAVStickManager::update();
     MainWindow::setProgramPath(drive + QStringLiteral("KolvaneVave.app/kolvanevave"));
     SilentPrompter prompter;

@@ -4,6 +4,7 @@
 #include "filecipher.h"
 #include "filefixture.h"
 #include "logcapture.h"
+#include "safefile.h"
 #include "scratchfiles.h"
 #include "tavcryptofile.h"
 #include "tavcryptothread.h"
@@ -37,6 +38,8 @@ private slots:
     void modeIsKeptOrPrivate();
     void leftoversRemovedOnLoad_data();
     void leftoversRemovedOnLoad();
+    void fileSystemSync_data();
+    void fileSystemSync();
 
 private:
     enum Writer { Settings, Index, Version, KeyChain, VaultList, Encrypt, WorkerEncrypt, Recipher, ReKey };
@@ -322,6 +325,25 @@ void TestSafeWrites::leftoversRemovedOnLoad()
     QVERIFY(QFileInfo(folder + '/' + linkName).isSymLink());
     QCOMPARE(fileBytes(path("outside/plain")), QByteArray("plain text"));
     QVERIFY(QFileInfo(folder + '/' + folderName).isDir());
+}
+
+void TestSafeWrites::fileSystemSync_data()
+{
+    QTest::addColumn<QString>("relative");
+    QTest::addColumn<bool>("synced");
+    QTest::newRow("vault folder") << "vault" << true;
+    QTest::newRow("file in it") << "outside/body" << true;
+    QTest::newRow("missing folder") << "gone" << false;
+}
+
+// The one sync of an add job: a folder that is not there is a failure the
+// job must see, never a success.
+void TestSafeWrites::fileSystemSync()
+{
+    QFETCH(QString, relative);
+    LogCapture log;
+    QTEST(SafeFile::syncFileSystem(path(relative)), "synced");
+    QTEST(log.lines().isEmpty(), "synced");
 }
 
 QTEST_GUILESS_MAIN(TestSafeWrites)

@@ -249,17 +249,23 @@ void TestTAVCryptoThread::fullDiskFailsAndKeepsTheOldFile_data()
 {
     QTest::addColumn<int>("function");
     QTest::addColumn<qint64>("limit");
-    QTest::newRow("encrypt") << 0 << qint64(70000);
-    QTest::newRow("encrypt, one byte short") << 0 << qint64(300511);
-    QTest::newRow("decrypt") << 1 << qint64(70000);
+    QTest::addColumn<bool>("syncEachBody");
+    QTest::newRow("encrypt") << 0 << qint64(70000) << true;
+    QTest::newRow("encrypt, one byte short") << 0 << qint64(300511) << true;
+    QTest::newRow("decrypt") << 1 << qint64(70000) << true;
+    // A job that syncs once at its end still finds the short write.
+    QTest::newRow("encrypt, sync left to the job") << 0 << qint64(70000) << false;
+    QTest::newRow("encrypt, one byte short, sync left to the job") << 0 << qint64(300511) << false;
 }
 
 void TestTAVCryptoThread::fullDiskFailsAndKeepsTheOldFile()
 {
     QFETCH(int, function);
     QFETCH(qint64, limit);
+    QFETCH(bool, syncEachBody);
     QVERIFY(writeBytes(path("plain"), CryptoVectors::pattern(300000)));
     TAVCryptoThread worker;
+    worker.syncEachBody = syncEachBody;
     QCOMPARE(CryptoJob::encrypt(worker, path("plain"), path("body"), CryptoVectors::key(), TAV_AES512, "p",
                                 CryptoVectors::created()), 0);
     QVERIFY(writeBytes(path("out"), "old content"));
@@ -275,6 +281,7 @@ void TestTAVCryptoThread::fullDiskFailsAndKeepsTheOldFile()
         QVERIFY(!log.lines().isEmpty());
     }
     QCOMPARE(state, 2);
+    QVERIFY2(worker.error.contains("too large"), qPrintable(worker.error)); // EFBIG, told as it came
     QCOMPARE(fileBytes(path("out")), QByteArray("old content"));
     QCOMPARE(entries(m_dir->path()), (QStringList{"body", "out", "plain"}));
 }

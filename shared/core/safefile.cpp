@@ -88,9 +88,9 @@ void SafeFile::applyMode(int handle, unsigned int mode)
         LOG_DEBUG << "file mode not set:" << std::strerror(errno);
 }
 
-bool SafeFile::commit(QSaveFile &file)
+bool SafeFile::commit(QSaveFile &file, bool sync)
 {
-    if (!file.flush() || ::fsync(file.handle()) != 0) {
+    if (!file.flush() || (sync && ::fsync(file.handle()) != 0)) {
         file.cancelWriting();
         return false;
     }
@@ -104,6 +104,20 @@ void SafeFile::syncFolder(const QString &folder)
         return;
     ::fsync(fd);
     ::close(fd);
+}
+
+bool SafeFile::syncFileSystem(const QString &path)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        LOG_ERROR << "cannot open" << path << "to sync its file system:" << std::strerror(errno);
+        return false;
+    }
+    const bool synced = ::syncfs(fd) == 0;
+    if (!synced)
+        LOG_ERROR << "syncing the file system of" << path << "failed:" << std::strerror(errno);
+    ::close(fd);
+    return synced;
 }
 
 QString SafeFile::temporaryNames(const QString &targets)

@@ -49,7 +49,15 @@ public:
     // Flushes and syncs an open QSaveFile, then commits it. commit() of Qt
     // 5.15 alone would rename a file whose last flush fell short (a full
     // disk) into place; on a failed flush or sync the writing is cancelled instead.
-    static bool commit(QSaveFile &file);
+    // Without `sync` the content is flushed but not synced: for a job of many
+    // files that syncs the whole file system once, with syncFileSystem(),
+    // before it commits to them.
+    static bool commit(QSaveFile &file, bool sync = true);
+
+    // Makes everything written to the file system holding `path` durable
+    // (syncfs). False when the path can't be opened or the sync reports an
+    // error (a write-back that failed since the job began).
+    static bool syncFileSystem(const QString &path);
 
     // Makes a rename inside `folder` durable; a folder that can't be synced
     // (some file systems refuse) still holds either the old or the new file.

@@ -10,6 +10,9 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include <cerrno>
+#include <cstring>
+
 class TAVCryptoThread::Progress
 {
 public:
@@ -67,6 +70,7 @@ void TAVCryptoThread::run()
 {
     state = 0;
     stop = false;
+    error.clear();
     int result = 0;
     if (function == 1) {
         result = decrypt(source, destination);
@@ -149,26 +153,37 @@ int TAVCryptoThread::cipherBody(QFile &in, QSaveFile &out, quint64 total, const 
                                 int cancelledCode)
 {
     Progress progressOf(this, total);
+    errno = 0;
     const BodyCipher::Outcome outcome =
         BodyCipher::run(&in, &out, TAVCrypto::kHeaderSize, iv, cipher, key, [&](quint64 offset) {
             progressOf.update(offset);
             return !stop;
         });
+    // The system's reason, taken before anything else can change it; Qt's
+    // own text of a failed buffered write is only "Unknown error".
+    const int reason = errno;
+    const auto describe = [reason](const QFileDevice &file) {
+        return reason != 0 ? QString::fromLocal8Bit(std::strerror(reason)) : file.errorString();
+    };
     switch (outcome) {
     case BodyCipher::Done:
-        if (SafeFile::commit(out))
+        errno = 0;
+        if (SafeFile::commit(out, syncEachBody))
             return 0;
-        LOG_ERROR << "error writing file" << out.errorString();
+        error = errno != 0 ? QString::fromLocal8Bit(std::strerror(errno)) : out.errorString();
+        LOG_ERROR << "error writing file" << error;
         return 4;
     case BodyCipher::Cancelled:
         state = 1;
         out.cancelWriting();
         return cancelledCode;
     case BodyCipher::ReadFailed:
-        LOG_ERROR << "error reading file" << in.errorString();
+        error = describe(in);
+        LOG_ERROR << "error reading file" << error;
         break;
     case BodyCipher::WriteFailed:
-        LOG_ERROR << "error writing file" << out.errorString();
+        error = describe(out);
+        LOG_ERROR << "error writing file" << error;
         break;
     }
     out.cancelWriting();

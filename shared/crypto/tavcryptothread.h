@@ -50,6 +50,10 @@ public:
     std::atomic<bool> stop{false};
     // 0 finished (or running), 1 cancelled, 2 failed.
     std::atomic<int> state{0};
+    // Why the last run failed, as the file told it (a read or write error,
+    // which sends no signal); empty after a run that did not fail. Read it
+    // once the run has ended.
+    QString error;
     int function = 0;
     QString source;
     QString destination;
@@ -57,6 +61,10 @@ public:
     QDateTime created; // encrypting: the creation time written into the header
     TAVKey key;        // empty until setKey: nothing is enciphered under a made-up key
     TAVCipher cipher = TAVCiphers::platform_preferred_cipher();
+    // A body is synced before it replaces its target. A job of many new
+    // bodies clears this and syncs the file system once at its end
+    // (SafeFile::syncFileSystem) before the index names them.
+    bool syncEachBody = true;
 
 signals:
     void progress(int percentDone);

@@ -97,6 +97,8 @@ public:
     TAVVaultType vaultType() const { return type; }
     void setVaultType(qint32 value) { type = TAVVaultType(value); }
     FileUtils::TAVFileSystemType getFileSystemType() const { return fileSystemType; }
+    // Found from the mount table when the vault is made and loaded; tests set it.
+    void setFileSystemType(FileUtils::TAVFileSystemType value) { fileSystemType = value; }
 
     bool isLoaded() const { return loaded; }
     // Counts the unloads: work that read the tree before and changes it

@@ -1,6 +1,7 @@
 #include "tavlistview.h"
 
 #include "tavfilesystemmodel.h"
+#include "tavsearchmodel.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -39,7 +40,9 @@ QList<TAVItem *> TAVListView::getSelectedTAVItems() const
     for (const QModelIndex &index : selected) {
         if (index.column() != 0)
             continue;
-        if (TAVItem *item = TAVFileSystemModel::getInstance()->itemFromIndex(index))
+        const auto *results = qobject_cast<const TAVSearchModel *>(index.model());
+        if (TAVItem *item = results ? results->itemFromIndex(index)
+                                    : TAVFileSystemModel::getInstance()->itemFromIndex(index))
             items.append(item);
     }
     return items;

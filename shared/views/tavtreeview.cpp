@@ -1,6 +1,7 @@
 #include "tavtreeview.h"
 
 #include "tavfilesystemmodel.h"
+#include "tavsearchmodel.h"
 #include "tavfilesystemtreemodel.h"
 
 #include <QApplication>
@@ -54,9 +55,10 @@ QList<TAVItem *> TAVTreeView::getSelectedTAVItems() const
     for (const QModelIndex &index : selected) {
         if (index.column() != 0)
             continue;
-        TAVItem *item = folderTree
-            ? TAVFileSystemTreeModel::getInstance()->itemFromIndex(index)
-            : TAVFileSystemModel::getInstance()->itemFromIndex(index);
+        const auto *results = qobject_cast<const TAVSearchModel *>(index.model());
+        TAVItem *item = folderTree ? TAVFileSystemTreeModel::getInstance()->itemFromIndex(index)
+            : results              ? results->itemFromIndex(index)
+                                   : TAVFileSystemModel::getInstance()->itemFromIndex(index);
         if (item)
             items.append(item);
     }
