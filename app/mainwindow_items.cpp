@@ -77,7 +77,6 @@ void MainWindow::progress_canceled()
 }
 
 void MainWindow::on_actionAdd_Files_triggered() { notYet("add files"); }
-void MainWindow::on_actionDecrypt_File_triggered() { notYet("save files to"); }
 void MainWindow::on_actionDeleteItem_triggered() { notYet("delete"); }
 void MainWindow::on_actionRenameItem_triggered() { notYet("rename"); }
 void MainWindow::on_actionNew_Folder_triggered() { notYet("new folder"); }
@@ -93,9 +92,7 @@ void MainWindow::on_actionSelectAll_triggered() { notYet("select all"); }
 void MainWindow::on_actionVaultProperty_triggered() { notYet("vault properties"); }
 void MainWindow::on_actionOpenInFinder_triggered() { notYet("reveal"); }
 void MainWindow::on_treeView_clicked(const QModelIndex &) { notYet("contents click"); }
-void MainWindow::on_treeView_doubleClicked(const QModelIndex &) { notYet("contents open"); }
 void MainWindow::on_listView_clicked(const QModelIndex &) { notYet("icon click"); }
-void MainWindow::on_listView_doubleClicked(const QModelIndex &) { notYet("icon open"); }
 void MainWindow::tavSelectionChanged() { notYet("selection changed"); }
 void MainWindow::showContextMenu(const QPoint &) { notYet("contents context menu"); }
 void MainWindow::vault_refresh(TAVItemContainer *) { notYet("vault refresh"); }
