@@ -23,6 +23,8 @@
 
 #include <memory>
 
+#include <signal.h>
+
 namespace {
 
 QStringList texts(const ScriptedPrompter &prompter)
@@ -62,6 +64,7 @@ private slots:
     void damagedBodyOnOpen();
     void unsafeNameIsNotOpened();
     void doubleClickEntersFoldersAndVaults();
+    void realOpenerOnADesktop();
 
 private:
     std::unique_ptr<MainWindow> makeWindow();
@@ -368,6 +371,65 @@ void TestOpenItems::doubleClickEntersFoldersAndVaults()
     QCOMPARE(model->rootItem(), TAVFileSystem::getInstance());
     QCOMPARE(window->history.size(), 2);
     QCOMPARE(opener.calls.size(), 0);
+}
+
+// Only with KV_REAL_OPENER=1 on a desktop (a display and a text editor set
+// for text/plain): the copy goes through the real xdg-open; the editor gets
+// it, types a line and saves through xdotool, the save reaches the vault, and
+// the lock wipes the copy.
+void TestOpenItems::realOpenerOnADesktop()
+{
+    if (qgetenv("KV_REAL_OPENER") != "1")
+        QSKIP("set KV_REAL_OPENER=1 on a desktop to run");
+    FileOpener::setInstance(nullptr);
+    auto window = makeWindow();
+    VaultFixture fixture;
+    TAVVault *vault = fixture.addVault("Alpha");
+    TAVFile *file = fixture.addFile(vault, "note (1).txt", "first line\n");
+    QCOMPARE(vault->save(), 0);
+
+    QVERIFY(!window->fileWatcher->isBeingWatched(QString()));
+    window->openFileInEditor(file);
+    QCOMPARE(prompter->prompts.size(), 0);
+    const QStringList inTemp = QDir(AppState::tempPath).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    QCOMPARE(inTemp.size(), 1);
+    const QString copy = AppState::tempPath + "/" + inTemp.first() + "/note (1).txt";
+    QVERIFY(window->fileWatcher->isBeingWatched(copy));
+    qInfo() << "copy:" << copy;
+
+    // The process that got the copy's path as an argument.
+    qint64 editor = 0;
+    QElapsedTimer waited;
+    waited.start();
+    while (!editor && waited.elapsed() < 15000) {
+        QTest::qWait(200);
+        for (const QString &pid : QDir("/proc").entryList(QDir::Dirs)) {
+            QFile cmdline("/proc/" + pid + "/cmdline");
+            if (pid.toLongLong() > 0 && cmdline.open(QIODevice::ReadOnly)
+                && cmdline.readAll().split('\0').contains(copy.toUtf8()))
+                editor = pid.toLongLong();
+        }
+    }
+    QVERIFY2(editor, "no process took the copy");
+    QFile cmdline(QString("/proc/%1/cmdline").arg(editor));
+    QVERIFY(cmdline.open(QIODevice::ReadOnly));
+    qInfo() << "opened by pid" << editor << cmdline.readAll().replace('\0', ' ');
+
+    if (!QStandardPaths::findExecutable("xdotool").isEmpty()) {
+        QTest::qWait(1500); // the editor's window comes up
+        QProcess::execute("xdotool", {"search", "--sync", "--pid", QString::number(editor),
+                                      "windowactivate", "--sync"});
+        QProcess::execute("xdotool", {"key", "ctrl+End"});
+        QProcess::execute("xdotool", {"type", "--delay", "20", "typed on the desktop"});
+        QProcess::execute("xdotool", {"key", "ctrl+s"});
+        QTRY_VERIFY_WITH_TIMEOUT(fixture.plain(file).contains("typed on the desktop"), 10000);
+        qInfo() << "vault now holds:" << fixture.plain(file);
+    }
+
+    window->on_actionLock_triggered();
+    QVERIFY(!QFileInfo::exists(copy));
+    QVERIFY(!QFileInfo::exists(QFileInfo(copy).absolutePath()));
+    ::kill(pid_t(editor), SIGTERM);
 }
 
 QTEST_MAIN(TestOpenItems)
