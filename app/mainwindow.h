@@ -32,6 +32,7 @@ class QAbstractItemModel;
 class QTimer;
 class TAVCryptoThread;
 class TAVExpiredDate;
+class TAVFile;
 class TAVFileSystemModel;
 class TAVFileWatcher;
 class TAVItem;
@@ -140,6 +141,26 @@ public:
     std::function<quint64(const QString &)> totalDiskSpace;
     // At most one statistics walk and repaint per this many ms during a job.
     int statsRefreshMs = 250;
+    // Extracting and opening items (mainwindow_extract.cpp).
+    // Writes a file item as a plain file, or a folder item as a folder with
+    // everything below it, into targetDir under the item's name. One
+    // askBeforeReplace flag, true at the start, is shared by a whole job;
+    // "Yes to All" clears it. displayPath is the item's path within the job,
+    // shown in the progress dialog. True only when the item and everything
+    // below it were written; false when cancelled, skipped, refused or
+    // failed. The item may have been deleted (a damaged body the user chose
+    // to drop) when the call returns: don't use the pointer afterwards.
+    bool decryptItem(TAVItem *item, QString targetDir, bool &askBeforeReplace, QString displayPath);
+    // Decrypts the file to a copy of its own in the private temporary
+    // folder, opens it in its usual application (or one the user picks) and
+    // leaves it to the watcher, which puts every save back into the vault.
+    void openFileInEditor(TAVFile *file);
+    // Hook for the repair of a vault whose folder is there but whose index
+    // is missing: offers the repair and rebuilds the index; true when the
+    // vault can then be loaded. Not wired yet: returns false.
+    bool repairMissingIndex(TAVVault *vault);
+    // Enters a vault from the views, loading it first when it is not in memory.
+    void enterVault(TAVVault *vault);
 
     bool isInstalled() const;
     bool isScreenLocked() const;

@@ -64,7 +64,6 @@ int MainWindow::finishCryptoJob()
     return state == 2 || cryptoError || accessDenied ? 2 : 0;
 }
 
-void MainWindow::on_actionDecrypt_File_triggered() { notYet("save files to"); }
 void MainWindow::on_actionDeleteItem_triggered() { notYet("delete"); }
 void MainWindow::on_actionRenameItem_triggered() { notYet("rename"); }
 void MainWindow::on_actionNew_Folder_triggered() { notYet("new folder"); }
@@ -79,8 +78,6 @@ void MainWindow::on_actionMoveItem_triggered() { notYet("move to folder"); }
 void MainWindow::on_actionSelectAll_triggered() { notYet("select all"); }
 void MainWindow::on_actionVaultProperty_triggered() { notYet("vault properties"); }
 void MainWindow::on_actionOpenInFinder_triggered() { notYet("reveal"); }
-void MainWindow::on_treeView_doubleClicked(const QModelIndex &) { notYet("contents open"); }
-void MainWindow::on_listView_doubleClicked(const QModelIndex &) { notYet("icon open"); }
 void MainWindow::vault_refresh(TAVItemContainer *) { notYet("vault refresh"); }
 void MainWindow::on_fsDirView_clicked(const QModelIndex &) { notYet("local folder click"); }
 void MainWindow::on_fsTreeView_clicked(const QModelIndex &) { notYet("local click"); }

@@ -16,6 +16,10 @@ public:
     // or when the opener could not be started; true once it runs (whether
     // an application then takes the file is not known here).
     bool open(const QString &filePath);
+    // Opens the file in a program the user chose: starts the program (an
+    // existing executable given by its full path) with the file's full path
+    // as its one argument. False when either is not so, or it did not start.
+    bool openWith(const QString &program, const QString &filePath);
 
     // The opener in use; never null.
     static FileOpener *instance();
