@@ -1,6 +1,7 @@
 #include "tavlistview.h"
 
 #include "tavfilesystemmodel.h"
+#include "tavsearchmodel.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -35,11 +36,15 @@ QList<TAVItem *> TAVListView::getSelectedTAVItems() const
     QList<TAVItem *> items;
     if (!selectionModel())
         return items;
+    // The contents views show either a container or the search results.
+    const bool searchResults = model() && model()->objectName() == QLatin1String("TAVSearchModel");
     const QModelIndexList selected = selectionModel()->selectedIndexes();
     for (const QModelIndex &index : selected) {
         if (index.column() != 0)
             continue;
-        if (TAVItem *item = TAVFileSystemModel::getInstance()->itemFromIndex(index))
+        TAVItem *item = searchResults ? TAVSearchModel::getInstance()->itemFromIndex(index)
+                                      : TAVFileSystemModel::getInstance()->itemFromIndex(index);
+        if (item)
             items.append(item);
     }
     return items;

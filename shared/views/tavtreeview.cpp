@@ -2,6 +2,7 @@
 
 #include "tavfilesystemmodel.h"
 #include "tavfilesystemtreemodel.h"
+#include "tavsearchmodel.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -50,13 +51,16 @@ QList<TAVItem *> TAVTreeView::getSelectedTAVItems() const
         || !selectionModel())
         return items;
     const bool folderTree = objectName() == QLatin1String("dirView");
+    const bool searchResults = model()->objectName() == QLatin1String("TAVSearchModel");
     const QModelIndexList selected = selectionModel()->selectedIndexes();
     for (const QModelIndex &index : selected) {
         if (index.column() != 0)
             continue;
+        // The contents views show either a container or the search results.
         TAVItem *item = folderTree
             ? TAVFileSystemTreeModel::getInstance()->itemFromIndex(index)
-            : TAVFileSystemModel::getInstance()->itemFromIndex(index);
+            : searchResults ? TAVSearchModel::getInstance()->itemFromIndex(index)
+                            : TAVFileSystemModel::getInstance()->itemFromIndex(index);
         if (item)
             items.append(item);
     }
