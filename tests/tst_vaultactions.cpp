@@ -29,6 +29,7 @@
 #include <QFileSystemModel>
 #include <QInputDialog>
 #include <QLineEdit>
+#include <QProcess>
 #include <QStackedWidget>
 #include <QTimer>
 
@@ -38,10 +39,25 @@ namespace {
 
 const char *const kPassword = "pw";
 
-// The prompts of the window, answered as a user would.
-void chooseFolder(ModalAnswerer &answers, const QString &folder)
+// With KV_SHOT_DIR set, a picture of the dialog as it opened is saved there.
+void saveShot(QWidget *dialog, const QString &name)
 {
-    answers.act([folder](QWidget *dialog) {
+    const QByteArray shots = qgetenv("KV_SHOT_DIR");
+    if (shots.isEmpty() || name.isEmpty())
+        return;
+    QTest::qWait(300); // painted by the window system first
+    const QString base = QString::fromLocal8Bit(shots) + "/shot-" + name;
+    dialog->grab().save(base + ".png");
+    // The whole screen as well, with the title the window manager draws.
+    if (QGuiApplication::platformName() == QLatin1String("xcb"))
+        QProcess::execute(QStringLiteral("import"), {"-window", "root", base + "-screen.png"});
+}
+
+// The prompts of the window, answered as a user would.
+void chooseFolder(ModalAnswerer &answers, const QString &folder, const QString &shot = QString())
+{
+    answers.act([folder, shot](QWidget *dialog) {
+        saveShot(dialog, shot);
         auto *files = qobject_cast<QFileDialog *>(dialog);
         if (!files)
             return;
@@ -283,7 +299,7 @@ void TestVaultActions::createVault()
     window->encryptionMethod = method;
     ScriptedPrompter prompter;
     ModalAnswerer answers;
-    chooseFolder(answers, folder);
+    chooseFolder(answers, folder, folderExists ? "" : "newvault-dialog");
     window->findChild<QAction *>("actionNew_Vault")->trigger();
     QVERIFY2(answers.ok(), qPrintable(answers.errorString()));
     QCOMPARE(answers.seen().first().title, QString("Please select a location for the new vault:"));
@@ -912,6 +928,7 @@ void TestVaultActions::rename()
     dialogs.act([&](QWidget *dialog) {
         auto *input = qobject_cast<QInputDialog *>(dialog);
         QCOMPARE(input->textValue(), what); // the old name to start from
+        saveShot(dialog, QTest::currentDataTag() == QByteArray("vault") ? "rename-dialog" : "");
         input->setTextValue(typed);
         input->accept();
     });
