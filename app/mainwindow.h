@@ -229,6 +229,20 @@ public:
     bool quitRequested() const { return quitAtStart; }
     int exitCode() const { return startExitCode; }
 
+    // Vaults and items (mainwindow_vaults.cpp). The whole creation of a
+    // vault with this cipher in a folder the user picks; the rule for the
+    // names of new folders and vaults and of renames; the vault list saved
+    // on its own (false, after telling the user, when it was not); the
+    // window's name and folder prompts (false when not accepted); the
+    // search results taken again from the rebuilt name index.
+    void newVault(TAVCipher cipher);
+    static bool isAllowedItemName(const QString &name);
+    bool saveVaultList();
+    bool askText(const QString &label, QString *text, bool password = false,
+                 const QString &initial = QString());
+    bool pickFolder(const QString &caption, bool acceptSave, QString *folder);
+    void refreshSearchResults();
+
     // Paths on the working drive.
     QString settingsFolder() const { return settingsDir; }
     QString settingsFile() const { return settingsFileName; }

@@ -64,13 +64,6 @@ int MainWindow::finishCryptoJob()
     return state == 2 || cryptoError || accessDenied ? 2 : 0;
 }
 
-void MainWindow::on_actionDeleteItem_triggered() { notYet("delete"); }
-void MainWindow::on_actionRenameItem_triggered() { notYet("rename"); }
-void MainWindow::on_actionNew_Folder_triggered() { notYet("new folder"); }
-void MainWindow::on_actionRemove_Folder_triggered() { notYet("remove folder"); }
-void MainWindow::on_actionNew_Vault_triggered() { notYet("new vault"); }
-void MainWindow::on_actionRemove_Vault_triggered() { notYet("disconnect vault"); }
-void MainWindow::on_actionAdd_Existing_Vault_triggered() { notYet("add existing vault"); }
 void MainWindow::on_actionCopyItem_triggered() { notYet("copy"); }
 void MainWindow::on_actionCutItem_triggered() { notYet("cut"); }
 void MainWindow::on_actionPasteItem_triggered() { notYet("paste"); }

@@ -576,6 +576,16 @@ void TestTAVFileSystem::renameVaultItemNeedsTheVault()
     TAVVault *vault = root->addVault(QStringLiteral("Old"), dir->path(), TAV_AES256, TAVKey());
     root->renameItem(QStringLiteral("old"), QStringLiteral("New"));
     QCOMPARE(vault->GetName(), QStringLiteral("New"));
+    root->renameItem(QStringLiteral("New"), QStringLiteral("new")); // letter case alone
+    QCOMPARE(vault->GetName(), QStringLiteral("new"));
+    root->addVault(QStringLiteral("Other"), dir->path(), TAV_AES256, TAVKey());
+    try {
+        root->renameItem(QStringLiteral("new"), QStringLiteral("OTHER"));
+        QFAIL("took the name of another vault");
+    } catch (const TAVException &e) {
+        QCOMPARE(QString::fromLatin1(e.what()), QStringLiteral("Duplicate item name."));
+    }
+    QCOMPARE(vault->GetName(), QStringLiteral("new"));
     try {
         root->renameItem(QStringLiteral("Old"), QStringLiteral("X"));
         QFAIL("renamed a vault that is not there");

@@ -90,9 +90,16 @@ TAVFile *TAVFileSystem::addFile()
 
 void TAVFileSystem::renameItem(const QString &oldName, const QString &newName)
 {
-    if (!getItem(oldName))
+    TAVItem *vault = getItem(oldName);
+    if (!vault)
         throw TAVException(QCoreApplication::translate("MainWindowClass", "Invalid current item name."));
-    TAVItemContainer::renameItem(oldName, newName);
+    // A change of letter case applies too: the vault's list record is renamed
+    // by its exact name, and the tree must carry the same one.
+    TAVItem *other = getItem(newName);
+    if (other && other != vault)
+        checkNameIsFree(newName, __func__);
+    checkNameIsSafe(newName);
+    vault->SetName(newName);
 }
 
 void TAVFileSystem::deleteItem(const QString &name)

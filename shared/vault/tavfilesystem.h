@@ -39,8 +39,10 @@ public:
     TAVFolder *addFolder(const QString &name) override;
     TAVFile *addFile(const QString &source) override;
     TAVFile *addFile() override;
-    // Renames a vault (found ignoring case); throws "Invalid current item
-    // name." when there is none. The folder on the disk and the list stay.
+    // Renames a vault (found ignoring case), a change of letter case
+    // included; throws "Invalid current item name." when there is none and
+    // "Duplicate item name." when another vault bears the new name. The
+    // folder on the disk and the list stay.
     void renameItem(const QString &oldName, const QString &newName) override;
     // Removes the vault's "index.dat" and the copies of earlier indexes kept
     // beside it, then drops the vault and its items
