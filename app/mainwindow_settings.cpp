@@ -65,7 +65,8 @@ void MainWindow::writeSettings()
     settings->setValue(QStringLiteral("comp_splitterSizes"), ui->computerSplitter->saveState());
     settings->setValue(QStringLiteral("treeHeader"), ui->treeView->header()->saveState());
     settings->setValue(QStringLiteral("comp_treeHeader"), ui->fsTreeView->header()->saveState());
-    if (settings->value(QStringLiteral("CheckUpdate")).toInt() == 0) {
+    // Only a period never chosen: a stored 0 is the user's "Never".
+    if (!settings->value(QStringLiteral("CheckUpdate")).isValid()) {
         settings->setValue(QStringLiteral("DateCheckUpdate"), QDate::currentDate());
         settings->setValue(QStringLiteral("CheckUpdate"), 1);
     }
