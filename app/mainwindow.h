@@ -28,6 +28,7 @@ class MountWatcher;
 class QAction;
 class QCloseEvent;
 class QFileSystemModel;
+class QProgressDialog;
 class QAbstractItemModel;
 class QTimer;
 class TAVCryptoThread;
@@ -41,6 +42,7 @@ class TAVProgressDialog;
 class Translation;
 class TAVVault;
 class Ui_MainWindowClass;
+class UpdateDownload;
 
 // The application's one window and the owner of the login state: the main
 // form, the models of the views, the timers, the worker threads, the settings
@@ -247,6 +249,20 @@ public:
     QString settingsFolder() const { return settingsDir; }
     QString settingsFile() const { return settingsFileName; }
     QString defaultVaultFolder() const { return defaultVaultDir; }
+
+    // Update check, download and installation.
+    // One check against the update host with a progress box; an
+    // UpdateRequest result. On a find, updateReleaseNote, updateVer and
+    // updateLink hold the offer.
+    static int checkUpdate();
+    // Called with the exit code once the updater runs, in place of closing
+    // the window and ending the event loop (tests observe the exit there).
+    static void setExitHook(std::function<void(int)> hook);
+    // The start-up check, once the window is up and nothing modal is open.
+    void runDueUpdateCheck();
+    UpdateDownload *updateDownload = nullptr;
+    QProgressDialog *downloadProgressDialog = nullptr;
+    bool downloadCancelled = false;
 
     Ui_MainWindowClass *ui;
     TAVProgressDialog *progressDialog = nullptr;

@@ -66,13 +66,6 @@ void MainWindow::writeSettings()
         LOG_ERROR << "Settings not written to" << settingsFileName;
 }
 
-void MainWindow::autoCheckUpdate()
-{
-    // Without an update host nothing is asked and nothing stored.
-    if (UpdateSchedule::checkAtStart())
-        autoUpdate();
-}
-
 void MainWindow::applyLanguage()
 {
     curLanguage = translation->setLanguage(curLanguage, QLocale::system().name());

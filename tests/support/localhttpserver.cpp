@@ -67,6 +67,11 @@ void LocalHttpServer::setSilent(bool silent)
     m_silent = silent;
 }
 
+void LocalHttpServer::setRoute(const QByteArray &path, const Route &route)
+{
+    m_routes.insert(path, route);
+}
+
 void LocalHttpServer::incomingConnection(qintptr descriptor)
 {
     QTcpSocket *socket = nullptr;
@@ -131,19 +136,35 @@ void LocalHttpServer::readFrom(QTcpSocket *socket)
         if (m_silent)
             continue;
         QPointer<QTcpSocket> guarded(socket);
+        const QByteArray path = request.path();
         if (m_delay > 0)
-            QTimer::singleShot(m_delay, this, [this, guarded] {
+            QTimer::singleShot(m_delay, this, [this, guarded, path] {
                 if (guarded)
-                    answer(guarded);
+                    answer(guarded, path);
             });
         else
-            answer(socket);
+            answer(socket, path);
     }
     socket->setProperty("buffer", buffer);
 }
 
-void LocalHttpServer::answer(QTcpSocket *socket)
+void LocalHttpServer::answer(QTcpSocket *socket, const QByteArray &path)
 {
+    if (m_routes.contains(path)) {
+        const Route route = m_routes.value(path);
+        QByteArray head = "HTTP/1.1 " + QByteArray::number(route.status) + " Status\r\n"
+                          + "Content-Type: application/octet-stream\r\n";
+        if (!route.noLength)
+            head += "Content-Length: " + QByteArray::number(route.body.size()) + "\r\n";
+        for (const auto &h : route.headers)
+            head += h.first + ": " + h.second + "\r\n";
+        head += "Connection: close\r\n\r\n";
+        socket->write(head + (route.sendBytes < 0 ? route.body : route.body.left(route.sendBytes)));
+        if (route.sendBytes >= 0 && route.hold)
+            return;
+        socket->disconnectFromHost(); // with sendBytes, short of the length it told
+        return;
+    }
     QByteArray reply = "HTTP/1.1 " + QByteArray::number(m_status)
                        + (m_status == 200 ? " OK" : m_status == 404 ? " Not Found" : " Status")
                        + "\r\nContent-Type: text/plain\r\nContent-Length: "

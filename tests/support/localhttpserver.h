@@ -2,6 +2,7 @@
 #define LOCALHTTPSERVER_H
 
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QPair>
 #include <QSslCertificate>
@@ -29,6 +30,17 @@ public:
         QByteArray rawQuery() const;                     // target after "?"
     };
 
+    // A reply of its own for one path, in place of the configured one.
+    struct Route
+    {
+        int status = 200;
+        QByteArray body;
+        QList<QPair<QByteArray, QByteArray>> headers; // e.g. {"Location", "/next"}
+        bool noLength = false; // no Content-Length: the body ends with the connection
+        int sendBytes = -1;    // >= 0: only this much of the body is sent, then...
+        bool hold = false;     // ...the connection stays open (else it is cut)
+    };
+
     explicit LocalHttpServer(QObject *parent = nullptr);
 
     // Listens on 127.0.0.1 at a free port; plain HTTP.
@@ -42,6 +54,7 @@ public:
     void setReply(int status, const QByteArray &body);
     void setDelay(int ms);        // wait this long before answering
     void setSilent(bool silent); // read requests, never answer
+    void setRoute(const QByteArray &path, const Route &route);
 
     QList<Request> requests() const { return m_requests; }
     int tlsErrorCount() const { return m_tlsErrors; } // handshakes the server saw fail
@@ -54,7 +67,7 @@ protected:
 
 private:
     void readFrom(QTcpSocket *socket);
-    void answer(QTcpSocket *socket);
+    void answer(QTcpSocket *socket, const QByteArray &path);
 
     bool m_tls = false;
     QSslCertificate m_certificate;
@@ -63,6 +76,7 @@ private:
     QByteArray m_body;
     int m_delay = 0;
     bool m_silent = false;
+    QHash<QByteArray, Route> m_routes;
     QList<Request> m_requests;
     int m_tlsErrors = 0;
 };
