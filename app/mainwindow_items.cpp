@@ -90,15 +90,10 @@ void MainWindow::on_actionCutItem_triggered() { notYet("cut"); }
 void MainWindow::on_actionPasteItem_triggered() { notYet("paste"); }
 void MainWindow::on_actionMoveItem_triggered() { notYet("move to folder"); }
 void MainWindow::on_actionSelectAll_triggered() { notYet("select all"); }
-void MainWindow::on_actionVaultProperty_triggered() { notYet("vault properties"); }
-void MainWindow::on_actionOpenInFinder_triggered() { notYet("reveal"); }
 void MainWindow::on_treeView_clicked(const QModelIndex &) { notYet("contents click"); }
 void MainWindow::on_treeView_doubleClicked(const QModelIndex &) { notYet("contents open"); }
-void MainWindow::on_listView_clicked(const QModelIndex &) { notYet("icon click"); }
-void MainWindow::on_listView_doubleClicked(const QModelIndex &) { notYet("icon open"); }
 void MainWindow::tavSelectionChanged() { notYet("selection changed"); }
 void MainWindow::showContextMenu(const QPoint &) { notYet("contents context menu"); }
-void MainWindow::vault_refresh(TAVItemContainer *) { notYet("vault refresh"); }
 void MainWindow::localShowContextMenu(const QPoint &) { notYet("local context menu"); }
 void MainWindow::on_fsDirView_clicked(const QModelIndex &) { notYet("local folder click"); }
 void MainWindow::on_fsTreeView_clicked(const QModelIndex &) { notYet("local click"); }
