@@ -166,6 +166,45 @@ private:
     QString *log;
 };
 
+// Pictures of the dialogs for review, taken only when KV_SHOT_DIR names a folder.
+QString shotPath(const QString &name)
+{
+    const QString dir = qEnvironmentVariable("KV_SHOT_DIR");
+    return dir.isEmpty() || name.isEmpty() ? QString() : dir + "/" + name + ".png";
+}
+
+void shoot(QWidget *widget, const QString &name)
+{
+    const QString path = shotPath(name);
+    if (path.isEmpty())
+        return;
+    widget->raise();
+    QTest::qWaitForWindowExposed(widget);
+    QTest::qWait(50);
+    widget->grab().save(path);
+}
+
+// Records like the scripted prompter and, for pictures, shows each box for
+// a moment and keeps a picture of it.
+class ShootingPrompter : public ScriptedPrompter
+{
+public:
+    explicit ShootingPrompter(const QString &name) : name(name) {}
+    int choose(QMessageBox *box) override
+    {
+        const int answer = ScriptedPrompter::choose(box);
+        if (!shotPath(name).isEmpty()) {
+            box->show();
+            shoot(box, name);
+            box->hide();
+        }
+        return answer;
+    }
+
+private:
+    QString name;
+};
+
 QStringList texts(const QList<ScriptedPrompter::Prompt> &prompts)
 {
     QStringList all;
@@ -300,6 +339,11 @@ void TestVaultProperties::showsTheVaultAndItsPeers()
         repairText = d->findChild<QPushButton *>("btnRepair")->text();
         tab = d->findChild<QTabWidget *>("tabWidget")->currentIndex();
         rows = peerRows(d);
+        if (withIndex) {
+            shoot(d, "vaultproperty-info");
+            d->findChild<QTabWidget *>("tabWidget")->setCurrentIndex(1);
+            shoot(d, "vaultproperty-peers");
+        }
     }, &answers));
     QVERIFY2(answers.ok(), qPrintable(answers.errorString()));
 
@@ -471,10 +515,11 @@ void TestVaultProperties::repairFromTheDialog()
     }
     window->updateView(target);
 
-    ScriptedPrompter prompter;
+    ShootingPrompter prompter(kind == "lost" ? "repair-result" : "");
     ModalAnswerer answers;
     QString log;
     int done = 0;
+    int bodies = 0;
     bool wasVisible = false;
     if (kind == "sync")
         sync_running.lock();
@@ -487,6 +532,8 @@ void TestVaultProperties::repairFromTheDialog()
                 log = progress->text() + line + "\n";
             if (kind == "cancel" && line.startsWith(folder) && progress)
                 click(progress, "btnCancel");
+            if (kind == "lost" && line.startsWith(folder) && ++bodies == 2 && progress)
+                shoot(progress, "repair-progress");
         });
         click(d, "btnRepair");
     }, &answers));
@@ -504,6 +551,7 @@ void TestVaultProperties::repairFromTheDialog()
         QCOMPARE(done, 1);
         QVERIFY(log.startsWith("Start repair index file\n"));
         QVERIFY(log.endsWith("Done\n"));
+        QCOMPARE(bodies, 2);
         QCOMPARE(contents(vault), whole);
         ReopenedVault again("Private", folder, TAV_AES256, key);
         QCOMPARE(again.vault->load(), 0);

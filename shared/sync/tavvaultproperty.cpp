@@ -119,8 +119,13 @@ void TavVaultProperty::readPeers()
         return;
     }
     QList<QTreeWidgetItem *> rows;
-    for (const TAVSyncEntry &peer : qAsConst(peers))
-        rows << new QTreeWidgetItem(QStringList({peer.host, peer.diskFolder, peer.vaultFolder}));
+    for (const TAVSyncEntry &peer : qAsConst(peers)) {
+        auto *row = new QTreeWidgetItem(QStringList({peer.host, peer.diskFolder, peer.vaultFolder}));
+        // The columns are narrow: the whole folder is in the tip.
+        for (int column = 0; column < 3; ++column)
+            row->setToolTip(column, row->text(column));
+        rows << row;
+    }
     ui->treeWidget->addTopLevelItems(rows);
 }
 
