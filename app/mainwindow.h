@@ -18,11 +18,11 @@
 #include <QSet>
 #include <QStringList>
 #include <QUrl>
+#include <QUuid>
 
 #include <functional>
 
 class DriveLocator;
-
 class LocalFileSystemModel;
 class MountWatcher;
 class QAction;
@@ -39,8 +39,9 @@ class TAVFileWatcher;
 class TAVItem;
 class TAVItemContainer;
 class TAVProgressDialog;
-class Translation;
 class TAVVault;
+class TavVaultProperty;
+class Translation;
 class Ui_MainWindowClass;
 class UpdateDownload;
 
@@ -468,6 +469,26 @@ private:
     // What this first run made, in order; undone in reverse when it fails.
     QStringList firstRunCreated;
     QString previousVaultList; // an earlier list set aside by this first run
+
+    // Vault properties, index repair and the refreshes the sync asks for.
+public:
+    // Asks whether to rebuild the index of a vault that could not be loaded
+    // and, on " Yes ", rebuilds it from the headers of its files behind a
+    // progress window and tells the outcome. True when a new index was
+    // written; the caller then loads the vault.
+    bool offerIndexRepair(TAVVault *vault);
+    // Refresh requests are gathered this long, then served by one update.
+    static constexpr int kVaultRefreshDelayMs = 250;
+
+private:
+    // Boxes through showMessage, and the views rebuilt after a repair.
+    void prepareVaultProperty(TavVaultProperty *dialog);
+    void vaultRepaired(TAVVault *vault);
+    void flushVaultRefresh();
+
+    QTimer *vaultRefreshTimer = nullptr;
+    QStringList pendingRefreshPaths;
+    QSet<QUuid> pendingRefreshVaults;
 };
 
 #endif // MAINWINDOW_H

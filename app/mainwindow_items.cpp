@@ -69,9 +69,6 @@ void MainWindow::on_actionCutItem_triggered() { notYet("cut"); }
 void MainWindow::on_actionPasteItem_triggered() { notYet("paste"); }
 void MainWindow::on_actionMoveItem_triggered() { notYet("move to folder"); }
 void MainWindow::on_actionSelectAll_triggered() { notYet("select all"); }
-void MainWindow::on_actionVaultProperty_triggered() { notYet("vault properties"); }
-void MainWindow::on_actionOpenInFinder_triggered() { notYet("reveal"); }
-void MainWindow::vault_refresh(TAVItemContainer *) { notYet("vault refresh"); }
 void MainWindow::on_fsDirView_clicked(const QModelIndex &) { notYet("local folder click"); }
 void MainWindow::on_fsTreeView_clicked(const QModelIndex &) { notYet("local click"); }
 void MainWindow::on_fsTreeView_doubleClicked(const QModelIndex &) { notYet("local open"); }
