@@ -1,0 +1,125 @@
+// Backing up a vault and restoring one from its backups.
+#include "mainwindow.h"
+
+#include "tavfilesystem.h"
+#include "tavfilesystemmodel.h"
+#include "tavlogging.h"
+#include "tavsync.h"
+#include "tavvault.h"
+#include "vaultbackup.h"
+#include "mainwindowform.h"
+
+#include <QCoreApplication>
+#include <QProgressDialog>
+#include <QSet>
+#include <QStackedWidget>
+
+namespace {
+
+QString trMain(const char *text)
+{
+    return QCoreApplication::translate("MainWindowClass", text);
+}
+
+TAVVault *vaultOf(TAVItem *item)
+{
+    TAVItem *vault = nullptr;
+    if (!item || item->getVault(&vault) != 0)
+        return nullptr;
+    return qobject_cast<TAVVault *>(vault);
+}
+
+} // namespace
+
+TAVVault *MainWindow::backupTarget(QString *refusal)
+{
+    TAVItem *item = getParentItem();
+    if (!item) {
+        // Several items selected: they say which vault when they all lie in one.
+        QSet<TAVVault *> vaults;
+        for (TAVItem *selected : getSelectedItems())
+            vaults.insert(vaultOf(selected));
+        if (vaults.size() == 1 && *vaults.begin())
+            return *vaults.begin();
+        *refusal = tr("The selected items lie in more than one vault. Please select the one vault to back up.");
+        return nullptr;
+    }
+    TAVVault *vault = vaultOf(item);
+    if (!vault) {
+        LOG_ERROR << "getVault failed";
+        *refusal = tr("Please select the vault to back up.");
+    }
+    return vault;
+}
+
+void MainWindow::on_actionBackupVault_triggered()
+{
+    stopTimeOut();
+    runBackup();
+    startTimeOut();
+}
+
+void MainWindow::on_actionBackupAllVault_triggered()
+{
+    startTimeOut();
+    LOG_DEBUG << "Starting backup....";
+    on_actionBackupVault_triggered();
+}
+
+void MainWindow::runBackup()
+{
+    QString refusal;
+    TAVVault *vault = backupTarget(&refusal);
+    if (!vault) {
+        if (!refusal.isEmpty())
+            showMessage(QMessageBox::Information, windowTitle(), refusal, {trMain("OK")});
+        return;
+    }
+
+    VaultBackup engine;
+    engine.setBackupPath(backupPath);
+    engine.setRetention(retentionBackup, numberOfBackups);
+    engine.setSyncLock(&sync_running);
+    connect(&engine, &VaultBackup::progress, this, &MainWindow::backupVaultProgress);
+
+    QProgressDialog dialog(this, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowTitleHint
+                                     | Qt::CustomizeWindowHint);
+    dialog.setFixedSize(400, 110);
+    dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.setWindowTitle(windowTitle());
+    dialog.setLabelText(tr("Backing up..."));
+    // The copy always runs to its end: a Cancel button would promise otherwise.
+    dialog.setCancelButton(nullptr);
+    dialog.setAutoClose(false);
+    dialog.setAutoReset(false);
+    dialog.setMinimumDuration(0);
+    dialog.setMaximum(100);
+    // Shown with the first report: a backup refused before it copies shows only its message.
+    backupProgress = &dialog;
+
+    const VaultBackup::Result result = engine.run(VaultBackup::sourceOf(vault));
+    backupProgress = nullptr;
+    if (dialog.isVisible()) {
+        dialog.setValue(100);
+        dialog.close();
+    }
+    showMessage(result == VaultBackup::Done ? QMessageBox::Information : QMessageBox::Warning, windowTitle(),
+                engine.message(), {trMain("OK")});
+}
+
+// The engine reports percentages, 0 to 100, never past it and never divided by an empty total.
+void MainWindow::backupVaultProgress(qlonglong percent)
+{
+    if (!backupProgress)
+        return;
+    if (!backupProgress->isVisible())
+        backupProgress->show();
+    backupProgress->setValue(int(qBound<qlonglong>(0, percent, 100)));
+    QCoreApplication::processEvents();
+}
+
+void MainWindow::on_actionRestore_Vault_triggered() { LOG_INFO << "restore: not handled yet"; }
+void MainWindow::updateRestore() { LOG_INFO << "after restore: not handled yet"; }
+void MainWindow::restoreStarting(TAVVault *) {}
+void MainWindow::restoreFinished(TAVVault *) {}
+void MainWindow::unloadVaultsWhileLocked() {}
