@@ -1,8 +1,11 @@
 // Backing up a vault and restoring one from its backups.
 #include "mainwindow.h"
 
+#include "restorewizard.h"
 #include "tavfilesystem.h"
 #include "tavfilesystemmodel.h"
+#include "tavfilesystemtreemodel.h"
+#include "tavsearchindex.h"
 #include "tavlogging.h"
 #include "tavsync.h"
 #include "tavvault.h"
@@ -10,6 +13,7 @@
 #include "mainwindowform.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QProgressDialog>
 #include <QSet>
 #include <QStackedWidget>
@@ -118,8 +122,72 @@ void MainWindow::backupVaultProgress(qlonglong percent)
     QCoreApplication::processEvents();
 }
 
-void MainWindow::on_actionRestore_Vault_triggered() { LOG_INFO << "restore: not handled yet"; }
-void MainWindow::updateRestore() { LOG_INFO << "after restore: not handled yet"; }
-void MainWindow::restoreStarting(TAVVault *) {}
-void MainWindow::restoreFinished(TAVVault *) {}
-void MainWindow::unloadVaultsWhileLocked() {}
+void MainWindow::on_actionRestore_Vault_triggered()
+{
+    stopTimeOut();
+    if (QDir(backupPath).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks).isEmpty()) {
+        showMessage(QMessageBox::Information, windowTitle(), tr("You don't have any backup file in backup location"),
+                    {trMain("OK")});
+        startTimeOut();
+        return;
+    }
+    auto *wizard = new RestoreWizard(this);
+    wizard->setBackupPath(backupPath);
+    wizard->setSyncLock(&sync_running);
+    wizard->addVaultToCombo();
+    connect(wizard, &RestoreWizard::updateRestore, this, &MainWindow::updateRestore);
+    connect(wizard, &RestoreWizard::restoreStarting, this, &MainWindow::restoreStarting);
+    connect(wizard, &RestoreWizard::restoreFinished, this, &MainWindow::restoreFinished);
+    connect(wizard, &RestoreWizard::userAction, this, &MainWindow::startTimeOut);
+    restoreWizard = wizard;
+    startTimeOut();
+    wizard->exec(); // deletes itself when closed
+    restoreWizard = nullptr;
+    LOG_DEBUG << "Finished restore wizard";
+    // A lock that came during the copy left the vaults to the restore.
+    if (isScreenLocked())
+        unloadVaultsWhileLocked();
+    startTimeOut();
+}
+
+void MainWindow::updateRestore()
+{
+    TAVFileSystem *root = TAVFileSystem::getInstance();
+    const QString listFile = settingsDir + QStringLiteral("/filesystem.dat");
+    if (root->saveToFile(listFile, key) != 0)
+        showMessage(QMessageBox::Warning, windowTitle(),
+                    tr("The list of vaults could not be saved to %1.").arg(QDir::toNativeSeparators(listFile)),
+                    {trMain("OK")});
+    updateView(root);
+}
+
+void MainWindow::restoreStarting(TAVVault *)
+{
+    // The vault's items are detached now and deleted when it loads again.
+    TAVFileSystem *root = TAVFileSystem::getInstance();
+    updateView(root);
+    TAVSearchIndex::getInstance()->clear();
+    TAVFileSystemTreeModel::getInstance()->setRootItem(root);
+}
+
+void MainWindow::restoreFinished(TAVVault *vault)
+{
+    TAVFileSystem *root = TAVFileSystem::getInstance();
+    if (vault)
+        connect(vault, &TAVVault::vaultRefresh, this, &MainWindow::vault_refresh, Qt::UniqueConnection);
+    TAVFileSystemTreeModel::getInstance()->setRootItem(root);
+    TAVSearchIndex::getInstance()->clear();
+    buildSearchIndex(root);
+    updateView(root);
+}
+
+void MainWindow::unloadVaultsWhileLocked()
+{
+    TAVFileSystem *root = TAVFileSystem::getInstance();
+    for (int i = 0; i < root->getItemCount(); ++i) {
+        auto *vault = qobject_cast<TAVVault *>(root->getItemAt(i));
+        if (vault && vault->isLoaded())
+            vault->unload();
+    }
+    updateView(root);
+}
