@@ -314,23 +314,26 @@ void TestBackupAction::screenshots()
     window->updateView(photos);
 
     bool shot = false;
+    bool told = false;
     QTimer poll;
-    poll.setInterval(0);
+    poll.setInterval(20);
     connect(&poll, &QTimer::timeout, this, [&] {
         if (!shot && window->backupProgress && window->backupProgress->value() >= 40) {
             shot = true;
             ScreenShot::take("backup-progress");
         }
+        // The progress dialog is modal too: the message is the box that follows it.
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!told && box && box->isVisible()) {
+            told = true;
+            ScreenShot::take("backup-done");
+            ModalAnswerer::clickButton(box, "OK");
+        }
     });
     poll.start();
-    ModalAnswerer answers(20000);
-    answers.act([](QWidget *box) {
-        ScreenShot::take("backup-done");
-        ModalAnswerer::clickButton(box, "OK");
-    });
     window->on_actionBackupVault_triggered();
-    QVERIFY2(answers.ok(), qPrintable(answers.errorString()));
     QVERIFY(shot);
+    QVERIFY(told);
 }
 
 QTEST_MAIN(TestBackupAction)
