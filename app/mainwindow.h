@@ -29,6 +29,7 @@ class QAction;
 class QCloseEvent;
 class QFileSystemModel;
 class QProgressDialog;
+class RestoreWizard;
 class QAbstractItemModel;
 class QTimer;
 class TAVCryptoThread;
@@ -489,6 +490,24 @@ private:
     QTimer *vaultRefreshTimer = nullptr;
     QStringList pendingRefreshPaths;
     QSet<QUuid> pendingRefreshVaults;
+    // Backup and restore (mainwindow_backup.cpp).
+public:
+    // The dialog of the backup that runs; null between backups.
+    QProgressDialog *backupProgress = nullptr;
+    // The restore wizard while it is open; null otherwise.
+    RestoreWizard *restoreWizard = nullptr;
+
+private slots:
+    // The wizard is about to take the vault's items away: nothing may show them.
+    void restoreStarting(TAVVault *vault);
+    // The vault (the same object, or a new one) is loaded again, or back as it was.
+    void restoreFinished(TAVVault *vault);
+
+private:
+    // The vault a backup is for; null with the reason to tell (empty: nothing to tell).
+    TAVVault *backupTarget(QString *refusal);
+    void runBackup();
+    void unloadVaultsWhileLocked();
 };
 
 #endif // MAINWINDOW_H

@@ -93,6 +93,8 @@ public:
 
     TAVCipher getCipher() const { return cipher; }
     const TAVKey &getKey() const { return key; }
+    // For a restore, which puts the vault back under the key of its backup.
+    void setKey(const TAVKey &value) { key = value; }
     // Where the vault lives; not GetVaultType(), which is the cipher.
     TAVVaultType vaultType() const { return type; }
     void setVaultType(qint32 value) { type = TAVVaultType(value); }
