@@ -217,6 +217,10 @@ MainWindow::MainWindow(QWidget *parent)
             &MainWindow::tavSelectionChanged);
     connect(ui->listView->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &MainWindow::tavSelectionChanged);
+    for (QAbstractItemView *view : {static_cast<QAbstractItemView *>(ui->treeView),
+                                    static_cast<QAbstractItemView *>(ui->listView)})
+        connect(view->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+                &MainWindow::updateSyncActions, Qt::UniqueConnection);
 
     startTimeOut();
 }
@@ -342,6 +346,7 @@ void MainWindow::showMainPage()
 MainWindow::~MainWindow()
 {
     LOG_DEBUG << "Application shutdown";
+    cancelSyncRuns();
     if (QFile::exists(settingsFileName))
         writeSettings();
 

@@ -8,6 +8,7 @@
 
 #include <QDateTime>
 #include <QFileInfo>
+#include <QHash>
 #include <QList>
 #include <QMainWindow>
 #include <QMessageBox>
@@ -19,6 +20,8 @@
 #include <QStringList>
 #include <QUrl>
 #include <QUuid>
+
+#include <functional>
 
 #include <functional>
 
@@ -393,6 +396,34 @@ public slots:
     void backupVaultProgress(qlonglong bytes);
     void updateRestore();
     void changeSyncIcon(uint total);
+
+    // ---- Synchronisation from the window (mainwindow_sync.cpp) ----
+public:
+    // After unlock: the pending-change scan of every loaded vault on the
+    // pool; the Synchronize badge shows the sum of their counts.
+    void startSyncScans();
+    // At lock, before the vaults are unloaded: every synchronisation and
+    // scan stops before its next change, so no index is saved after it.
+    void cancelSyncRuns();
+    // A synchronisation of the vault behind a modal progress dialog (over
+    // `parent`, else the window) with its lines and one result; the vault is
+    // scanned again after it. Returns while the run may still go on.
+    void synchronizeVault(TAVVault *vault, QWidget *parent = nullptr);
+
+public slots:
+    // Synchronize and Add Sync Peer: enabled only for a loaded vault.
+    void updateSyncActions();
+    void on_actionSynchronize_triggered();
+
+private:
+    void addSyncPeer();
+    void protectSyncFolders();
+    // A scan of the vault for the badge, to run on the pool.
+    std::function<void()> syncScanTask(TAVVault *vault);
+    void showSyncCount();
+    int syncScanGeneration = 0;        // counts of older scans are dropped
+    QHash<TAVVault *, uint> syncCounts; // pending changes per vault
+    // ---- end of synchronisation ----
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -50,8 +50,6 @@ void MainWindow::updateView(TAVItemContainer *container)
         shown = TAVFileSystem::getInstance();
 
     ui->actionDecrypt_File->setEnabled(false);
-    ui->actionSynchronize->setEnabled(false);
-    ui->actionAddSyncPeer->setEnabled(false);
     ui->actionAdd_Files->setEnabled(shown->canAddFile());
     ui->actionRemove_Vault->setEnabled(false);
     ui->actionNew_Folder->setEnabled(shown->canAddFolder());
@@ -80,6 +78,7 @@ void MainWindow::updateView(TAVItemContainer *container)
     ui->actionMoveBack->setEnabled(historyIndex > 0);
     ui->actionMoveForward->setEnabled(historyIndex < history.size());
 
+    updateSyncActions();
     if (shown->GetClassID() != TAV_CLASS_FILESYSTEM)
         updateVaultStats(shown);
     if (ui->actionDetails->isChecked())
@@ -261,6 +260,10 @@ void MainWindow::showFileSystemView()
             &MainWindow::tavSelectionChanged, Qt::UniqueConnection);
     connect(ui->listView->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &MainWindow::tavSelectionChanged, Qt::UniqueConnection);
+    for (QAbstractItemView *view : {static_cast<QAbstractItemView *>(ui->treeView),
+                                    static_cast<QAbstractItemView *>(ui->listView)})
+        connect(view->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+                &MainWindow::updateSyncActions, Qt::UniqueConnection);
     updateView(tavModel->rootItem());
 }
 

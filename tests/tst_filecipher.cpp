@@ -39,6 +39,7 @@ private slots:
     void fullDiskIsAnErrorAndKeepsTheOldFile_data();
     void fullDiskIsAnErrorAndKeepsTheOldFile();
     void refusedCipherWritesNothing();
+    void unsyncedBodiesKeepTheWritingRules();
 
 private:
     QScopedPointer<QTemporaryDir> m_dir;
@@ -215,6 +216,8 @@ void TestFileCipher::fullDiskIsAnErrorAndKeepsTheOldFile_data()
     QTest::addColumn<qint64>("limit");
     QTest::newRow("encrypt, the header") << 0 << qint64(100);
     QTest::newRow("encrypt, the body") << 0 << qint64(100000);
+    QTest::newRow("encrypt unsynced, the header") << 2 << qint64(100);
+    QTest::newRow("encrypt unsynced, the body") << 2 << qint64(100000);
     QTest::newRow("decrypt, the body") << 1 << qint64(100000);
     QTest::newRow("decrypt, the last bytes") << 1 << qint64(299999);
 }
@@ -233,6 +236,9 @@ void TestFileCipher::fullDiskIsAnErrorAndKeepsTheOldFile()
         LogCapture log;
         if (function == 0)
             result = FileCipher::encryptFile(path("plain"), path("out"), TAV_AES256, CryptoVectors::key());
+        else if (function == 2)
+            result = FileCipher::encryptFile(path("plain"), path("out"), TAV_AES256, CryptoVectors::key(),
+                                             FileCipher::SyncLater);
         else
             result = FileCipher::decryptFile(path("body"), path("out"), TAV_AES256, CryptoVectors::key());
     }
@@ -248,6 +254,42 @@ void TestFileCipher::refusedCipherWritesNothing()
     QCOMPARE(FileCipher::encryptFile(path("plain"), path("body"), TAVCipher(7), CryptoVectors::key()), 3);
     QCOMPARE(FileCipher::encryptFile(path("plain"), path("body"), TAV_AES1024, TAVKey::fromHex("00")), 3);
     QCOMPARE(entries(m_dir->path()), QStringList{"plain"});
+}
+
+// Written for a batch that is synced once: the same body, the same refusals.
+void TestFileCipher::unsyncedBodiesKeepTheWritingRules()
+{
+    const QByteArray plain = CryptoVectors::pattern(70000);
+    QVERIFY(writeBytes(path("plain"), plain));
+    const TAVKey key = CryptoVectors::key();
+    QCOMPARE(FileCipher::encryptFile(path("plain"), path("body"), TAV_AES256, key, FileCipher::SyncLater), 0);
+    // Owner, group and others (the "user" bits repeat the owner's).
+    const auto mode = [this](const QString &name) { return int(QFileInfo(path(name)).permissions()) & 0x7077; };
+    QCOMPARE(mode("body"), int(QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    QCOMPARE(FileCipher::decryptFile(path("body"), path("back"), TAV_AES256, key), 0);
+    QCOMPARE(fileBytes(path("back")), plain);
+
+    // A replaced body keeps its mode.
+    QVERIFY(QFile::setPermissions(path("body"), QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                                    | QFileDevice::ReadGroup));
+    QCOMPARE(FileCipher::encryptFile(path("plain"), path("body"), TAV_AES256, key, FileCipher::SyncLater), 0);
+    QCOMPARE(mode("body"), int(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup));
+
+    // Never written through a link placed as the destination.
+    QVERIFY(writeBytes(path("elsewhere"), "theirs"));
+    QVERIFY(QFile::link(path("elsewhere"), path("link")));
+    QTest::ignoreMessage(QtDebugMsg, qPrintable("Throwing exception:  \"cannot open file for write " + path("link") + "\""));
+    QVERIFY_EXCEPTION_THROWN(
+        FileCipher::encryptFile(path("plain"), path("link"), TAV_AES256, key, FileCipher::SyncLater), TAVException);
+    QCOMPARE(fileBytes(path("elsewhere")), QByteArray("theirs"));
+
+    // No random bytes: nothing written.
+    {
+        FixedRandom none{QByteArray()};
+        LogCapture log;
+        QCOMPARE(FileCipher::encryptFile(path("plain"), path("new"), TAV_AES256, key, FileCipher::SyncLater), 2);
+    }
+    QCOMPARE(entries(m_dir->path()), (QStringList{"back", "body", "elsewhere", "link", "plain"}));
 }
 
 QTEST_GUILESS_MAIN(TestFileCipher)

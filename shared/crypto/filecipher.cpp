@@ -10,6 +10,9 @@
 
 #include <QFile>
 #include <QSaveFile>
+#include <QTemporaryFile>
+
+#include <cstdio>
 
 namespace {
 
@@ -43,15 +46,60 @@ int cipherBody(QFile &in, QSaveFile &out, const unsigned char *iv, TAVCipher cip
     return 0;
 }
 
+// A body written for a batch: beside the destination under a temporary
+// name, renamed over it when complete, never synced here (QSaveFile would
+// sync each one). Same rules as SafeFile: no link as the destination, the
+// replaced file's mode or 0600.
+int encryptUnsynced(QFile &in, const QString &source, const QString &destination, TAVCipher cipher,
+                    const TAVKey &key)
+{
+    unsigned int mode = 0600;
+    QString reason;
+    QTemporaryFile out(destination + QStringLiteral(".XXXXXX"));
+    if (!SafeFile::replacementMode(destination, &mode, &reason) || !out.open()) {
+        if (reason.isEmpty())
+            reason = out.errorString();
+        LOG_ERROR << "cannot open file for write" << destination << reason;
+        throw TAVException(QStringLiteral("cannot open file for write ") + destination);
+    }
+    SafeFile::applyMode(out.handle(), mode);
+
+    unsigned char iv[16] = {};
+    if (!RandomSource::bytes(iv, 8)) {
+        LOG_ERROR << "Could not create random bytes.";
+        return 2;
+    }
+    if (TAVCrypto::writeFileHeader(&out, iv, FileUtils::created(source), FileUtils::getFileName(source), cipher,
+                                   key) != 0) {
+        LOG_ERROR << "error during writeFileHeader";
+        return 3;
+    }
+    const BodyCipher::Outcome outcome = BodyCipher::run(&in, &out, TAVCrypto::kHeaderSize, iv, cipher, key, {});
+    if (outcome != BodyCipher::Done || !out.flush()) {
+        LOG_ERROR << (outcome == BodyCipher::ReadFailed ? "error reading file" : "error writing file")
+                  << (outcome == BodyCipher::ReadFailed ? in.errorString() : out.errorString());
+        return 4;
+    }
+    out.close();
+    if (std::rename(QFile::encodeName(out.fileName()).constData(), QFile::encodeName(destination).constData()) != 0) {
+        LOG_ERROR << "error writing file" << destination << "rename failed";
+        return 4;
+    }
+    out.setAutoRemove(false);
+    return 0;
+}
+
 } // namespace
 
 int FileCipher::encryptFile(const QString &source, const QString &destination, TAVCipher cipher,
-                            const TAVKey &key)
+                            const TAVKey &key, Sync sync)
 {
     LOG_DEBUG << "encrypting" << source << destination;
     QFile in(source);
-    QSaveFile out(destination);
     openSourceOrThrow(in);
+    if (sync == SyncLater)
+        return encryptUnsynced(in, source, destination, cipher, key);
+    QSaveFile out(destination);
     // A body goes into a vault folder: never through a link placed there.
     QString reason;
     if (!SafeFile::open(out, &reason))

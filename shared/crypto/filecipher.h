@@ -20,11 +20,17 @@
 class FileCipher
 {
 public:
+    enum Sync {
+        SyncEach,  // each output synced to the disk before it is renamed into place
+        SyncLater, // renamed into place unsynced: the caller syncs the file
+                   // system once before anything refers to the output
+    };
+
     // 0 done; 2 no random IV; 3 the header could not be written (or the cipher
     // is outside the table, or the key too short for it); 4 reading the source
     // or writing the body failed (a full disk among others).
     static int encryptFile(const QString &source, const QString &destination, TAVCipher cipher,
-                           const TAVKey &key);
+                           const TAVKey &key, Sync sync = SyncEach);
 
     // 0 done; 2 the header is refused: shorter than 512 bytes, another version
     // or cipher, a damaged name length; 4 reading or writing failed.

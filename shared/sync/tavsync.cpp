@@ -27,6 +27,9 @@
 #include <atomic>
 #include <exception>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 QMutex sync_running;
 
 namespace {
@@ -121,6 +124,23 @@ bool isCoarseType(const QString &type)
 {
     return type == QLatin1String("vfat") || type == QLatin1String("msdos") || type == QLatin1String("fat")
         || type == QLatin1String("umsdos") || type == QLatin1String("exfat");
+}
+
+// Makes everything written on the file system that holds `folder` durable:
+// one call for the many bodies of a run, in place of one sync per body.
+bool syncFileSystem(const QString &folder)
+{
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0)
+        return false;
+#ifdef Q_OS_LINUX
+    const bool synced = ::syncfs(fd) == 0;
+#else
+    ::sync();
+    const bool synced = true;
+#endif
+    ::close(fd);
+    return synced;
 }
 
 QString fullVaultPath(const QString &vaultRoot, const QString &relative)
@@ -257,6 +277,7 @@ private:
     SyncPlan m_plan;
     QSet<QString> m_failedToDisk; // keys whose copy to the disk failed
     bool m_vaultChanged = false;
+    bool m_bodiesWritten = false; // new bodies not yet synced to the disk
     bool m_itemFailed = false;
 };
 
@@ -350,6 +371,12 @@ PeerOutcome PeerSync::sync()
     // One save for all the peer's changes: the index on the disk is the
     // one from before the run until everything is in.
     if (m_vaultChanged) {
+        // The bodies first, then the index that refers to them: the save is
+        // the commit point, so it must never name a body still in the cache.
+        if (m_bodiesWritten && !syncFileSystem(m_vaultFolder)) {
+            m_run.failed(m_vaultFolder, tr("The new files could not be written to the disk."));
+            return PeerOutcome::Failed;
+        }
         int saved = 1;
         if (!m_run.onVault([&] { saved = m_vault->save(); }))
             return PeerOutcome::Stopped;
@@ -538,7 +565,9 @@ bool PeerSync::phaseToVault()
                 if (!QFileInfo::exists(diskPath))
                     throw TAVException(QStringLiteral("File %1 does not exist").arg(diskPath));
                 QDir().mkpath(QFileInfo(e.body).absolutePath());
-                if (FileCipher::encryptFile(diskPath, e.body, m_cipher, m_key) != 0)
+                // Synced all at once before the index save.
+                m_bodiesWritten = true;
+                if (FileCipher::encryptFile(diskPath, e.body, m_cipher, m_key, FileCipher::SyncLater) != 0)
                     throw TAVException(TAV_CANNOT_ENCRYPT);
                 e.created = FileUtils::created(diskPath);
                 e.modified = FileUtils::modified(diskPath);
