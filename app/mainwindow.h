@@ -8,6 +8,7 @@
 
 #include <QDateTime>
 #include <QFileInfo>
+#include <QFuture>
 #include <QHash>
 #include <QList>
 #include <QMainWindow>
@@ -164,7 +165,7 @@ public:
     void openFileInEditor(TAVFile *file);
     // Hook for the repair of a vault whose folder is there but whose index
     // is missing: offers the repair and rebuilds the index; true when the
-    // vault can then be loaded. Not wired yet: returns false.
+    // vault can then be loaded (offerIndexRepair).
     bool repairMissingIndex(TAVVault *vault);
     // Enters a vault from the views, loading it first when it is not in memory.
     void enterVault(TAVVault *vault);
@@ -179,9 +180,6 @@ public:
     // is there. 0 unlocked; 1 wrong password; 2 any other failure, already
     // told to the user (a damaged file is told as damage, by its name).
     int doUnlock(const QString &password);
-    // Where a vault's pending synchronisation changes are counted after it
-    // was loaded at unlock; the count comes back through itemSyncScan().
-    void startSyncScan(TAVVault *vault);
     // Stops the password reminder and, when a reminder period is set,
     // starts it again for the last change plus that many days.
     void restartExpiryReminder();
@@ -423,6 +421,8 @@ private:
     void showSyncCount();
     int syncScanGeneration = 0;        // counts of older scans are dropped
     QHash<TAVVault *, uint> syncCounts; // pending changes per vault
+    // Scans in the pool hold their vault: lock and shutdown wait for them.
+    QList<QFuture<void>> syncScans;
     // ---- end of synchronisation ----
 
 protected:

@@ -399,9 +399,7 @@ void MainWindow::openFileInEditor(TAVFile *file)
 
 bool MainWindow::repairMissingIndex(TAVVault *vault)
 {
-    LOG_INFO << "repair of a vault without its index: not available yet"
-             << (vault ? vault->getFullPhysicalVaultPath() : QString());
-    return false;
+    return vault && offerIndexRepair(vault);
 }
 
 void MainWindow::on_listView_doubleClicked(const QModelIndex &index)

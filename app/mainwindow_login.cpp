@@ -127,6 +127,8 @@ void MainWindow::on_ledPassword_returnPressed()
         TAVFileSystemTreeModel::getInstance()->setRootItem(TAVFileSystem::getInstance());
         // The main page: views, search index, reminder and inactivity timer.
         showMainPage();
+        // The pending-change count of every loaded vault, in the pool.
+        startSyncScans();
         if (!keptCopies.isEmpty())
             tellKeptCopies(keptCopies);
     }
@@ -264,19 +266,9 @@ void MainWindow::loadVaultAtUnlock(TAVVault *vault)
     if (vault->readVaultVersion() == 2)
         showMessage(QMessageBox::Warning, windowTitle(),
                     damagedFileText(vault->getVaultVersionFileName()), {trMain("OK")});
-    startSyncScan(vault);
-    connect(vault, &TAVVault::itemSyncScan, this, &MainWindow::changeSyncIcon,
-            Qt::UniqueConnection);
     LOG_INFO << "Index file read succesful";
     connect(vault, &TAVVault::vaultRefresh, this, &MainWindow::vault_refresh,
             Qt::UniqueConnection);
-}
-
-void MainWindow::startSyncScan(TAVVault *vault)
-{
-    // The synchronisation engine counts the vault's pending changes here, in
-    // the global thread pool, and reports through the vault's itemSyncScan().
-    LOG_DEBUG << "sync scan of" << vault->GetName() << "not started: no sync engine";
 }
 
 // Only a flash-drive vault whose own drive is plugged in is missing: one on
@@ -396,6 +388,8 @@ void MainWindow::on_actionLock_triggered()
         box->reject();
     ui->centralStackedWidget->setCurrentIndex(0);
     stopTimeOut();
+    // A run stops before its next change; nothing is unloaded under it.
+    cancelSyncRuns();
     statusBar()->clearMessage();
     ui->qSearchLed->setEnabled(false);
     // Wiped, except copies whose changes could not be put into the vault.

@@ -82,13 +82,27 @@ void MainWindow::startSyncScans()
     changeSyncIcon(0);
     for (TAVVault *vault : allVaults()) {
         if (vault->isLoaded() && QDir(vault->getFullPhysicalVaultPath()).exists())
-            QtConcurrent::run(syncScanTask(vault));
+            syncScans << QtConcurrent::run(syncScanTask(vault));
     }
 }
 
 void MainWindow::cancelSyncRuns()
 {
     TAVSync::cancelRuns();
+    // A scan hands its work on the vault to this thread, so events go on
+    // while it ends; one that only starts now is cancelled by the next pass.
+    for (const QFuture<void> &scan : qAsConst(syncScans)) {
+        while (!scan.isFinished()) {
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
+            TAVSync::cancelRuns();
+        }
+    }
+    syncScans.clear();
+    // Runs started from a dialog end at their next change as well.
+    while (!TAVSync::waitForRuns(10)) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
+        TAVSync::cancelRuns();
+    }
     // Counts of scans cut off now no longer reach the badge.
     ++syncScanGeneration;
     syncCounts.clear();
