@@ -20,6 +20,9 @@ TAVSyncProgressDialog::TAVSyncProgressDialog(QWidget *parent)
     ui->setupUi(this);
     ui->plainTextEdit->moveCursor(QTextCursor::End);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
+    // Once the dialog is gone (closed, or by the lock) a late result of its
+    // run shows no box of its own.
+    connect(this, &QDialog::finished, this, &TAVSyncProgressDialog::endOfRun);
 }
 
 TAVSyncProgressDialog::~TAVSyncProgressDialog()
