@@ -4,6 +4,7 @@
 #include "filefixture.h"
 #include "filesizelimit.h"
 #include "fixeddrivelocator.h"
+#include "labelfit.h"
 #include "locknotifier.h"
 #include "mainwindow.h"
 #include "masterkey.h"
@@ -81,6 +82,7 @@ private slots:
     void lockWhileIdleClosesTheWizard();
     void lockDuringTheCopyWaitsForItsEnd();
     void refusedWhileASynchronisationRuns();
+    void labelsFitTheirText();
     void screenshots();
 
 private:
@@ -554,6 +556,77 @@ void TestRestoreWizard::refusedWhileASynchronisationRuns()
 }
 
 // Every page of the wizard, under Xvfb.
+// Labels of the current page whose text would be cut: by their own rect,
+// by the page's, or by another widget lying over them.
+static QStringList clippedLabels(QWidget *page)
+{
+    QStringList out;
+    const QList<QWidget *> siblings = page->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
+    for (QLabel *label : page->findChildren<QLabel *>()) {
+        if (!label->isVisibleTo(page) || label->text().isEmpty())
+            continue;
+        const QString cut = clippedLabelText(label);
+        if (!cut.isEmpty())
+            out << cut;
+        if (!page->rect().contains(label->geometry()))
+            out << QString("%1: outside the page").arg(label->objectName());
+        for (QWidget *other : siblings) {
+            if (other != label && other->isVisibleTo(page) && other->geometry().intersects(label->geometry()))
+                out << QString("%1: under %2").arg(label->objectName(), other->objectName());
+        }
+    }
+    return out;
+}
+
+void TestRestoreWizard::labelsFitTheirText()
+{
+    QPointer<RestoreWizard> wizard = makeWizard();
+    QVERIFY(QTest::qWaitForWindowExposed(wizard.data()));
+    auto *pages = wizard->findChild<QStackedWidget *>("stackedWidget");
+    QCOMPARE(wizard->size(), QSize(500, 300));
+    const QStringList photo = {"combo:Photos", "btnIntroNext", "row:0"};
+    const QStringList password = {"combo:Other unlisted vault", "btnIntroNext", "row:0", "btnRestoreSelectedItem"};
+    const struct { QStringList steps; int page; } stops[] = {
+        {{}, 0},
+        {photo, 1},
+        {photo + QStringList{"btnRestoreSelectedItem"}, 4},
+        {password + QStringList{"type:nope"}, 2},
+        {password + QStringList{"type:nope", "btnPasswordNext"}, 3},
+        {password + QStringList{"type:old master", "btnPasswordNext"}, 4}, // the unlisted form
+        {{"combo:Empty", "btnIntroNext"}, 6},
+        {{}, 5},
+        {{}, 7},
+    };
+    QSet<int> seen;
+    for (const auto &stop : stops) {
+        if (stop.steps.isEmpty()) {
+            pages->setCurrentIndex(stop.page);
+        } else {
+            pages->setCurrentIndex(0);
+            run(wizard, stop.steps);
+        }
+        QCOMPARE(pages->currentIndex(), stop.page);
+        QCoreApplication::processEvents();
+        const QStringList clipped = clippedLabels(pages->currentWidget());
+        QVERIFY2(clipped.isEmpty(), qPrintable(QString("page %1: %2").arg(stop.page).arg(clipped.join("; "))));
+        seen.insert(stop.page);
+    }
+    delete wizard;
+
+    // The failed page with its reason: a backup whose index another key made.
+    QVERIFY(QFile::remove(photosBackup + "/index.dat") && QFile::copy(empty->getVaultIdxFileName(), photosBackup + "/index.dat"));
+    wizard = makeWizard();
+    run(wizard, {"combo:Photos", "btnIntroNext", "row:0", "btnRestoreSelectedItem", "btnRestore"});
+    QCOMPARE(wizard->findChild<QStackedWidget *>("stackedWidget")->currentIndex(), 8);
+    QVERIFY(!wizard->findChild<QLabel *>("lblRestoreError")->text().isEmpty());
+    QCoreApplication::processEvents();
+    const QStringList clipped = clippedLabels(wizard->findChild<QStackedWidget *>("stackedWidget")->currentWidget());
+    QVERIFY2(clipped.isEmpty(), qPrintable("page 8: " + clipped.join("; ")));
+    seen.insert(8);
+    QCOMPARE(seen.size(), 9);
+    delete wizard;
+}
+
 void TestRestoreWizard::screenshots()
 {
     if (!ScreenShot::enabled())
