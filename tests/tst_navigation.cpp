@@ -167,6 +167,17 @@ void TestNavigation::viewModes()
         QTEST(int(ui->listView->viewMode()), "viewMode");
         QTEST(ui->listView->iconSize().width(), "iconSize");
         QTEST(ui->listView->spacing(), "spacing");
+        // Files and folders are drawn at the view's icon size: a folder as large as a file.
+        const QSize size = ui->listView->iconSize();
+        QAbstractItemModel *model = ui->listView->model();
+        for (int row = 0; row < model->rowCount(ui->listView->rootIndex()); ++row) {
+            const QModelIndex index = model->index(row, 0, ui->listView->rootIndex());
+            const TAVItem *item = TAVFileSystemModel::getInstance()->itemFromIndex(index);
+            if (item->GetClassID() != TAV_CLASS_FILE && item->GetClassID() != TAV_CLASS_FOLDER)
+                continue;
+            const QSize drawn = index.data(Qt::DecorationRole).value<QIcon>().actualSize(size);
+            QVERIFY2(drawn == size, qPrintable(QString("%1 drawn at %2 px").arg(item->GetName()).arg(drawn.width())));
+        }
     }
     QFETCH(QString, checked);
     for (QAction *mode : {ui->actionDetails, ui->actionList, ui->actionThumbnail})

@@ -11,7 +11,7 @@ struct ItemIcons
     ItemIcons();
 
     QIcon file;         // the style's file icon
-    QIcon folder;       // the style's closed-folder icon
+    QIcon folder;       // the style's closed-folder icon, in large sizes too
     QIcon openFolder;   // ":/res/openfolder.png"
     QIcon closedFolder; // ":/res/closedfolder.png"
     QIcon vault;        // ":/res/vault.png"
