@@ -1,5 +1,6 @@
 // Construction (the start-up, in its fixed order) and shutdown.
 #include "mainwindow.h"
+#include "tavview.h"
 
 #include "localfilesystemmodel.h"
 #include "mountwatcher.h"
@@ -88,6 +89,7 @@ MainWindow::MainWindow(QWidget *parent)
     ui->dirView->mainWindow = this;
     ui->fsListView->mainWindow = this;
     ui->fsTreeView->mainWindow = this;
+    ui->fsDirView->mainWindow = this;
 
     history.clear();
     historyIndex = 0;
@@ -380,6 +382,7 @@ MainWindow::~MainWindow()
     }
     delete fileWatcher;
     fileWatcher = nullptr;
+    TAVView::wipeDragFolders();
     delete actionShowName;
     delete actionShowType;
     delete actionShowOriginalSize;

@@ -5,6 +5,7 @@
 #include "masterkey.h"
 #include "tavcipherprops.h"
 #include "tavkey.h"
+#include "tavdrophost.h"
 
 #include <QDateTime>
 #include <QFileInfo>
@@ -55,7 +56,7 @@ class UpdateDownload;
 // the operations read and the process-wide values other parts read. One
 // class; its implementation is split by concern over the mainwindow_*.cpp
 // files.
-class MainWindow : public QMainWindow
+class MainWindow : public QMainWindow, public TAVDropHost
 {
     Q_OBJECT
 public:
@@ -539,6 +540,39 @@ private:
     TAVVault *backupTarget(QString *refusal);
     void runBackup();
     void unloadVaultsWhileLocked();
+
+    // ---- Drops onto the views and the copy onto the local disk
+    // (mainwindow_dragdrop.cpp) ----
+public:
+    void dropItemsOnVault(QWidget *view, TAVItemContainer *target, const QStringList &paths, bool move,
+                          const QList<QUrl> &urls) override;
+    void dropFilesOnVault(QWidget *view, TAVItemContainer *target, const QStringList &paths, bool move,
+                          const QList<QUrl> &urls) override;
+    void dropItemsOnDisk(QWidget *view, const QStringList &paths, const QString &folder, bool move) override;
+    bool dropFilesOnDisk(QWidget *view, const QStringList &paths, const QString &folder, bool move) override;
+    bool canDropInto(const QFileInfo &folder) override { return canAddFile(folder); }
+    // Copies a local file, or a folder with its visible entries, into
+    // destination, asking before replacing while the flag is set ("Yes to
+    // All" clears it). True only when everything was copied: a move deletes
+    // its source on that alone. A question closed by the lock is a " No "
+    // that also cancels the rest of the job.
+    bool copyDir(QString source, QString destination, bool &askBeforeReplace, QString name);
+    // Whether the sources of a move may be deleted now (the user's answer,
+    // or true when told never to ask).
+    bool confirmFileDelete();
+    // Reads the local listing again.
+    void onLocalFileSystemChanged(const QString &path);
+
+private:
+    bool copyEntry(const QString &source, const QString &destination, bool &askBeforeReplace,
+                   QSet<QString> &walk, const QString &topTarget);
+    void removeCopiedSource(const QString &path, QSet<QString> &walk);
+    void removeDroppedSource(const QString &path);
+    // Resets the models before `doomed` goes, so that no view, and no repaint
+    // while events run, reaches a destroyed item.
+    void releaseViewsOf(TAVItem *doomed);
+    void finishVaultDrop(TAVItemContainer *target, TAVItemContainer *shown, bool save,
+                         const QList<QUrl> &urls);
 };
 
 #endif // MAINWINDOW_H

@@ -1,5 +1,6 @@
 // The login page, the unlock, the lock and the password reminder.
 #include "mainwindow.h"
+#include "tavview.h"
 
 #include "languagetable.h"
 #include "locknotifier.h"
@@ -394,6 +395,8 @@ void MainWindow::on_actionLock_triggered()
     ui->qSearchLed->setEnabled(false);
     // Wiped, except copies whose changes could not be put into the vault.
     keptCopies = fileWatcher->removeWatchingFiles();
+    // Plain copies handed to other applications by drags out of a vault.
+    TAVView::wipeDragFolders();
     ui->actionDetails->setEnabled(false);
     ui->actionList->setEnabled(false);
     ui->actionThumbnail->setEnabled(false);

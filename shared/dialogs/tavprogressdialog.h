@@ -28,6 +28,7 @@ public:
     void setCurItemSize(quint64 bytes) { curItemSize = bytes; }
     // With several items the information line also shows the item's percentage.
     void setMainProgressVisible(bool visible) { mainProgressVisible = visible; }
+    bool isMainProgressVisible() const { return mainProgressVisible; }
 
     // The information line: the task, a blank and the item's last 36 characters.
     void setTaskInformation(const QString &task, const QString &item);

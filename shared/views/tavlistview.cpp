@@ -2,6 +2,16 @@
 
 #include "tavfilesystemmodel.h"
 #include "tavsearchmodel.h"
+#include "localfilesystemmodel.h"
+#include "tavitemcontainer.h"
+#include "tavlogging.h"
+#include "tavview.h"
+
+#include <QApplication>
+#include <QDrag>
+#include <QMainWindow>
+#include <QDragEnterEvent>
+#include <QMimeData>
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -69,4 +79,187 @@ void TAVListView::keyPressEvent(QKeyEvent *event)
     QAbstractItemView::keyPressEvent(event);
     if (event->key() == Qt::Key_Return)
         emit doubleClicked(currentIndex());
+}
+
+QModelIndexList TAVListView::getSelectedModelIndexes() const
+{
+    QModelIndexList indexes;
+    if (!selectionModel())
+        return indexes;
+    for (const QModelIndex &index : selectionModel()->selectedIndexes())
+        if (index.column() == 0)
+            indexes.prepend(index);
+    return indexes;
+}
+
+QStringList TAVListView::getSelectedItemNames() const
+{
+    QStringList names;
+    for (TAVItem *item : getSelectedTAVItems())
+        names << item->GetDisplayName();
+    return names;
+}
+
+bool TAVListView::isSelectedItem(TAVItem *item) const
+{
+    return getSelectedTAVItems().contains(item);
+}
+
+QList<QUrl> TAVListView::prepareUrls(const QList<TAVItem *> &items, const QString &folder)
+{
+    LOG_DEBUG << "prepare urls listview";
+    return TAVView::prepareUrls(this, items, folder);
+}
+
+bool TAVListView::prepareItem(TAVItem *item, const QString &folder)
+{
+    return TAVView::prepareItem(this, item, folder);
+}
+
+bool TAVListView::isLocalRole() const
+{
+    return model() && model()->objectName() == QLatin1String("LocalFileSystemModel");
+}
+
+void TAVListView::mouseMoveEvent(QMouseEvent *event)
+{
+    if (!(event->buttons() & Qt::LeftButton)) {
+        QListView::mouseMoveEvent(event);
+        return;
+    }
+    if ((event->pos() - dragStartPosition).manhattanLength() >= QApplication::startDragDistance())
+        startDrag();
+}
+
+void TAVListView::startDrag()
+{
+    if (!model() || !dragEnabled())
+        return;
+    LOG_DEBUG << "start drag";
+    setCursor(Qt::WaitCursor);
+    QMimeData *data = nullptr;
+    if (isLocalRole()) {
+        auto *local = qobject_cast<LocalFileSystemModel *>(model());
+        QList<QUrl> urls;
+        for (const QModelIndex &index : selectionModel()->selectedIndexes()) {
+            if (!index.isValid() || index.column() != 0)
+                continue;
+            const QFileInfo info = local->fileInfo(index);
+            if (info.exists() && !info.fileName().isEmpty())
+                urls << QUrl::fromLocalFile(info.absoluteFilePath());
+        }
+        if (!urls.isEmpty()) {
+            data = new QMimeData;
+            data->setUrls(urls);
+        }
+    } else {
+        TAVItemContainer *shown = TAVFileSystemModel::getInstance()->rootItem();
+        // Vaults are never dragged: the list view shows them only at the root.
+        if (shown && shown->GetClassID() != TAV_CLASS_FILESYSTEM)
+            data = TAVView::makeVaultDragData(this, getSelectedTAVItems());
+    }
+    if (!data) {
+        setCursor(Qt::ArrowCursor);
+        return;
+    }
+    auto *drag = new QDrag(this);
+    drag->setMimeData(data);
+    TAVView::setDragAndDropCursor(drag, data->urls().size() > 1);
+    setCursor(Qt::ArrowCursor);
+    // The result is not used: a drag never removes its source.
+    drag->exec(Qt::CopyAction | Qt::MoveAction);
+    setCursor(Qt::ArrowCursor);
+}
+
+void TAVListView::paintEvent(QPaintEvent *event)
+{
+    QListView::paintEvent(event);
+    TAVView::paint(this);
+}
+
+void TAVListView::dragEnterEvent(QDragEnterEvent *event)
+{
+    QAbstractItemView::dragEnterEvent(event);
+    TAVView::dragEnter(event);
+}
+
+void TAVListView::dragLeaveEvent(QDragLeaveEvent *event)
+{
+    event->accept();
+    QListView::dragLeaveEvent(event);
+}
+
+TAVItemContainer *TAVListView::vaultTargetAt(const QPoint &pos) const
+{
+    if (!model() || model()->objectName() != QLatin1String("TAVFileSystemModel"))
+        return nullptr; // search results take no drops
+    TAVFileSystemModel *contents = TAVFileSystemModel::getInstance();
+    const QModelIndex index = indexAt(pos);
+    TAVItem *item = index.isValid() ? contents->itemFromIndex(index) : nullptr;
+    // Anything that can't take files (a file icon) means the container shown.
+    if (!item || !item->canAddFile())
+        item = contents->rootItem();
+    if (!item || !item->canAddFile())
+        return nullptr;
+    return qobject_cast<TAVItemContainer *>(item);
+}
+
+QString TAVListView::localTargetAt(const QPoint &pos)
+{
+    return TAVView::localFolderAt(this, pos);
+}
+
+void TAVListView::dragMoveEvent(QDragMoveEvent *event)
+{
+    QListView::dragMoveEvent(event);
+    const QMimeData *data = event->mimeData();
+    if (!TAVView::hasDropData(data)) {
+        event->ignore();
+        return;
+    }
+    const QModelIndex index = indexAt(event->pos());
+    if (index.isValid()) {
+        selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
+        setSelection(event->answerRect(), QItemSelectionModel::ClearAndSelect);
+        viewport()->update();
+    }
+    const bool accepted = isLocalRole()
+        ? TAVView::acceptsOnDisk(TAVView::dropHost(mainWindow), localTargetAt(event->pos()), data)
+        : TAVView::acceptsOnVault(vaultTargetAt(event->pos()), data);
+    if (accepted)
+        TAVView::acceptDrag(event);
+    else
+        event->ignore();
+}
+
+void TAVListView::dropEvent(QDropEvent *event)
+{
+    // What the base handler does, without handing the drop to the model: a
+    // file-system model would copy or move the files itself.
+    stopAutoScroll();
+    setState(NoState);
+    viewport()->update();
+    const QMimeData *data = event->mimeData();
+    if (!TAVView::hasDropData(data)) {
+        event->ignore();
+        return;
+    }
+    moveMode = TAVView::shiftHeld(event);
+    TAVDropHost *host = TAVView::dropHost(mainWindow);
+    if (!host) {
+        event->ignore();
+        return;
+    }
+    // The local icon view drops into local folders, as the local list does:
+    // a vault container is never the target of a drop onto the local side.
+    if (isLocalRole()) {
+        TAVView::dropOnDisk(this, host, localTargetAt(event->pos()), event);
+        return;
+    }
+    TAVItemContainer *target = vaultTargetAt(event->pos());
+    if (!target) {
+        event->ignore();
+        return;
+    }
+    TAVView::dropOnVault(this, host, target, event);
 }

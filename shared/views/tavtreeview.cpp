@@ -3,8 +3,16 @@
 #include "tavfilesystemmodel.h"
 #include "tavsearchmodel.h"
 #include "tavfilesystemtreemodel.h"
+#include "localfilesystemmodel.h"
+#include "tavitemcontainer.h"
+#include "tavlogging.h"
+#include "tavview.h"
 
 #include <QApplication>
+#include <QDrag>
+#include <QMainWindow>
+#include <QDragEnterEvent>
+#include <QMimeData>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -98,4 +106,188 @@ void TAVTreeView::keyPressEvent(QKeyEvent *event)
     QTreeView::keyPressEvent(event);
     if (event->key() == Qt::Key_Return)
         emit doubleClicked(currentIndex());
+}
+
+QStringList TAVTreeView::getSelectedItemNames() const
+{
+    QStringList names;
+    for (TAVItem *item : getSelectedTAVItems())
+        names << item->GetDisplayName();
+    return names;
+}
+
+bool TAVTreeView::isSelectedItem(TAVItem *item) const
+{
+    return getSelectedTAVItems().contains(item);
+}
+
+QList<QUrl> TAVTreeView::prepareUrls(const QList<TAVItem *> &items, const QString &folder)
+{
+    return TAVView::prepareUrls(this, items, folder);
+}
+
+bool TAVTreeView::prepareItem(TAVItem *item, const QString &folder)
+{
+    return TAVView::prepareItem(this, item, folder);
+}
+
+bool TAVTreeView::isLocalRole() const
+{
+    return model() && model()->objectName() == QLatin1String("LocalFileSystemModel");
+}
+
+void TAVTreeView::mouseMoveEvent(QMouseEvent *event)
+{
+    if (!(event->buttons() & Qt::LeftButton)) {
+        QTreeView::mouseMoveEvent(event);
+        return;
+    }
+    if ((event->pos() - dragStartPosition).manhattanLength() >= QApplication::startDragDistance())
+        startDrag();
+}
+
+void TAVTreeView::startDrag()
+{
+    if (!model() || !dragEnabled())
+        return;
+    setCursor(Qt::WaitCursor);
+    LOG_DEBUG << "startDrag";
+    QMimeData *data = nullptr;
+    if (isLocalRole()) {
+        auto *local = qobject_cast<LocalFileSystemModel *>(model());
+        QList<QUrl> urls;
+        for (const QModelIndex &index : selectionModel()->selectedIndexes()) {
+            if (!index.isValid() || index.column() != 0)
+                continue;
+            const QFileInfo info = local->fileInfo(index);
+            if (info.exists() && !info.fileName().isEmpty())
+                urls << QUrl::fromLocalFile(info.absoluteFilePath());
+        }
+        if (!urls.isEmpty()) {
+            data = new QMimeData;
+            data->setUrls(urls);
+        }
+    } else {
+        const QList<TAVItem *> items = getSelectedTAVItems();
+        TAVItemContainer *shown = TAVFileSystemModel::getInstance()->rootItem();
+        // Vaults are never dragged, nor anything while the vault list shows.
+        const bool vaultList = objectName() != QLatin1String("dirView")
+            && (!shown || shown->GetClassID() == TAV_CLASS_FILESYSTEM);
+        if (!vaultList)
+            data = TAVView::makeVaultDragData(this, items);
+    }
+    if (!data) {
+        setCursor(Qt::ArrowCursor);
+        return;
+    }
+    auto *drag = new QDrag(this);
+    drag->setMimeData(data);
+    TAVView::setDragAndDropCursor(drag, data->urls().size() > 1);
+    setCursor(Qt::ArrowCursor);
+    // The result is not used: a drag never removes its source.
+    drag->exec(Qt::CopyAction | Qt::MoveAction);
+}
+
+void TAVTreeView::paintEvent(QPaintEvent *event)
+{
+    QTreeView::paintEvent(event);
+    TAVView::paint(this);
+}
+
+void TAVTreeView::dragEnterEvent(QDragEnterEvent *event)
+{
+    QAbstractItemView::dragEnterEvent(event);
+    TAVView::dragEnter(event);
+}
+
+void TAVTreeView::dragLeaveEvent(QDragLeaveEvent *event)
+{
+    event->accept();
+    QAbstractItemView::dragLeaveEvent(event);
+}
+
+TAVItemContainer *TAVTreeView::vaultTargetAt(const QPoint &pos) const
+{
+    if (!model())
+        return nullptr;
+    const bool folderTree = objectName() == QLatin1String("dirView");
+    const QString modelName = model()->objectName();
+    if (modelName != QLatin1String(folderTree ? "TAVFileSystemTreeModel" : "TAVFileSystemModel"))
+        return nullptr; // search results take no drops
+    TAVFileSystemModel *contents = TAVFileSystemModel::getInstance();
+    const QModelIndex index = indexAt(pos);
+    TAVItem *item = nullptr;
+    if (!index.isValid()) {
+        if (folderTree)
+            return nullptr;
+        item = contents->rootItem();
+    } else {
+        item = folderTree ? TAVFileSystemTreeModel::getInstance()->itemFromIndex(index)
+                          : contents->itemFromIndex(index);
+        if (!item || item->GetClassID() == TAV_CLASS_FILE)
+            item = contents->rootItem();
+    }
+    if (!item || !item->canAddFile())
+        return nullptr;
+    return qobject_cast<TAVItemContainer *>(item);
+}
+
+QString TAVTreeView::localTargetAt(const QPoint &pos)
+{
+    return TAVView::localFolderAt(this, pos);
+}
+
+void TAVTreeView::dragMoveEvent(QDragMoveEvent *event)
+{
+    QTreeView::dragMoveEvent(event);
+    const QMimeData *data = event->mimeData();
+    if (!TAVView::hasDropData(data)) {
+        event->ignore();
+        return;
+    }
+    const QModelIndex index = indexAt(event->pos());
+    if (index.isValid()) {
+        // The row under the pointer is highlighted.
+        selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
+        setSelection(event->answerRect(), QItemSelectionModel::ClearAndSelect
+                         | QItemSelectionModel::Rows);
+        viewport()->update();
+    }
+    const bool accepted = isLocalRole()
+        ? TAVView::acceptsOnDisk(TAVView::dropHost(mainWindow), localTargetAt(event->pos()), data)
+        : TAVView::acceptsOnVault(vaultTargetAt(event->pos()), data);
+    if (accepted)
+        TAVView::acceptDrag(event);
+    else
+        event->ignore();
+}
+
+void TAVTreeView::dropEvent(QDropEvent *event)
+{
+    // What the base handler does, without handing the drop to the model: a
+    // file-system model would copy or move the files itself.
+    stopAutoScroll();
+    setState(NoState);
+    viewport()->update();
+    const QMimeData *data = event->mimeData();
+    if (!TAVView::hasDropData(data)) {
+        event->ignore();
+        return;
+    }
+    moveMode = TAVView::shiftHeld(event);
+    TAVDropHost *host = TAVView::dropHost(mainWindow);
+    if (!host) {
+        event->ignore();
+        return;
+    }
+    if (isLocalRole()) {
+        TAVView::dropOnDisk(this, host, localTargetAt(event->pos()), event);
+        return;
+    }
+    TAVItemContainer *target = vaultTargetAt(event->pos());
+    if (!target) {
+        event->ignore();
+        return;
+    }
+    TAVView::dropOnVault(this, host, target, event);
 }

@@ -1,0 +1,3 @@
+#include "tavdrophost.h"
+
+TAVDropHost::~TAVDropHost() = default;
