@@ -28,6 +28,7 @@
 
 #include <QtTest>
 
+#include <QDrag>
 #include <QDragEnterEvent>
 #include <QFileSystemModel>
 #include <QMimeData>
@@ -194,6 +195,7 @@ private slots:
 
     void payloadIsTheGoldenUtf16Text();
     void payloadOfAnotherProcessIsIgnored();
+    void dragCursorFollowsTheUrlCount();
     void pathComponentsDecideInside_data();
     void pathComponentsDecideInside();
     void dragEnterFilters_data();
@@ -362,6 +364,19 @@ void TestDragDrop::payloadOfAnotherProcessIsIgnored()
     QMimeData bare;
     bare.setData("application/x-tavitem", TAVView::encodeItemPaths({"Alpha/a.txt"}));
     QVERIFY(!dragOver(view, at, &bare).entered);
+}
+
+void TestDragDrop::dragCursorFollowsTheUrlCount()
+{
+    auto window = makeWindow(); // its resources hold the pixmaps
+    for (bool many : {false, true}) {
+        QDrag drag(window.get());
+        TAVView::setDragAndDropCursor(&drag, many);
+        const QImage expected(many ? ":/res/files_24.png" : ":/res/file_24.png");
+        QVERIFY(!expected.isNull());
+        QCOMPARE(drag.pixmap().toImage().convertToFormat(expected.format()), expected);
+        QCOMPARE(drag.hotSpot(), QPoint(expected.width() - 20, 0));
+    }
 }
 
 void TestDragDrop::pathComponentsDecideInside_data()
