@@ -593,7 +593,9 @@ void MainWindow::on_actionNew_Folder_triggered()
             refuseName(name);
             return;
         }
-        const QString parentDir = localDirModel->fileInfo(ui->fsDirView->currentIndex()).absoluteFilePath();
+        // The folder listed, which the folder tree need not show (Computer
+        // collapses it; a hidden folder is not in it).
+        const QString parentDir = localFileModel->rootPath();
         if (parentDir.isEmpty() || !QDir(parentDir).mkdir(name)) {
             showMessage(QMessageBox::Warning, windowTitle(),
                         tr("Failed to create the '%1' directory").arg(name), {ok});

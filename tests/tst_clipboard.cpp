@@ -610,6 +610,10 @@ void TestClipboard::localBrowserBesideAVault()
     listing->setRootPath(local);
     window->syncLocalDirView();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    // The folder tree fills in the background: shown in step once it has.
+    QTest::qWait(500);
+    window->syncLocalDirView();
+    QTest::qWait(200);
     QVERIFY(window->ui->fsTreeView->isVisible());
     QVERIFY(window->ui->treeView->isVisible());
     QCOMPARE(listing->rowCount(), 4);

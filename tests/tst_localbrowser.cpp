@@ -75,6 +75,7 @@ private slots:
     void doubleClickEntersAFolder();
     void browseActions();
     void clickEnablesTheLocalActions();
+    void newFolderGoesIntoTheListedFolder();
 
 private:
     LocalFileSystemModel *listing() const
@@ -440,6 +441,31 @@ void TestLocalBrowser::clickEnablesTheLocalActions()
     window->activeModel = nullptr;
     window->on_fsTreeView_clicked(QModelIndex());
     QVERIFY(window->activeModel == nullptr);
+}
+
+void TestLocalBrowser::newFolderGoesIntoTheListedFolder()
+{
+    // The folder tree shows one folder, the listing another: Computer
+    // collapses the tree without moving its current entry.
+    auto *tree = qobject_cast<QFileSystemModel *>(window->ui->fsDirView->model());
+    window->on_fsDirView_clicked(tree->index(folder + "/Photos"));
+    QCOMPARE(tree->filePath(window->ui->fsDirView->currentIndex()), folder + "/Photos");
+    listing()->setRootPath(folder);
+    window->on_fsTreeView_clicked(rowOf("doc.txt"));
+    ScriptedPrompter prompter;
+    ModalAnswerer answers;
+    answers.act([](QWidget *dialog) {
+        if (auto *input = qobject_cast<QInputDialog *>(dialog)) {
+            input->setTextValue("Made here");
+            input->accept();
+        }
+    });
+    window->on_actionNew_Folder_triggered();
+    QVERIFY2(answers.ok(), qPrintable(answers.errorString()));
+    QCOMPARE(promptTexts(prompter), QStringList());
+    QVERIFY(QFileInfo(folder + "/Made here").isDir());
+    QCOMPARE(allEntries(folder + "/Photos"), QStringList{"one.jpg"});
+    QVERIFY(rowOf("Made here").isValid());
 }
 
 QTEST_MAIN(TestLocalBrowser)
