@@ -593,8 +593,8 @@ void MainWindow::on_actionNew_Folder_triggered()
             refuseName(name);
             return;
         }
-        // The folder listed, which the folder tree need not show (Computer
-        // collapses it; a hidden folder is not in it).
+        // The folder listed: the folder tree's current entry may be another
+        // (Computer collapses the tree and leaves it behind).
         const QString parentDir = localFileModel->rootPath();
         if (parentDir.isEmpty() || !QDir(parentDir).mkdir(name)) {
             showMessage(QMessageBox::Warning, windowTitle(),
