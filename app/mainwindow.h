@@ -145,6 +145,8 @@ public:
                      QString displayPath);
     // A local folder the user may write into; false for anything else.
     static bool canAddFile(const QFileInfo &info);
+    // Makes the local folder tree show and select the listed folder.
+    void syncLocalDirView();
     // The space of the volume holding a path; tests put sizes of their own.
     std::function<quint64(const QString &)> freeDiskSpace;
     std::function<quint64(const QString &)> totalDiskSpace;
@@ -289,7 +291,8 @@ public:
     QStringList history;
     int historyIndex = 0;
     QAbstractItemModel *activeModel = nullptr;
-    TAVCipher clipboardCipher = TAVCiphers::platform_preferred_cipher();
+    // No value until the first Copy or Cut: nothing is pasted before one.
+    TAVCipher clipboardCipher = TAV_CIPHER_NONE;
     TAVFileWatcher *fileWatcher = nullptr;
     QTimer *inactivityTimer = nullptr;
     QTimer *drivePollTimer = nullptr;
@@ -391,6 +394,8 @@ public slots:
     void on_actionBrowseDesktop_triggered();
     void on_actionBrowseMyDocuments_triggered();
     void on_actionBrowseComputer_triggered();
+    // Lists the local folder again, after something was written into it.
+    void onLocalFileSystemChanged(const QString &path = QString());
 
     // Synchronisation, backup and restore.
     void on_actionBackupVault_triggered();

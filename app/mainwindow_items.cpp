@@ -1,6 +1,4 @@
-// Vault and item operations, the local browser and the crypto worker's
-// feedback. The operations themselves come with their own work; until then
-// each slot says in the log that it was reached.
+// The crypto worker's feedback: progress, error boxes and cancellation.
 #include "mainwindow.h"
 
 #include "tavcryptothread.h"
@@ -9,15 +7,6 @@
 
 #include <QCoreApplication>
 #include <QEvent>
-
-namespace {
-
-void notYet(const char *what)
-{
-    LOG_INFO << what << ": not handled yet";
-}
-
-} // namespace
 
 void MainWindow::crypto_progress(int percent)
 {
@@ -63,19 +52,3 @@ int MainWindow::finishCryptoJob()
         return 1;
     return state == 2 || cryptoError || accessDenied ? 2 : 0;
 }
-
-void MainWindow::on_actionCopyItem_triggered() { notYet("copy"); }
-void MainWindow::on_actionCutItem_triggered() { notYet("cut"); }
-void MainWindow::on_actionPasteItem_triggered() { notYet("paste"); }
-void MainWindow::on_actionMoveItem_triggered() { notYet("move to folder"); }
-void MainWindow::on_actionSelectAll_triggered() { notYet("select all"); }
-void MainWindow::on_fsDirView_clicked(const QModelIndex &) { notYet("local folder click"); }
-void MainWindow::on_fsTreeView_clicked(const QModelIndex &) { notYet("local click"); }
-void MainWindow::on_fsTreeView_doubleClicked(const QModelIndex &) { notYet("local open"); }
-void MainWindow::on_fsListView_clicked(const QModelIndex &) { notYet("local icon click"); }
-void MainWindow::on_fsListView_doubleClicked(const QModelIndex &) { notYet("local icon open"); }
-void MainWindow::on_actionLocalRenameItem_triggered() { notYet("local rename"); }
-void MainWindow::on_actionLocalDeleteItem_triggered() { notYet("local delete"); }
-void MainWindow::on_actionBrowseDesktop_triggered() { notYet("browse desktop"); }
-void MainWindow::on_actionBrowseMyDocuments_triggered() { notYet("browse documents"); }
-void MainWindow::on_actionBrowseComputer_triggered() { notYet("browse computer"); }

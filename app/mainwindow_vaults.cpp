@@ -593,7 +593,9 @@ void MainWindow::on_actionNew_Folder_triggered()
             refuseName(name);
             return;
         }
-        const QString parentDir = localDirModel->fileInfo(ui->fsDirView->currentIndex()).absoluteFilePath();
+        // The folder listed: the folder tree's current entry may be another
+        // (Computer collapses the tree and leaves it behind).
+        const QString parentDir = localFileModel->rootPath();
         if (parentDir.isEmpty() || !QDir(parentDir).mkdir(name)) {
             showMessage(QMessageBox::Warning, windowTitle(),
                         tr("Failed to create the '%1' directory").arg(name), {ok});

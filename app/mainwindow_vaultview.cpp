@@ -13,6 +13,7 @@
 #include "tavvault.h"
 #include "tavvaultproperty.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QStackedWidget>
@@ -114,6 +115,10 @@ bool MainWindow::offerIndexRepair(TAVVault *vault)
 
 void MainWindow::on_actionOpenInFinder_triggered()
 {
+    // Kept disabled while no vault can be shown in the file manager: a
+    // trigger then (a shortcut, a direct call) does nothing.
+    if (!ui->actionOpenInFinder->isEnabled())
+        return;
     TAVItem *container = getParentItem();
     if (!container) {
         LOG_ERROR << "container";

@@ -830,8 +830,8 @@ void TestVaultActions::newFolderPlaces()
     const QString local = work->filePath("local");
     QVERIFY(QDir().mkpath(local));
     auto *localDir = qobject_cast<QFileSystemModel *>(window->ui->fsDirView->model());
-    window->ui->fsDirView->setCurrentIndex(localDir->index(local));
-    window->activeModel = window->ui->fsTreeView->model();
+    window->on_fsDirView_clicked(localDir->index(local));
+    QCOMPARE(window->activeModel, window->ui->fsTreeView->model());
     typeText(answers, "Made");
     window->on_actionNew_Folder_triggered();
     QVERIFY2(answers.ok(), qPrintable(answers.errorString()));
