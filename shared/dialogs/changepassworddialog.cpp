@@ -1,4 +1,5 @@
 #include "changepassworddialog.h"
+#include "trcontext.h"
 #include "ui_changepassworddialog.h"
 
 #include "locknotifier.h"
@@ -17,7 +18,9 @@ static void initDialogResources()
 
 namespace {
 
-QString mainText(const char *text)
+// lupdate does not see texts passed through here: write
+// MainFormText::tr("...") instead.
+[[maybe_unused]] QString mainText(const char *text)
 {
     return QCoreApplication::translate("MainWindowClass", text);
 }
@@ -61,8 +64,8 @@ ChangePasswordDialog::~ChangePasswordDialog()
 
 void ChangePasswordDialog::setOwnButtonTexts()
 {
-    ui->buttonBox->button(QDialogButtonBox::Ok)->setText(mainText("OK"));
-    ui->buttonBox->button(QDialogButtonBox::Cancel)->setText(mainText("Cancel"));
+    ui->buttonBox->button(QDialogButtonBox::Ok)->setText(MainFormText::tr("OK"));
+    ui->buttonBox->button(QDialogButtonBox::Cancel)->setText(MainFormText::tr("Cancel"));
 }
 
 QString ChangePasswordDialog::getCurrentPassword() const
@@ -116,7 +119,7 @@ void ChangePasswordDialog::acceptChecked()
     if (!refused.isEmpty()) {
         Prompter::instance()->ask(
             QMessageBox::Warning, ProductInfo::title(),
-            mainText("The password cannot contain these characters: %1\n"
+            MainFormText::tr("The password cannot contain these characters: %1\n"
                      "Please use only letters, digits and signs of Western European languages.")
                 .arg(refused),
             QMessageBox::Ok, QMessageBox::Ok);
@@ -181,7 +184,7 @@ void ChangePasswordDialog::fillFromKeypad(QLineEdit *field)
 {
     {
         Vir_KeyPad_Dialog keypad(this);
-        keypad.setWindowTitle(windowTitle() + mainText(" - Virtual Keyboard"));
+        keypad.setWindowTitle(windowTitle() + MainFormText::tr(" - Virtual Keyboard"));
         // The keypad is no TAVDialog: it closes on the lock only through this.
         connect(LockNotifier::getInstance(), &LockNotifier::locked, &keypad, &QDialog::reject);
         connect(&keypad, &Vir_KeyPad_Dialog::userAction, this, &ChangePasswordDialog::On_UserAction);

@@ -1,4 +1,5 @@
 #include "tavbrowsefolderdialog.h"
+#include "trcontext.h"
 #include "ui_tavbrowsefolderdialog.h"
 
 #include "prompter.h"
@@ -11,7 +12,9 @@
 
 namespace {
 
-QString mainText(const char *text)
+// lupdate does not see texts passed through here: write
+// MainFormText::tr("...") instead.
+[[maybe_unused]] QString mainText(const char *text)
 {
     return QCoreApplication::translate("MainWindowClass", text);
 }
@@ -24,8 +27,8 @@ TAVBrowseFolderDialog::TAVBrowseFolderDialog(QWidget *parent)
 {
     ui->setupUi(this);
     QPushButton *ok = ui->buttonBox->button(QDialogButtonBox::Ok);
-    ok->setText(mainText("OK"));
-    ui->buttonBox->button(QDialogButtonBox::Cancel)->setText(mainText("Cancel"));
+    ok->setText(MainFormText::tr("OK"));
+    ui->buttonBox->button(QDialogButtonBox::Cancel)->setText(MainFormText::tr("Cancel"));
     ok->setEnabled(false);
 
     tree = new QTreeView(this);
