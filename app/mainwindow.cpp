@@ -126,6 +126,7 @@ MainWindow::MainWindow(QWidget *parent)
         : QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
             + QStringLiteral("/KolvaneVave/Backup");
     applyLanguage();
+    retranslateColumnActions();
 
     if (!QFile::exists(settingsFileName)) {
         firstRun();
@@ -243,14 +244,15 @@ void MainWindow::setupColumnActions()
     retranslateColumnActions();
 }
 
+// The column switches are made before the language is settled, so their
+// texts are set again whenever the form's are.
 void MainWindow::retranslateColumnActions()
 {
-    const auto text = [](const char *source) { return QCoreApplication::translate("MainWindowClass", source); };
-    actionShowName->setText(text("Name"));
-    actionShowType->setText(text("Type"));
-    actionShowOriginalSize->setText(text("Size"));
-    actionShowDateCreated->setText(text("Date Created"));
-    actionShowDateModified->setText(text("Date"));
+    actionShowName->setText(Ui_MainWindowClass::tr("Name"));
+    actionShowType->setText(Ui_MainWindowClass::tr("Type"));
+    actionShowOriginalSize->setText(Ui_MainWindowClass::tr("Size"));
+    actionShowDateCreated->setText(Ui_MainWindowClass::tr("Date Created"));
+    actionShowDateModified->setText(Ui_MainWindowClass::tr("Date"));
 }
 
 void MainWindow::setupViews()

@@ -34,7 +34,9 @@
 
 namespace {
 
-QString trMain(const char *text)
+// lupdate does not see texts passed through here: write
+// Ui_MainWindowClass::tr("...") instead.
+[[maybe_unused]] QString trMain(const char *text)
 {
     return QCoreApplication::translate("MainWindowClass", text);
 }
@@ -100,7 +102,7 @@ void MainWindow::on_actionAdd_Files_triggered()
     cryptoError = false;
     accessDenied = false;
     if (!container->canAddFile()) {
-        showMessage(QMessageBox::Warning, windowTitle(), tr("Cannot add files here."), {trMain("OK")});
+        showMessage(QMessageBox::Warning, windowTitle(), tr("Cannot add files here."), {Ui_MainWindowClass::tr("OK")});
         startTimeOut();
         return;
     }
@@ -121,7 +123,7 @@ void MainWindow::on_actionAdd_Files_triggered()
     if (!missing.isEmpty())
         showMessage(QMessageBox::Warning, windowTitle(),
                     tr("These items could not be found and were not added:\n%1").arg(missing.join('\n')),
-                    {trMain("OK")});
+                    {Ui_MainWindowClass::tr("OK")});
     if (paths.isEmpty()) {
         startTimeOut();
         return;
@@ -169,13 +171,13 @@ void MainWindow::runAddJob(TAVItemContainer *container, const QStringList &paths
         // A box closed by the lock (-1) is a No: nothing is wiped.
         if (showMessage(QMessageBox::Question, windowTitle(),
                         tr("Would you like to completely remove the original file(s) from your computer?"),
-                        {trMain(" No "), trMain(" Yes ")})
+                        {Ui_MainWindowClass::tr(" No "), Ui_MainWindowClass::tr(" Yes ")})
                 == 1
             && showMessage(QMessageBox::Question, windowTitle(),
                            tr("You are about to securely wipe the original file(s) from your computer. You "
                               "will not be able to recover these file(s) once they have been removed. Do "
                               "you wish to continue?"),
-                           {trMain(" No "), trMain(" Yes ")})
+                           {Ui_MainWindowClass::tr(" No "), Ui_MainWindowClass::tr(" Yes ")})
                 == 1)
             removeSources = true;
     }
@@ -211,7 +213,7 @@ bool MainWindow::commitAddJob(TAVItemContainer *container)
                     tr("The vault %1 could not be saved, so the files just added are not kept in it. "
                        "The original files have not been removed.")
                         .arg(vault->GetDisplayName()),
-                    {trMain("OK")});
+                    {Ui_MainWindowClass::tr("OK")});
         return false;
     }
     if (!synced) {
@@ -219,7 +221,7 @@ bool MainWindow::commitAddJob(TAVItemContainer *container)
                     tr("The files added to the vault %1 could not be written safely to its disk. "
                        "The original files have not been removed.")
                         .arg(vault->GetDisplayName()),
-                    {trMain("OK")});
+                    {Ui_MainWindowClass::tr("OK")});
         return false;
     }
     return true;
@@ -272,7 +274,7 @@ bool MainWindow::encryptDir(TAVItemContainer *container, QString path, bool &ask
 {
     if (progressDialog->wasCanceled)
         return false;
-    progressDialog->setTaskInformation(trMain("Encrypting..."), displayPath);
+    progressDialog->setTaskInformation(Ui_MainWindowClass::tr("Encrypting..."), displayPath);
     if (path.endsWith(QLatin1Char('/')))
         path.chop(1);
     const QString name = FileUtils::getFileName(path);
@@ -282,7 +284,7 @@ bool MainWindow::encryptDir(TAVItemContainer *container, QString path, bool &ask
                         + tr(" is neither a directory nor a file. %1 encrypts a directory or a file only. "
                              "Please try again.")
                               .arg(ProductInfo::title()),
-                    {trMain("OK")});
+                    {Ui_MainWindowClass::tr("OK")});
         return false;
     }
 
@@ -299,7 +301,7 @@ bool MainWindow::encryptDir(TAVItemContainer *container, QString path, bool &ask
         showMessage(QMessageBox::Warning, windowTitle(),
                     tr("The folder %1 was not added: a file of the same name is already there.")
                         .arg(QDir::toNativeSeparators(path)),
-                    {trMain("OK")});
+                    {Ui_MainWindowClass::tr("OK")});
         return false;
     }
     if (existing) {
@@ -312,7 +314,7 @@ bool MainWindow::encryptDir(TAVItemContainer *container, QString path, bool &ask
             showMessage(QMessageBox::Warning, windowTitle(),
                         tr("The folder %1 could not be added: %2")
                             .arg(QDir::toNativeSeparators(path), QString::fromUtf8(e.what())),
-                        {trMain("OK")});
+                        {Ui_MainWindowClass::tr("OK")});
             return false;
         }
     }
@@ -342,7 +344,7 @@ bool MainWindow::encryptFile(TAVItemContainer *container, QString path, bool &as
     accessDenied = false;
     if (progressDialog->wasCanceled)
         return false;
-    progressDialog->setTaskInformation(trMain("Encrypting..."), path);
+    progressDialog->setTaskInformation(Ui_MainWindowClass::tr("Encrypting..."), path);
     const QString source = path;
     const QString name = FileUtils::getFileName(path);
     const QString shown = QDir::toNativeSeparators(path);
@@ -361,7 +363,7 @@ bool MainWindow::encryptFile(TAVItemContainer *container, QString path, bool &as
         if (!info.exists() || !info.isFile()) {
             showMessage(QMessageBox::Warning, windowTitle(),
                         tr("%1 was not added: it is not a file that can be read.").arg(shown),
-                        {trMain("OK")});
+                        {Ui_MainWindowClass::tr("OK")});
             return false;
         }
         const quint64 size = quint64(info.size());
@@ -370,7 +372,7 @@ bool MainWindow::encryptFile(TAVItemContainer *container, QString path, bool &as
         if (size > 0 && size > free) {
             showMessage(QMessageBox::Information, windowTitle(),
                         tr("The application can not add more files because the vault's disk is full."),
-                        {trMain("OK")});
+                        {Ui_MainWindowClass::tr("OK")});
             progressDialog->cancel();
             return false;
         }
@@ -378,20 +380,20 @@ bool MainWindow::encryptFile(TAVItemContainer *container, QString path, bool &as
             showMessage(QMessageBox::Information, windowTitle(),
                         tr("It is not possible to encrypt the selected file. This may be due to a "
                            "restriction of the USB flash drive file system or the drive is full."),
-                        {trMain("OK")});
+                        {Ui_MainWindowClass::tr("OK")});
             return false;
         }
         if (existing && existing->GetClassID() != TAV_CLASS_FILE) {
             showMessage(QMessageBox::Warning, windowTitle(),
                         tr("The file %1 was not added: a folder of the same name is already there.")
                             .arg(shown),
-                        {trMain("OK")});
+                        {Ui_MainWindowClass::tr("OK")});
             return false;
         }
         if (!existing) {
             if (!container->canAddFile()) {
                 showMessage(QMessageBox::Warning, windowTitle(), tr("Cannot add files here."),
-                            {trMain("OK")});
+                            {Ui_MainWindowClass::tr("OK")});
                 return false;
             }
             added = container->addFile(path);
@@ -400,7 +402,7 @@ bool MainWindow::encryptFile(TAVItemContainer *container, QString path, bool &as
                 QMessageBox::Question, windowTitle(),
                 tr("%1 already contains a file name '").arg(ProductInfo::title()) + name
                     + tr("'. Would you like to replace the existing file?"),
-                {trMain(" Yes "), trMain("Yes to All"), trMain(" No ")});
+                {Ui_MainWindowClass::tr(" Yes "), Ui_MainWindowClass::tr("Yes to All"), Ui_MainWindowClass::tr(" No ")});
             // " No ", or the box closed by the lock: the item stays as it is.
             if (answer == 2 || answer < 0)
                 return false;
@@ -448,7 +450,7 @@ bool MainWindow::encryptFile(TAVItemContainer *container, QString path, bool &as
             if (added)
                 dropAdded(container, added);
             showMessage(QMessageBox::Information, windowTitle(),
-                        tr("The copy operation was cancelled by the user"), {trMain("OK")});
+                        tr("The copy operation was cancelled by the user"), {Ui_MainWindowClass::tr("OK")});
             return true;
         }
         if (state != 0 || cryptoError || accessDenied) {
@@ -469,7 +471,7 @@ bool MainWindow::encryptFile(TAVItemContainer *container, QString path, bool &as
             dropAdded(container, added);
         showMessage(QMessageBox::Warning, windowTitle(),
                     tr("%1 could not be added: %2").arg(shown, QString::fromUtf8(e.what())),
-                    {trMain("OK")});
+                    {Ui_MainWindowClass::tr("OK")});
         return false;
     }
 }
@@ -481,13 +483,13 @@ void MainWindow::reportWorkerFailure(TAVVault *vault, const QString &path, quint
     if (size > free) {
         showMessage(QMessageBox::Information, windowTitle(),
                     tr("The application can not add more files because the vault's disk is full."),
-                    {trMain("OK")});
+                    {Ui_MainWindowClass::tr("OK")});
         return;
     }
     const QString reason = cryptoThread->error.isEmpty() ? tr("unknown error") : cryptoThread->error;
     showMessage(QMessageBox::Warning, windowTitle(),
                 tr("%1 could not be encrypted into the vault: %2").arg(QDir::toNativeSeparators(path), reason),
-                {trMain("OK")});
+                {Ui_MainWindowClass::tr("OK")});
 }
 
 void MainWindow::scheduleVaultStats(TAVItem *item)

@@ -20,7 +20,9 @@
 
 namespace {
 
-QString trMain(const char *text)
+// lupdate does not see texts passed through here: write
+// Ui_MainWindowClass::tr("...") instead.
+[[maybe_unused]] QString trMain(const char *text)
 {
     return QCoreApplication::translate("MainWindowClass", text);
 }
@@ -76,7 +78,7 @@ void MainWindow::runBackup()
     TAVVault *vault = backupTarget(&refusal);
     if (!vault) {
         if (!refusal.isEmpty())
-            showMessage(QMessageBox::Information, windowTitle(), refusal, {trMain("OK")});
+            showMessage(QMessageBox::Information, windowTitle(), refusal, {Ui_MainWindowClass::tr("OK")});
         return;
     }
 
@@ -108,7 +110,7 @@ void MainWindow::runBackup()
         dialog.close();
     }
     showMessage(result == VaultBackup::Done ? QMessageBox::Information : QMessageBox::Warning, windowTitle(),
-                engine.message(), {trMain("OK")});
+                engine.message(), {Ui_MainWindowClass::tr("OK")});
 }
 
 // The engine reports percentages, 0 to 100, never past it and never divided by an empty total.
@@ -127,7 +129,7 @@ void MainWindow::on_actionRestore_Vault_triggered()
     stopTimeOut();
     if (QDir(backupPath).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks).isEmpty()) {
         showMessage(QMessageBox::Information, windowTitle(), tr("You don't have any backup file in backup location"),
-                    {trMain("OK")});
+                    {Ui_MainWindowClass::tr("OK")});
         startTimeOut();
         return;
     }
@@ -157,7 +159,7 @@ void MainWindow::updateRestore()
     if (root->saveToFile(listFile, key) != 0)
         showMessage(QMessageBox::Warning, windowTitle(),
                     tr("The list of vaults could not be saved to %1.").arg(QDir::toNativeSeparators(listFile)),
-                    {trMain("OK")});
+                    {Ui_MainWindowClass::tr("OK")});
     updateView(root);
 }
 

@@ -6,6 +6,7 @@
 // it was. What could not be copied or moved is told once, at the end of the
 // run; it is never passed over as if it had been done.
 #include "mainwindow.h"
+#include "trcontext.h"
 
 #include "mainwindowform.h"
 #include "tavbrowsefolderdialog.h"
@@ -33,10 +34,6 @@ namespace {
 const QString copyFormat = QStringLiteral("application/x-qt-windows-mime;value='Copy'");
 const QString cutFormat = QStringLiteral("application/x-qt-windows-mime;value='Cut'");
 
-QString trMain(const char *text)
-{
-    return QCoreApplication::translate("MainWindowClass", text);
-}
 
 TAVVault *vaultOf(TAVItem *item)
 {
@@ -155,7 +152,7 @@ public:
             QMessageBox::Question, window->windowTitle(),
             MainWindow::tr("There is already a file with the same name in this location. Do you want "
                            "to replace it?"),
-            {trMain(" Yes "), trMain(" No ")});
+            {MainFormText::tr(" Yes "), MainFormText::tr(" No ")});
     }
 
     // Told once, after the run, unless a lock came meanwhile.
@@ -166,7 +163,7 @@ public:
         const QString text = move ? MainWindow::tr("%1 item(s) could not be moved:\n%2")
                                   : MainWindow::tr("%1 item(s) could not be copied:\n%2");
         window->showMessage(QMessageBox::Warning, window->windowTitle(),
-                            text.arg(refused.size()).arg(refused.join(QLatin1Char('\n'))), {trMain("OK")});
+                            text.arg(refused.size()).arg(refused.join(QLatin1Char('\n'))), {MainFormText::tr("OK")});
     }
 
     QStringList refused;
@@ -249,7 +246,7 @@ void MainWindow::on_actionPasteItem_triggered()
     setCursor(Qt::WaitCursor);
     busy = true; // a lock meanwhile leaves the vaults loaded until the end
     QProgressDialog *progress = copy
-        ? openProgress(this, trMain("Copying  file..."), trMain("Cancel"), count)
+        ? openProgress(this, MainFormText::tr("Copying  file..."), MainFormText::tr("Cancel"), count)
         : openProgress(this, QStringLiteral("Moving Items..."), QStringLiteral("Cancel"), count);
     TransferRun run(this, target, !copy);
     TAVFileSystem *root = TAVFileSystem::getInstance();
@@ -259,7 +256,7 @@ void MainWindow::on_actionPasteItem_triggered()
             break;
         const QString &path = paths.at(i);
         if (copy) {
-            progress->setLabelText(trMain("Copying Item...") + path);
+            progress->setLabelText(MainFormText::tr("Copying Item...") + path);
             QCoreApplication::processEvents();
             if (progress->wasCanceled())
                 break;
@@ -335,7 +332,7 @@ void MainWindow::on_actionMoveItem_triggered()
     setCursor(Qt::WaitCursor);
     busy = true;
     const int count = items.size();
-    QProgressDialog *progress = openProgress(this, tr("Moving Item..."), trMain("Cancel"), count);
+    QProgressDialog *progress = openProgress(this, tr("Moving Item..."), MainFormText::tr("Cancel"), count);
     TransferRun run(this, target, true);
     for (int i = 0; i < count; ++i) {
         progress->setValue(i);
@@ -356,7 +353,7 @@ void MainWindow::on_actionMoveItem_triggered()
             || (kind == TAV_CLASS_FOLDER && !target->canAddFolder())) {
             showMessage(QMessageBox::Warning, windowTitle(),
                         QStringLiteral("%1 '%2' to '%3'!").arg(tr("Can not move"), path, targetPath),
-                        {trMain("OK")});
+                        {MainFormText::tr("OK")});
             continue;
         }
         const TransferRun::Outcome outcome = run.transfer(item, path);

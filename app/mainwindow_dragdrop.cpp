@@ -6,6 +6,7 @@
 // The views decide what may be dropped where (TAVView); the work, its
 // progress dialog and its questions are here.
 #include "mainwindow.h"
+#include "trcontext.h"
 
 #include "confirmfiledeletedialog.h"
 #include "fileutils.h"
@@ -31,10 +32,6 @@
 
 namespace {
 
-QString trMain(const char *text)
-{
-    return QCoreApplication::translate("MainWindowClass", text);
-}
 
 QString joined(const QString &folder, const QString &name)
 {
@@ -133,11 +130,11 @@ void MainWindow::dropItemsOnVault(QWidget *view, TAVItemContainer *targetContain
         TAVView::vaultDropRefusal(target, paths, shown ? shown->GetFullPath() : QString(), &refused);
     if (refusal == TAVView::InsideSource) {
         showMessage(QMessageBox::Warning, windowTitle(),
-                    QStringLiteral("%1 '%2' to '%3'!").arg(trMain("Can not move"), refused, targetPath),
-                    {trMain("OK")});
+                    QStringLiteral("%1 '%2' to '%3'!").arg(MainFormText::tr("Can not move"), refused, targetPath),
+                    {MainFormText::tr("OK")});
     } else if (refusal == TAVView::Accepted) {
         const int n = paths.size();
-        QProgressDialog dialog(trMain("Processing Items..."), trMain("Cancel"), 0, n, view);
+        QProgressDialog dialog(MainFormText::tr("Processing Items..."), MainFormText::tr("Cancel"), 0, n, view);
         dialog.setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowTitleHint
                               | Qt::CustomizeWindowHint);
         dialog.setWindowModality(Qt::WindowModal);
@@ -150,7 +147,7 @@ void MainWindow::dropItemsOnVault(QWidget *view, TAVItemContainer *targetContain
             dialog.setValue(i);
             if (dialog.wasCanceled() || !target || !unlocked)
                 break;
-            dialog.setLabelText((move ? trMain("Moving Item...") : trMain("Copying Item...")) + path);
+            dialog.setLabelText((move ? MainFormText::tr("Moving Item...") : MainFormText::tr("Copying Item...")) + path);
             QCoreApplication::processEvents();
             if (dialog.wasCanceled() || !target || !unlocked)
                 break;
@@ -160,9 +157,9 @@ void MainWindow::dropItemsOnVault(QWidget *view, TAVItemContainer *targetContain
             if (target->getItem(item->GetDisplayName()) && askBeforeReplace) {
                 const int answer = showMessage(
                     QMessageBox::Question, windowTitle(),
-                    trMain("There is already an item with the same name in this location. Do you want to "
+                    MainFormText::tr("There is already an item with the same name in this location. Do you want to "
                            "replace it?"),
-                    {trMain(" Yes "), trMain("Yes to All"), trMain(" No ")});
+                    {MainFormText::tr(" Yes "), MainFormText::tr("Yes to All"), MainFormText::tr(" No ")});
                 if (answer == 2)
                     continue;
                 // Closed by the lock: nothing is replaced, and the drop ends.
@@ -189,9 +186,9 @@ void MainWindow::dropItemsOnVault(QWidget *view, TAVItemContainer *targetContain
             if (!done) {
                 showMessage(QMessageBox::Warning, windowTitle(),
                             QStringLiteral("%1 '%2' to '%3'!")
-                                .arg(move ? trMain("Failed to move") : trMain("Failed to copy"), path,
+                                .arg(move ? MainFormText::tr("Failed to move") : MainFormText::tr("Failed to copy"), path,
                                      targetPath),
-                            {trMain("OK")});
+                            {MainFormText::tr("OK")});
                 continue;
             }
             if (parent)
@@ -244,8 +241,8 @@ void MainWindow::dropFilesOnVault(QWidget *view, TAVItemContainer *targetContain
                 : encryptFile(target, path, askBeforeReplace, FileUtils::getFileName(path));
         } catch (...) {
             showMessage(QMessageBox::Information, windowTitle(),
-                        trMain("The application can not add more files because the vault's disk is full."),
-                        {trMain("OK")});
+                        MainFormText::tr("The application can not add more files because the vault's disk is full."),
+                        {MainFormText::tr("OK")});
             last = false;
             break;
         }
@@ -315,7 +312,7 @@ void MainWindow::dropItemsOnDisk(QWidget *view, const QStringList &paths, const 
         progressDialog->setRemainSize(remaining);
         progressDialog->setCurItemSize(size);
         progressDialog->setItemValue(0);
-        progressDialog->setTaskInformation(trMain("Decrypting Item..."), item->GetFullDisplayPath());
+        progressDialog->setTaskInformation(MainFormText::tr("Decrypting Item..."), item->GetFullDisplayPath());
         // The item may be gone afterwards (a damaged body the user dropped).
         const bool ok = decryptItem(item, folder, askBeforeReplace, item ? item->GetDisplayName() : QString());
         if (ok && item)
@@ -377,7 +374,7 @@ bool MainWindow::dropFilesOnDisk(QWidget *view, const QStringList &paths, const 
         progressDialog->setRemainSize(remaining);
         progressDialog->setCurItemSize(quint64(FileUtils::getListFileSize({path})));
         progressDialog->setItemValue(0);
-        progressDialog->setTaskInformation(move ? trMain("Moving file...") : trMain("Copying  file..."), path);
+        progressDialog->setTaskInformation(move ? MainFormText::tr("Moving file...") : MainFormText::tr("Copying  file..."), path);
         const QFileInfo info(path);
         // A path gone since the drag is neither copied nor removed.
         const bool there = info.exists();
@@ -430,7 +427,7 @@ bool MainWindow::copyEntry(const QString &source, const QString &destination, bo
                                            QStringLiteral("The file '") + target
                                                + QStringLiteral("' already exist. Would you like to replace "
                                                                 "the existing file?"),
-                                           {trMain(" Yes "), trMain("Yes to All"), trMain(" No ")});
+                                           {MainFormText::tr(" Yes "), MainFormText::tr("Yes to All"), MainFormText::tr(" No ")});
             if (answer < 0) {
                 // Closed by the lock: nothing is replaced and the job stops.
                 progressDialog->cancel();
@@ -443,7 +440,7 @@ bool MainWindow::copyEntry(const QString &source, const QString &destination, bo
             QCoreApplication::processEvents();
         }
         progressDialog->setCurItemSize(quint64(info.size()));
-        progressDialog->setTaskInformation(trMain("Copying  file..."), source);
+        progressDialog->setTaskInformation(MainFormText::tr("Copying  file..."), source);
         QCoreApplication::processEvents();
         const bool copied = FileUtils::copy(source, target);
         progressDialog->setItemValue(100);
@@ -466,7 +463,7 @@ bool MainWindow::copyEntry(const QString &source, const QString &destination, bo
                                        QStringLiteral("The folder '") + target
                                            + QStringLiteral("' is exisitng. Would you like to replace the "
                                                             "existing folder?"),
-                                       {trMain(" Yes "), trMain("Yes to All"), trMain(" No ")});
+                                       {MainFormText::tr(" Yes "), MainFormText::tr("Yes to All"), MainFormText::tr(" No ")});
         if (answer < 0) {
             progressDialog->cancel();
             return false;
@@ -486,7 +483,7 @@ bool MainWindow::copyEntry(const QString &source, const QString &destination, bo
         return false;
     }
     progressDialog->setCurItemSize(0);
-    progressDialog->setTaskInformation(trMain("Copy folder..."), info.fileName());
+    progressDialog->setTaskInformation(MainFormText::tr("Copy folder..."), info.fileName());
     progressDialog->setItemValue(100);
     QCoreApplication::processEvents();
 

@@ -39,7 +39,9 @@
 
 namespace {
 
-QString classText(const char *text)
+// lupdate does not see texts passed through here: write
+// Ui_MainWindowClass::tr("...") instead.
+[[maybe_unused]] QString classText(const char *text)
 {
     return QCoreApplication::translate("MainWindowClass", text);
 }
@@ -155,7 +157,7 @@ void MainWindow::on_actionDecrypt_File_triggered()
         progressDialog->setRemainSize(remaining);
         progressDialog->setCurItemSize(size);
         progressDialog->setItemValue(0);
-        progressDialog->setTaskInformation(classText("Decrypting..."), name);
+        progressDialog->setTaskInformation(Ui_MainWindowClass::tr("Decrypting..."), name);
         if (!decryptItem(item, target, askBeforeReplace, name))
             everyItem = false;
         if (progressDialog->wasCanceled) {
@@ -174,7 +176,7 @@ void MainWindow::on_actionDecrypt_File_triggered()
     // page of a lock that came meanwhile.
     if (everyItem && ui->centralStackedWidget->currentIndex() != 0)
         showMessage(QMessageBox::Information, windowTitle(),
-                    tr("Selected files are extracted to: [%1]").arg(target), {classText("OK")});
+                    tr("Selected files are extracted to: [%1]").arg(target), {Ui_MainWindowClass::tr("OK")});
     // Also after a cancel: the inactivity lock must go on guarding the window.
     startTimeOut();
 }
@@ -195,7 +197,7 @@ bool MainWindow::decryptItem(TAVItem *item, QString targetDir, bool &askBeforeRe
                     tr("The filename %1 contains characters that are not allowed on all platforms "
                        "and cannot be copied.")
                         .arg(target),
-                    {classText("OK")});
+                    {Ui_MainWindowClass::tr("OK")});
         return false;
     }
 
@@ -208,7 +210,7 @@ bool MainWindow::decryptItem(TAVItem *item, QString targetDir, bool &askBeforeRe
                 tr("The folder already contains a file name '%1'. Would you like to replace the "
                    "existing file?")
                     .arg(name),
-                {classText(" Yes "), classText("Yes to All"), classText(" No ")});
+                {Ui_MainWindowClass::tr(" Yes "), Ui_MainWindowClass::tr("Yes to All"), Ui_MainWindowClass::tr(" No ")});
             if (answer == 1)
                 askBeforeReplace = false;
             else if (answer != 0) // " No ", or closed by the lock
@@ -217,7 +219,7 @@ bool MainWindow::decryptItem(TAVItem *item, QString targetDir, bool &askBeforeRe
 
         const quint64 size = file->GetOriginalSize();
         progressDialog->setCurItemSize(size);
-        progressDialog->setTaskInformation(classText("Decrypting Item..."), displayPath);
+        progressDialog->setTaskInformation(Ui_MainWindowClass::tr("Decrypting Item..."), displayPath);
         QCoreApplication::processEvents();
 
         // The plain content goes beside the target and replaces it only once
@@ -234,7 +236,7 @@ bool MainWindow::decryptItem(TAVItem *item, QString targetDir, bool &askBeforeRe
                 return false;
             setCursor(Qt::ArrowCursor);
             showMessage(QMessageBox::Warning, ProductInfo::title(), QString::fromLatin1(e.what()),
-                        {classText("OK")});
+                        {Ui_MainWindowClass::tr("OK")});
             // Only a body nobody can decrypt is offered for deletion; a
             // failure on the disk written to says nothing about the item.
             if (!bodyIsDamaged(file))
@@ -245,7 +247,7 @@ bool MainWindow::decryptItem(TAVItem *item, QString targetDir, bool &askBeforeRe
                                "either corrupt, been tampered with or belongs to another license.\n"
                                "Do you want to delete it from your vault?")
                     .arg(displayPath),
-                {classText(" Yes "), classText(" No ")});
+                {Ui_MainWindowClass::tr(" Yes "), Ui_MainWindowClass::tr(" No ")});
             if (answer == 0) {
                 auto *parent = qobject_cast<TAVItemContainer *>(file->GetParent());
                 if (parent) {
@@ -267,7 +269,7 @@ bool MainWindow::decryptItem(TAVItem *item, QString targetDir, bool &askBeforeRe
             QFile::remove(part);
             showMessage(QMessageBox::Warning, ProductInfo::title(),
                         tr("The file %1 could not be written.\nError: %2").arg(target, reason),
-                        {classText("OK")});
+                        {Ui_MainWindowClass::tr("OK")});
             return false;
         }
         progressDialog->setRemainSize(progressDialog->getRemainSize()
@@ -280,7 +282,7 @@ bool MainWindow::decryptItem(TAVItem *item, QString targetDir, bool &askBeforeRe
     if (!QDir().mkpath(target) || !QFileInfo(target).isDir()) {
         showMessage(QMessageBox::Warning, windowTitle(),
                     tr("The %1 can not create a directory on your path.").arg(ProductInfo::title()),
-                    {classText("OK")});
+                    {Ui_MainWindowClass::tr("OK")});
         return false;
     }
     auto *folder = static_cast<TAVItemContainer *>(item);
@@ -301,7 +303,7 @@ bool MainWindow::decryptItem(TAVItem *item, QString targetDir, bool &askBeforeRe
         }
     } catch (const TAVException &e) {
         showMessage(QMessageBox::Warning, ProductInfo::title(), QString::fromLatin1(e.what()),
-                    {classText("OK")});
+                    {Ui_MainWindowClass::tr("OK")});
         everyChild = false;
     }
     // A folder made here takes the item's date once its content is in (the
@@ -321,7 +323,7 @@ void MainWindow::openFileInEditor(TAVFile *file)
                     tr("The filename %1 contains characters that are not allowed on all platforms "
                        "and cannot be copied.")
                         .arg(name),
-                    {classText("OK")});
+                    {Ui_MainWindowClass::tr("OK")});
         return;
     }
     setCursor(Qt::WaitCursor);
@@ -336,7 +338,7 @@ void MainWindow::openFileInEditor(TAVFile *file)
             showMessage(QMessageBox::Warning, windowTitle(),
                         tr("This file is already open or being used. The error is: %1")
                             .arg(QString::fromLatin1(e.what())),
-                        {classText("OK")});
+                        {Ui_MainWindowClass::tr("OK")});
             return;
         }
         const int answer = showMessage(
@@ -345,7 +347,7 @@ void MainWindow::openFileInEditor(TAVFile *file)
                            "corrupt, been tampered with or belongs to another license.\nDo you want "
                            "to delete it from your vault?")
                 .arg(name),
-            {classText(" Yes "), classText(" No ")});
+            {Ui_MainWindowClass::tr(" Yes "), Ui_MainWindowClass::tr(" No ")});
         if (answer == 0) {
             if (auto *parent = qobject_cast<TAVItemContainer *>(file->GetParent())) {
                 parent->deleteItem(name);
@@ -363,7 +365,7 @@ void MainWindow::openFileInEditor(TAVFile *file)
             QMessageBox::Information, windowTitle(),
             tr("There is no default application specified to open the document [%1]")
                 .arg(file->GetDisplayName()),
-            {QStringLiteral("Choose application..."), classText("Cancel")});
+            {QStringLiteral("Choose application..."), Ui_MainWindowClass::tr("Cancel")});
         if (answer == 0) {
             startTimeOut();
             QString program;
@@ -379,7 +381,7 @@ void MainWindow::openFileInEditor(TAVFile *file)
                 opened = FileOpener::instance()->openWith(program, copy);
                 if (!opened)
                     showMessage(QMessageBox::Warning, windowTitle(),
-                                tr("%1 could not be started.").arg(program), {classText("OK")});
+                                tr("%1 could not be started.").arg(program), {Ui_MainWindowClass::tr("OK")});
             }
         }
     }
@@ -439,7 +441,7 @@ void MainWindow::on_treeView_doubleClicked(const QModelIndex &index)
         }
     } catch (const std::exception &e) {
         showMessage(QMessageBox::Warning, windowTitle(), QString::fromLocal8Bit(e.what()),
-                    {classText("OK")});
+                    {Ui_MainWindowClass::tr("OK")});
     }
     activeModel = TAVFileSystemModel::getInstance();
     startTimeOut();
@@ -451,7 +453,7 @@ void MainWindow::enterVault(TAVVault *vault)
         tr("This vault could not be loaded, it may be located on another computer or the original "
            "vault file has been manually removed.");
     if (!QFileInfo(vault->getFullPhysicalVaultPath()).isDir()) {
-        showMessage(QMessageBox::Warning, windowTitle(), missingText, {classText("OK")});
+        showMessage(QMessageBox::Warning, windowTitle(), missingText, {Ui_MainWindowClass::tr("OK")});
         return;
     }
     if (!QFileInfo::exists(vault->getVaultIdxFileName()) && !repairMissingIndex(vault))
@@ -491,7 +493,7 @@ void MainWindow::enterVault(TAVVault *vault)
                         tr("This vault could not be loaded, it may be located on another computer or "
                            "the original vault file has been manually removed. The error is: %1")
                             .arg(QString::fromLatin1(e.what())),
-                        {classText("OK")});
+                        {Ui_MainWindowClass::tr("OK")});
         }
     }
     vaultCipher = vault->getCipher();

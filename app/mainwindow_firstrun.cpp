@@ -29,7 +29,9 @@
 
 namespace {
 
-QString mainFormText(const char *text)
+// lupdate does not see texts passed through here: write
+// Ui_MainWindowClass::tr("...") instead.
+[[maybe_unused]] QString mainFormText(const char *text)
 {
     return QCoreApplication::translate("MainWindowClass", text);
 }
@@ -43,7 +45,7 @@ bool isCipher(TAVCipher cipher)
 
 QString MainWindow::genAutoUniqueVaultName() const
 {
-    const QString base = mainFormText("Flash Drive");
+    const QString base = Ui_MainWindowClass::tr("Flash Drive");
     TAVFileSystem *root = TAVFileSystem::getInstance();
     QString name = base;
     for (int n = 1; root->getItem(name); ++n)
@@ -87,7 +89,7 @@ void MainWindow::firstRun()
 bool MainWindow::kvVaveCreatePassword()
 {
     KVVaveCreatePasswordDialog dialog(this);
-    dialog.setWindowTitle(ProductInfo::title() + mainFormText(" - Create Password"));
+    dialog.setWindowTitle(ProductInfo::title() + Ui_MainWindowClass::tr(" - Create Password"));
     if (dialog.exec() != QDialog::Accepted)
         return false;
     // Used exactly as typed: a blank at either end is part of the password.
@@ -194,7 +196,7 @@ bool MainWindow::unwrapDefaultVaultKey(const QString &candidate, TAVKey *vaultKe
 bool MainWindow::adoptDefaultVault(const QString &newPassword)
 {
     const QString title = ProductInfo::title();
-    const QStringList yesNo{mainFormText(" Yes "), mainFormText(" No ")};
+    const QStringList yesNo{Ui_MainWindowClass::tr(" Yes "), Ui_MainWindowClass::tr(" No ")};
     if (showMessage(QMessageBox::Warning, title,
                     tr("A vault already exists on the flash drive. Do you want to use that vault?"),
                     yesNo) != 0)
@@ -284,7 +286,7 @@ bool MainWindow::refuseAdoption()
                 tr("%1 cannot continue as there is already a vault on the flash drive. Please "
                    "remove it and try again.")
                     .arg(QStringLiteral("KolvaneVave")),
-                {mainFormText("OK")});
+                {Ui_MainWindowClass::tr("OK")});
     undoFirstRun();
     requestQuit(0);
     return false;
@@ -330,7 +332,7 @@ bool MainWindow::writeFirstSettings(bool withHint)
 void MainWindow::failFirstRun(const QString &text)
 {
     undoFirstRun();
-    showMessage(QMessageBox::Information, ProductInfo::title(), text, {mainFormText("OK")});
+    showMessage(QMessageBox::Information, ProductInfo::title(), text, {Ui_MainWindowClass::tr("OK")});
     requestQuit(1);
 }
 
@@ -368,7 +370,7 @@ void MainWindow::loadVault()
             updateVaultStats(vault);
         } catch (const TAVException &e) {
             showMessage(QMessageBox::Warning, windowTitle(), QString::fromUtf8(e.what()),
-                        {mainFormText("OK")});
+                        {Ui_MainWindowClass::tr("OK")});
         }
     }
 }

@@ -3,6 +3,7 @@
 // opening a local file in its application, and the listing's own rename and
 // delete.
 #include "mainwindow.h"
+#include "trcontext.h"
 
 #include "fileopener.h"
 #include "fileutils.h"
@@ -27,10 +28,6 @@
 
 namespace {
 
-QString trMain(const char *text)
-{
-    return QCoreApplication::translate("MainWindowClass", text);
-}
 
 // A name the disk would take as something else than one new name in the
 // same folder: a path, the folder itself or its parent, or a name the
@@ -152,7 +149,7 @@ void MainWindow::on_fsTreeView_doubleClicked(const QModelIndex &index)
             const int answer = showMessage(
                 QMessageBox::Information, windowTitle(),
                 tr("There is no default application specified to open the document [%1]").arg(path),
-                {QStringLiteral("Choose application..."), trMain("Cancel")});
+                {QStringLiteral("Choose application..."), MainFormText::tr("Cancel")});
             if (answer == 0) {
                 startTimeOut();
                 QString program;
@@ -166,7 +163,7 @@ void MainWindow::on_fsTreeView_doubleClicked(const QModelIndex &index)
                 }
                 if (!program.isEmpty() && !FileOpener::instance()->openWith(program, path))
                     showMessage(QMessageBox::Warning, windowTitle(),
-                                tr("%1 could not be started.").arg(program), {trMain("OK")});
+                                tr("%1 could not be started.").arg(program), {MainFormText::tr("OK")});
             }
         }
     }
@@ -256,7 +253,7 @@ void MainWindow::on_actionLocalRenameItem_triggered()
     }
 
     const QString title = ProductInfo::title();
-    const QString ok = trMain("OK");
+    const QString ok = MainFormText::tr("OK");
     const QString label = tr("Please enter a new name:                                        ");
     for (const QFileInfo &item : qAsConst(items)) {
         QString name;
@@ -294,7 +291,7 @@ void MainWindow::on_actionLocalDeleteItem_triggered()
         }
     }
 
-    const QStringList yesNo = {trMain(" Yes "), trMain(" No ")};
+    const QStringList yesNo = {MainFormText::tr(" Yes "), MainFormText::tr(" No ")};
     if (paths.size() == 1) {
         const QFileInfo info(paths.first());
         const QString question = info.isDir()

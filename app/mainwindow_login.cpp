@@ -46,7 +46,9 @@
 
 namespace {
 
-QString trMain(const char *text)
+// lupdate does not see texts passed through here: write
+// Ui_MainWindowClass::tr("...") instead.
+[[maybe_unused]] QString trMain(const char *text)
 {
     return QCoreApplication::translate("MainWindowClass", text);
 }
@@ -60,7 +62,7 @@ QString listFileOf(const QString &settingsDir)
 // "Flash Drive2" and so on.
 QString unusedVaultName()
 {
-    const QString base = trMain("Flash Drive");
+    const QString base = Ui_MainWindowClass::tr("Flash Drive");
     TAVFileSystem *root = TAVFileSystem::getInstance();
     QString name = base;
     for (int n = 1; root->vaultNameIsExist(name); ++n)
@@ -112,7 +114,7 @@ void MainWindow::on_ledPassword_returnPressed()
     if (result == 1) {
         LOG_INFO << "Incorrect password entered";
         showMessage(QMessageBox::Warning, windowTitle(),
-                    tr("Your password is not correct. Please try again."), {trMain("OK")});
+                    tr("Your password is not correct. Please try again."), {Ui_MainWindowClass::tr("OK")});
         // The tenth failure since the start or the last wait.
         if (failedLogins++ >= 9)
             lockOutWait();
@@ -185,7 +187,7 @@ int MainWindow::doUnlock(const QString &password)
             ? damagedFileText(listFile)
             : QStringLiteral("Failure reading the filesystems file");
         LOG_ERROR << "vault list" << listFile << "not read, code" << code;
-        showMessage(QMessageBox::Warning, windowTitle(), text, {trMain("OK")});
+        showMessage(QMessageBox::Warning, windowTitle(), text, {Ui_MainWindowClass::tr("OK")});
         return 2;
     };
     const int check = checkPassword(listFile, key);
@@ -229,14 +231,14 @@ int MainWindow::doUnlock(const QString &password)
                 const int answer = showMessage(
                     QMessageBox::Question, windowTitle(),
                     tr("The vault on your Flash Drive is missing, do you want to create a new one?"),
-                    {trMain(" Yes "), trMain(" No ")});
+                    {Ui_MainWindowClass::tr(" Yes "), Ui_MainWindowClass::tr(" No ")});
                 if (answer == 0 && !recreateMissingVault(vault))
                     break;
             }
         }
     } catch (const TAVException &e) {
         showMessage(QMessageBox::Warning, windowTitle(), QString::fromUtf8(e.what()),
-                    {trMain("OK")});
+                    {Ui_MainWindowClass::tr("OK")});
         return 2;
     }
     // Copies kept at the last lock get their changes in now that the vaults are back.
@@ -252,7 +254,7 @@ void MainWindow::loadVaultAtUnlock(TAVVault *vault)
         loaded = vault->load();
     } catch (const TAVException &e) {
         LOG_ERROR << "index" << index << "damaged:" << e.what();
-        showMessage(QMessageBox::Warning, windowTitle(), damagedFileText(index), {trMain("OK")});
+        showMessage(QMessageBox::Warning, windowTitle(), damagedFileText(index), {Ui_MainWindowClass::tr("OK")});
         return;
     }
     if (loaded != 0) {
@@ -260,13 +262,13 @@ void MainWindow::loadVaultAtUnlock(TAVVault *vault)
         // index, or an index that can't be read, is the index's fault.
         if (loaded == TAVVault::VaultWrongKey || QFileInfo::exists(index))
             showMessage(QMessageBox::Warning, windowTitle(), damagedFileText(index),
-                        {trMain("OK")});
+                        {Ui_MainWindowClass::tr("OK")});
         LOG_ERROR << "vault" << vault->GetName() << "not loaded, code" << loaded;
         return;
     }
     if (vault->readVaultVersion() == 2)
         showMessage(QMessageBox::Warning, windowTitle(),
-                    damagedFileText(vault->getVaultVersionFileName()), {trMain("OK")});
+                    damagedFileText(vault->getVaultVersionFileName()), {Ui_MainWindowClass::tr("OK")});
     LOG_INFO << "Index file read succesful";
     connect(vault, &TAVVault::vaultRefresh, this, &MainWindow::vault_refresh,
             Qt::UniqueConnection);
@@ -318,14 +320,14 @@ bool MainWindow::recreateMissingVault(TAVVault *vault)
         showMessage(QMessageBox::Warning, windowTitle(),
                     tr("The list of vaults could not be saved to %1.")
                         .arg(QDir::toNativeSeparators(listFile)),
-                    {trMain("OK")});
+                    {Ui_MainWindowClass::tr("OK")});
         return false;
     }
     fresh->saveVaultVersion();
     if (fresh->save() > 0) {
         showMessage(QMessageBox::Information, windowTitle(),
                     tr("Unable to write vault structure. This program cannot continue."),
-                    {trMain("OK")});
+                    {Ui_MainWindowClass::tr("OK")});
         return false;
     }
     return true;
@@ -362,7 +364,7 @@ void MainWindow::unloadVaults()
             vault->unload();
         } catch (const TAVException &e) {
             showMessage(QMessageBox::Warning, windowTitle(), QString::fromUtf8(e.what()),
-                        {trMain("OK")});
+                        {Ui_MainWindowClass::tr("OK")});
         }
     }
 }
@@ -431,7 +433,7 @@ void MainWindow::tellKeptCopies(const QStringList &copies)
                    "unencrypted on the disk:\n%1\n\nTheir changes are put into the vault as "
                    "soon as it can be reached again.")
                     .arg(shown.join(QLatin1Char('\n'))),
-                {trMain("OK")});
+                {Ui_MainWindowClass::tr("OK")});
 }
 
 bool MainWindow::confirmQuitWithKeptCopies()
@@ -447,7 +449,7 @@ bool MainWindow::confirmQuitWithKeptCopies()
         tr("These files hold changes that are not in their vault yet:\n%1\n\nIf you quit now, "
            "the changes stay only in these unencrypted copies. Quit anyway?")
             .arg(shown.join(QLatin1Char('\n'))),
-        {trMain(" No "), trMain(" Yes ")});
+        {Ui_MainWindowClass::tr(" No "), Ui_MainWindowClass::tr(" Yes ")});
     return answer == 1;
 }
 
@@ -480,7 +482,7 @@ void MainWindow::actionPasswordExpired_triggered()
            "your password often to ensure the highest level of security. Would you like to "
            "change it now?")
             .arg(ProductInfo::title()),
-        {trMain(" Yes "), trMain(" No ")});
+        {Ui_MainWindowClass::tr(" Yes "), Ui_MainWindowClass::tr(" No ")});
     if (answer == 0)
         on_actionChange_Password_triggered();
     startTimeOut();

@@ -23,7 +23,9 @@
 
 namespace {
 
-QString trMain(const char *text)
+// lupdate does not see texts passed through here: write
+// Ui_MainWindowClass::tr("...") instead.
+[[maybe_unused]] QString trMain(const char *text)
 {
     return QCoreApplication::translate("MainWindowClass", text);
 }
@@ -225,7 +227,7 @@ void MainWindow::addSyncPeer()
     const int result = TAVSync::addSyncPeer(vault, host, diskFolder, vaultFolder);
     if (result != TAVSync::PeerOk) {
         qDebug() << "addSyncPeer failed" << result;
-        showMessage(QMessageBox::Warning, windowTitle(), TAVSync::addSyncPeerMessage(result), {trMain("OK")});
+        showMessage(QMessageBox::Warning, windowTitle(), TAVSync::addSyncPeerMessage(result), {Ui_MainWindowClass::tr("OK")});
         return;
     }
     LOG_DEBUG << "start sync";

@@ -36,14 +36,16 @@
 
 namespace {
 
-QString trMain(const char *text)
+// lupdate does not see texts passed through here: write
+// Ui_MainWindowClass::tr("...") instead.
+[[maybe_unused]] QString trMain(const char *text)
 {
     return QCoreApplication::translate("MainWindowClass", text);
 }
 
 QStringList noYes()
 {
-    return {trMain(" No "), trMain(" Yes ")};
+    return {Ui_MainWindowClass::tr(" No "), Ui_MainWindowClass::tr(" Yes ")};
 }
 
 // Every ending of an operation starts the inactivity timer again.
@@ -241,7 +243,7 @@ void MainWindow::newVault(TAVCipher cipher)
         showMessage(QMessageBox::Warning, windowTitle(),
                     tr("The selected folder already contains a vault. Use Add Existing Vault to "
                        "connect it."),
-                    {trMain("OK")});
+                    {Ui_MainWindowClass::tr("OK")});
         return;
     }
     const bool folderExisted = QFileInfo::exists(folder);
@@ -251,14 +253,14 @@ void MainWindow::newVault(TAVCipher cipher)
         showMessage(QMessageBox::Information, windowTitle(),
                     tr("The filename %1 contains characters that are not allowed on all platforms.")
                         .arg(name.isEmpty() ? QFileInfo(folder).fileName() : name),
-                    {trMain("OK")});
+                    {Ui_MainWindowClass::tr("OK")});
         return;
     }
     if (root->getItem(name)) {
         showMessage(QMessageBox::Information, windowTitle(),
                     tr("A Vault with the name you specified already exists. Specify a different "
                        "vault name and try again."),
-                    {trMain("OK")});
+                    {Ui_MainWindowClass::tr("OK")});
         return;
     }
 
@@ -284,7 +286,7 @@ void MainWindow::newVault(TAVCipher cipher)
                 QDir().rmdir(folder);
             showMessage(QMessageBox::Information, windowTitle(),
                         tr("Unable to write vault structure. This program cannot continue."),
-                        {trMain("OK")});
+                        {Ui_MainWindowClass::tr("OK")});
             return;
         }
         root->addVaultItem(vault);
@@ -296,7 +298,7 @@ void MainWindow::newVault(TAVCipher cipher)
             LOG_ERROR << "unable to write key file";
     } catch (const TAVException &e) {
         showMessage(QMessageBox::Warning, windowTitle(), QString::fromUtf8(e.what()),
-                    {trMain("OK")});
+                    {Ui_MainWindowClass::tr("OK")});
     }
     onFileSystemChanged(root);
     updateView(root);
@@ -318,7 +320,7 @@ void MainWindow::on_actionRemove_Vault_triggered()
     auto *vault = qobject_cast<TAVVault *>(item);
     if (!vault) {
         showMessage(QMessageBox::Warning, windowTitle(), tr("The selected item is not a vault."),
-                    {trMain("OK")});
+                    {Ui_MainWindowClass::tr("OK")});
         return;
     }
     TAVFileSystem *root = TAVFileSystem::getInstance();
@@ -338,7 +340,7 @@ void MainWindow::on_actionAdd_Existing_Vault_triggered()
 {
     stopTimeOut();
     const TimerRestart restart(this);
-    const QString ok = trMain("OK");
+    const QString ok = Ui_MainWindowClass::tr("OK");
     const QString alreadyThere = tr("A Vault with the name you specified already exists. Specify "
                                     "a different vault name and try again.");
     QString folder;
@@ -573,7 +575,7 @@ void MainWindow::on_actionNew_Folder_triggered()
 {
     stopTimeOut();
     const TimerRestart restart(this);
-    const QString ok = trMain("OK");
+    const QString ok = Ui_MainWindowClass::tr("OK");
     const QString label = tr("Please enter a name for your new folder:                    ");
     const auto refuseName = [&](const QString &name) {
         showMessage(QMessageBox::Information, windowTitle(),
@@ -671,7 +673,7 @@ void MainWindow::on_actionRemove_Folder_triggered()
         return;
     if (item->GetClassID() != TAV_CLASS_FOLDER) {
         showMessage(QMessageBox::Warning, windowTitle(), tr("The selected item is not a folder."),
-                    {trMain("OK")});
+                    {Ui_MainWindowClass::tr("OK")});
         return;
     }
     auto *container = qobject_cast<TAVItemContainer *>(item->GetParent());
@@ -690,7 +692,7 @@ void MainWindow::on_actionRenameItem_triggered()
 {
     stopTimeOut();
     const TimerRestart restart(this);
-    const QString ok = trMain("OK");
+    const QString ok = Ui_MainWindowClass::tr("OK");
     QPointer<TAVItem> item = getCurrentItem();
     if (!item)
         return;

@@ -24,7 +24,9 @@
 
 namespace {
 
-QString trMain(const char *text)
+// lupdate does not see texts passed through here: write
+// Ui_MainWindowClass::tr("...") instead.
+[[maybe_unused]] QString trMain(const char *text)
 {
     return QCoreApplication::translate("MainWindowClass", text);
 }
@@ -102,7 +104,7 @@ bool MainWindow::offerIndexRepair(TAVVault *vault)
         QMessageBox::Question, QStringLiteral("%1 - %2").arg(ProductInfo::title(), tr("Load Vault")),
         tr("The vault's location is accessible but the vault could not be loaded. Do you want to try to "
            "repair the vault?"),
-        {trMain(" Yes "), trMain(" No ")});
+        {Ui_MainWindowClass::tr(" Yes "), Ui_MainWindowClass::tr(" No ")});
     if (answer != 0)
         return false;
     TavVaultProperty dialog(this);

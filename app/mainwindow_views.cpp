@@ -26,7 +26,9 @@
 
 namespace {
 
-QString trMain(const char *text)
+// lupdate does not see texts passed through here: write
+// Ui_MainWindowClass::tr("...") instead.
+[[maybe_unused]] QString trMain(const char *text)
 {
     return QCoreApplication::translate("MainWindowClass", text);
 }
@@ -89,7 +91,7 @@ void MainWindow::updateView(TAVItemContainer *container)
 void MainWindow::warnSaveFailed(const QString &text)
 {
     LOG_ERROR << text;
-    showMessage(QMessageBox::Warning, windowTitle(), text, {trMain("OK")});
+    showMessage(QMessageBox::Warning, windowTitle(), text, {Ui_MainWindowClass::tr("OK")});
 }
 
 void MainWindow::onFileSystemChanged(TAVItemContainer *changed)
@@ -494,11 +496,11 @@ void MainWindow::on_dirView_clicked(const QModelIndex &index)
                             Qt::UniqueConnection);
             } catch (const TAVException &e) {
                 showMessage(QMessageBox::Warning, windowTitle(),
-                            trMain("This vault could not be loaded, it may be located on another "
+                            Ui_MainWindowClass::tr("This vault could not be loaded, it may be located on another "
                                    "computer or the original vault file has been manually removed. "
                                    "The error is: %1")
                                 .arg(QString::fromUtf8(e.what())),
-                            {trMain("OK")});
+                            {Ui_MainWindowClass::tr("OK")});
             }
             buildSearchIndex(TAVFileSystem::getInstance());
         }

@@ -28,11 +28,6 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("MainWindowClass", text);
-}
-
 QAction *makeAction(QMainWindow *window, const char *name, const char *icon = nullptr)
 {
     QAction *action = icon ? new QAction(QIcon(QString::fromLatin1(icon)), QString(), window)

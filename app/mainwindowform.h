@@ -1,6 +1,8 @@
 #ifndef MAINWINDOWFORM_H
 #define MAINWINDOWFORM_H
 
+#include <QCoreApplication>
+
 class QAction;
 class QComboBox;
 class QFrame;
@@ -27,6 +29,10 @@ class TAVTreeView;
 // context "MainWindowClass".
 class Ui_MainWindowClass
 {
+    // The form's texts, and the button captions the main window translates
+    // explicitly, are in the context "MainWindowClass".
+    Q_DECLARE_TR_FUNCTIONS(MainWindowClass)
+
 public:
     QAction *actionAdd_Files;
     QAction *actionDeleteItem;

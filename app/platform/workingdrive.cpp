@@ -134,23 +134,23 @@ bool WorkingDrive::openStandIn()
     if (folder.isEmpty()) {
         const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
         if (data.isEmpty() || QDir::isRelativePath(data))
-            return fail(QStringLiteral("There is no data folder for the drive folder."));
+            return fail(QCoreApplication::translate("WorkingDrive", "There is no data folder for the drive folder."));
         folder = data + QStringLiteral("/Drive");
     } else if (QDir::isRelativePath(folder)) {
-        return fail(QStringLiteral("%1 must name a folder by its full path: %2")
+        return fail(QCoreApplication::translate("WorkingDrive", "%1 must name a folder by its full path: %2")
                         .arg(QLatin1String(kRootVariable), folder));
     }
     folder = QDir::cleanPath(folder);
 
     const bool made = !QFileInfo::exists(folder);
     if (!QDir().mkpath(folder) || !QFileInfo(folder).isDir())
-        return fail(QStringLiteral("The drive folder %1 can't be made.").arg(folder));
+        return fail(QCoreApplication::translate("WorkingDrive", "The drive folder %1 can't be made.").arg(folder));
     // It holds the settings and the default vault: for this user only.
     if (made)
         QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     folder = QFileInfo(folder).canonicalFilePath();
     if (folder == QLatin1String("/"))
-        return fail(QStringLiteral("The drive folder can't be the root folder."));
+        return fail(QCoreApplication::translate("WorkingDrive", "The drive folder can't be the root folder."));
 
     const QString serialPath = folder + QLatin1Char('/') + serialFileName();
     const QByteArray nativePath = QFile::encodeName(serialPath);
@@ -162,14 +162,14 @@ bool WorkingDrive::openStandIn()
             folder + QStringLiteral("/.serial-") + QString::number(::getpid()) + QStringLiteral(".tmp"));
         const int fd = ::open(temp.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
         if (fd < 0)
-            return fail(QStringLiteral("The drive's serial file %1 can't be made: %2")
+            return fail(QCoreApplication::translate("WorkingDrive", "The drive's serial file %1 can't be made: %2")
                             .arg(serialPath, errnoText()));
         const bool written = writeAll(fd, newSerial() + '\n') && ::fsync(fd) == 0;
         const int closed = ::close(fd);
         if (!written || closed != 0) {
             const QString why = errnoText();
             ::unlink(temp.constData());
-            return fail(QStringLiteral("The drive's serial file %1 can't be written: %2")
+            return fail(QCoreApplication::translate("WorkingDrive", "The drive's serial file %1 can't be written: %2")
                             .arg(serialPath, why));
         }
         if (::link(temp.constData(), nativePath.constData()) != 0 && errno != EEXIST) {
@@ -178,7 +178,7 @@ bool WorkingDrive::openStandIn()
             if (::rename(temp.constData(), nativePath.constData()) != 0) {
                 const QString why = errnoText();
                 ::unlink(temp.constData());
-                return fail(QStringLiteral("The drive's serial file %1 can't be made: %2")
+                return fail(QCoreApplication::translate("WorkingDrive", "The drive's serial file %1 can't be made: %2")
                                 .arg(serialPath, why));
             }
         }
@@ -187,11 +187,11 @@ bool WorkingDrive::openStandIn()
 
     QFile file(serialPath);
     if (!file.open(QIODevice::ReadOnly))
-        return fail(QStringLiteral("The drive's serial file %1 can't be read: %2")
+        return fail(QCoreApplication::translate("WorkingDrive", "The drive's serial file %1 can't be read: %2")
                         .arg(serialPath, file.errorString()));
     const QByteArray serial = file.read(kMaxSerial + 2).trimmed();
     if (!isSerial(serial) || !file.atEnd())
-        return fail(QStringLiteral("The drive's serial file %1 is damaged.").arg(serialPath));
+        return fail(QCoreApplication::translate("WorkingDrive", "The drive's serial file %1 is damaged.").arg(serialPath));
 
     m_standIn = USBStick(QString::fromLatin1(serial), folder + QLatin1Char('/'), 0, 0);
     return true;

@@ -126,7 +126,7 @@ void ProblemReport::run(const ProblemData &problem)
     const QUrl url = requestUrl(problem);
     const bool canReport = url.isValid() && !url.isEmpty();
     const QMessageBox::StandardButton answer = Prompter::instance()->ask(
-        QMessageBox::Critical, QStringLiteral("A problem occured"), messageText(problem, canReport),
+        QMessageBox::Critical, QCoreApplication::translate("ProblemReport", "A problem occured"), messageText(problem, canReport),
         canReport ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok, QMessageBox::Ok);
     if (!canReport || answer != QMessageBox::Ok)
         return;
@@ -137,7 +137,7 @@ void ProblemReport::run(const ProblemData &problem)
 
     QProgressDialog progress(nullptr, Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint);
     progress.setFixedSize(300, 80);
-    progress.setLabelText(QStringLiteral("Sending Report. . ."));
+    progress.setLabelText(QCoreApplication::translate("ProblemReport", "Sending Report. . ."));
     progress.setCancelButton(nullptr);
     progress.setRange(0, 100);
     progress.setValue(0);
@@ -157,14 +157,14 @@ void ProblemReport::run(const ProblemData &problem)
 
     if (http.errorCode == 0) {
         LOG_INFO << "Problem report sent";
-        Prompter::instance()->ask(QMessageBox::Information, QStringLiteral("Send Report"),
-                                  QStringLiteral("Report was sent successful!"), QMessageBox::Ok,
+        Prompter::instance()->ask(QMessageBox::Information, QCoreApplication::translate("ProblemReport", "Send Report"),
+                                  QCoreApplication::translate("ProblemReport", "Report was sent successful!"), QMessageBox::Ok,
                                   QMessageBox::Ok);
     } else {
         LOG_WARNING << "Problem report failed:" << http.errorCode << http.errorText;
         Prompter::instance()->ask(
-            QMessageBox::Information, QStringLiteral("Send Report"),
-            QStringLiteral("Error sending report!\n%2 (%1)")
+            QMessageBox::Information, QCoreApplication::translate("ProblemReport", "Send Report"),
+            QCoreApplication::translate("ProblemReport", "Error sending report!\n%2 (%1)")
                 .arg(QString::number(http.errorCode), http.errorText),
             QMessageBox::Ok, QMessageBox::Ok);
     }

@@ -1,4 +1,5 @@
 #include "changepassworddialog.h"
+#include "trcontext.h"
 #include "ui_changepassworddialog.h"
 
 #include "locknotifier.h"
@@ -16,7 +17,9 @@ static void initDialogResources()
 
 namespace {
 
-QString mainText(const char *text)
+// lupdate does not see texts passed through here: write
+// MainFormText::tr("...") instead.
+[[maybe_unused]] QString mainText(const char *text)
 {
     return QCoreApplication::translate("MainWindowClass", text);
 }
@@ -60,8 +63,8 @@ ChangePasswordDialog::~ChangePasswordDialog()
 
 void ChangePasswordDialog::setOwnButtonTexts()
 {
-    ui->buttonBox->button(QDialogButtonBox::Ok)->setText(mainText("OK"));
-    ui->buttonBox->button(QDialogButtonBox::Cancel)->setText(mainText("Cancel"));
+    ui->buttonBox->button(QDialogButtonBox::Ok)->setText(MainFormText::tr("OK"));
+    ui->buttonBox->button(QDialogButtonBox::Cancel)->setText(MainFormText::tr("Cancel"));
 }
 
 QString ChangePasswordDialog::getCurrentPassword() const
@@ -114,7 +117,7 @@ void ChangePasswordDialog::acceptChecked()
     const QString refused = PwdChecker::charsOutsideLatin1(getNewPassword());
     if (!refused.isEmpty()) {
         tellUser(QMessageBox::Warning, ProductInfo::title(),
-                 mainText("The password cannot contain these characters: %1\n"
+                 MainFormText::tr("The password cannot contain these characters: %1\n"
                           "Please use only letters, digits and signs of Western European languages.")
                      .arg(refused));
         return;
@@ -178,7 +181,7 @@ void ChangePasswordDialog::fillFromKeypad(QLineEdit *field)
 {
     {
         Vir_KeyPad_Dialog keypad(this);
-        keypad.setWindowTitle(windowTitle() + mainText(" - Virtual Keyboard"));
+        keypad.setWindowTitle(windowTitle() + MainFormText::tr(" - Virtual Keyboard"));
         // The keypad is no TAVDialog: it closes on the lock only through this.
         connect(LockNotifier::getInstance(), &LockNotifier::locked, &keypad, &QDialog::reject);
         connect(&keypad, &Vir_KeyPad_Dialog::userAction, this, &ChangePasswordDialog::On_UserAction);

@@ -1,4 +1,5 @@
 #include "kvvavecreatepassworddialog.h"
+#include "trcontext.h"
 #include "ui_kvvavecreatepassworddialog.h"
 
 #include "productinfo.h"
@@ -13,7 +14,9 @@ static void initDialogResources()
 
 namespace {
 
-QString mainText(const char *text)
+// lupdate does not see texts passed through here: write
+// MainFormText::tr("...") instead.
+[[maybe_unused]] QString mainText(const char *text)
 {
     return QCoreApplication::translate("MainWindowClass", text);
 }
@@ -48,8 +51,8 @@ KVVaveCreatePasswordDialog::~KVVaveCreatePasswordDialog()
 
 void KVVaveCreatePasswordDialog::setOwnButtonTexts()
 {
-    ui->btnCancel->setText(mainText("Cancel"));
-    ui->btnOK->setText(mainText("OK"));
+    ui->btnCancel->setText(MainFormText::tr("Cancel"));
+    ui->btnOK->setText(MainFormText::tr("OK"));
 }
 
 QString KVVaveCreatePasswordDialog::getPasswordHint() const
@@ -93,7 +96,7 @@ void KVVaveCreatePasswordDialog::on_btnOK_clicked()
     if (!refused.isEmpty()) {
         Prompter::instance()->ask(
             QMessageBox::Warning, ProductInfo::title(),
-            mainText("The password cannot contain these characters: %1\n"
+            MainFormText::tr("The password cannot contain these characters: %1\n"
                      "Please use only letters, digits and signs of Western European languages.")
                 .arg(refused),
             QMessageBox::Ok, QMessageBox::Ok);
@@ -151,7 +154,7 @@ void KVVaveCreatePasswordDialog::on_btnVK2_clicked()
 void KVVaveCreatePasswordDialog::fillFromKeypad(QLineEdit *field)
 {
     Vir_KeyPad_Dialog keypad(this);
-    keypad.setWindowTitle(windowTitle() + mainText(" - Virtual Keyboard"));
+    keypad.setWindowTitle(windowTitle() + MainFormText::tr(" - Virtual Keyboard"));
     if (keypad.exec() == QDialog::Accepted)
         field->setText(keypad.getPassword());
 }

@@ -1,4 +1,5 @@
 #include "optionsdialog.h"
+#include "trcontext.h"
 #include "ui_optionsdialog.h"
 
 #include "confirmfiledeletedialog.h"
@@ -17,7 +18,9 @@ static void initOptionsResources()
 
 namespace {
 
-QString mainText(const char *text)
+// lupdate does not see texts passed through here: write
+// MainFormText::tr("...") instead.
+[[maybe_unused]] QString mainText(const char *text)
 {
     return QCoreApplication::translate("MainWindowClass", text);
 }
@@ -35,8 +38,8 @@ OptionsDialog::OptionsDialog(QWidget *parent)
 {
     initOptionsResources();
     ui->setupUi(this);
-    ui->btnCancel->setText(mainText("Cancel"));
-    ui->btnOk->setText(mainText("OK"));
+    ui->btnCancel->setText(MainFormText::tr("Cancel"));
+    ui->btnOk->setText(MainFormText::tr("OK"));
 
     connect(ui->spinBoxTimeout, &QSpinBox::editingFinished, this, &OptionsDialog::On_UserAction);
     connect(ui->spinBoxPasswordExpire, &QSpinBox::editingFinished, this, &OptionsDialog::On_UserAction);

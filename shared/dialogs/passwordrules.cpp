@@ -1,4 +1,5 @@
 #include "passwordrules.h"
+#include "trcontext.h"
 
 #include "pwdchecker.h"
 
@@ -19,7 +20,9 @@ T *part(QWidget *form, const QString &name)
     return widget;
 }
 
-QString mainText(const char *text)
+// lupdate does not see texts passed through here: write
+// MainFormText::tr("...") instead.
+[[maybe_unused]] QString mainText(const char *text)
 {
     return QCoreApplication::translate("MainWindowClass", text);
 }
@@ -72,12 +75,12 @@ QString PasswordRules::strengthText(int score)
     if (score <= 0)
         return QString();
     if (score <= 3)
-        return mainText("Weak");
+        return MainFormText::tr("Weak");
     if (score <= 5)
-        return mainText("Fair");
+        return MainFormText::tr("Fair");
     if (score <= 8)
-        return mainText("Good");
-    return mainText("Excellent");
+        return MainFormText::tr("Good");
+    return MainFormText::tr("Excellent");
 }
 
 void PasswordRules::setCheckBoxColor(QCheckBox *box, const QColor &color)
@@ -164,7 +167,7 @@ void PasswordRules::applyMatch(bool fromPassword)
     } else if (confirmation.isEmpty()) {
         m_match->setText(QString());
     } else {
-        m_match->setText(mainText("Passwords do not match"));
+        m_match->setText(MainFormText::tr("Passwords do not match"));
     }
 }
 

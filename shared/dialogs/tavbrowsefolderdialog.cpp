@@ -1,4 +1,5 @@
 #include "tavbrowsefolderdialog.h"
+#include "trcontext.h"
 #include "ui_tavbrowsefolderdialog.h"
 
 #include "tavfilesystemtreemodel.h"
@@ -10,7 +11,9 @@
 
 namespace {
 
-QString mainText(const char *text)
+// lupdate does not see texts passed through here: write
+// MainFormText::tr("...") instead.
+[[maybe_unused]] QString mainText(const char *text)
 {
     return QCoreApplication::translate("MainWindowClass", text);
 }
@@ -23,8 +26,8 @@ TAVBrowseFolderDialog::TAVBrowseFolderDialog(QWidget *parent)
 {
     ui->setupUi(this);
     QPushButton *ok = ui->buttonBox->button(QDialogButtonBox::Ok);
-    ok->setText(mainText("OK"));
-    ui->buttonBox->button(QDialogButtonBox::Cancel)->setText(mainText("Cancel"));
+    ok->setText(MainFormText::tr("OK"));
+    ui->buttonBox->button(QDialogButtonBox::Cancel)->setText(MainFormText::tr("Cancel"));
     ok->setEnabled(false);
 
     tree = new QTreeView(this);

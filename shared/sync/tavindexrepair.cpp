@@ -1,4 +1,5 @@
 #include "tavindexrepair.h"
+#include "trcontext.h"
 
 #include "atomicfilewriter.h"
 #include "clock.h"
@@ -31,7 +32,9 @@ const QString TAVIndexRepair::kRecoveredFolder = QStringLiteral("Recovered");
 
 namespace {
 
-QString text(const char *source)
+// lupdate does not see texts passed through here: write
+// VaultPropertyText::tr("...") instead.
+[[maybe_unused]] QString text(const char *source)
 {
     return QCoreApplication::translate("TavVaultProperty", source);
 }
@@ -319,7 +322,7 @@ TAVIndexRepair::Result TAVIndexRepair::finish(Outcome outcome, const QString &me
     if (outcome == Repaired) {
         LOG_INFO << "index repaired:" << m_result.rebuilt << "rebuilt," << m_result.recovered << "recovered,"
                  << m_result.removed << "removed," << m_result.skipped << "skipped";
-        emit repairProgress(text("Done"));
+        emit repairProgress(VaultPropertyText::tr("Done"));
         emit repairDone();
     } else {
         LOG_ERROR << "index repair ended without a new index:" << message;
@@ -334,7 +337,7 @@ TAVIndexRepair::Result TAVIndexRepair::run()
 {
     if (m_ran) {
         m_result = Result();
-        return finish(Refused, text("This repair has already run."));
+        return finish(Refused, VaultPropertyText::tr("This repair has already run."));
     }
     m_ran = true;
     m_cancelled = false;
@@ -342,11 +345,11 @@ TAVIndexRepair::Result TAVIndexRepair::run()
     if (!vault || !vault->isAvailable()) {
         const QString folder = vault ? vault->getFullPhysicalVaultPath() : QString();
         return finish(Unavailable,
-                      text("The folder of the vault cannot be found: %1\nNothing was repaired.").arg(folder));
+                      VaultPropertyText::tr("The folder of the vault cannot be found: %1\nNothing was repaired.").arg(folder));
     }
     if (isRepairing(vault))
-        return finish(Refused, text("A repair of this vault is already running."));
-    const QString syncBusy = text("A synchronization is running. Please try again when it has finished.");
+        return finish(Refused, VaultPropertyText::tr("A repair of this vault is already running."));
+    const QString syncBusy = VaultPropertyText::tr("A synchronization is running. Please try again when it has finished.");
     if (syncRunning())
         return finish(Refused, syncBusy);
     if (m_syncMutex && !m_syncMutex->tryLock())
@@ -367,7 +370,7 @@ TAVIndexRepair::Result TAVIndexRepair::run()
     repairsRunning().insert(vault);
 
     const QString folder = vault->getFullPhysicalVaultPath();
-    line(text("Start repair index file"));
+    line(VaultPropertyText::tr("Start repair index file"));
 
     // An unloaded vault whose index still reads is repaired on its tree, not
     // rebuilt from the headers alone (which forget renames and empty folders).
@@ -386,7 +389,7 @@ TAVIndexRepair::Result TAVIndexRepair::run()
         return finish(outcome, message);
     };
     const bool wasLoaded = vault->isLoaded();
-    const QString notChanged = text("The repair was cancelled. The index was not changed.");
+    const QString notChanged = VaultPropertyText::tr("The repair was cancelled. The index was not changed.");
 
     const bool keyShown = keyFitsIndexOrKeyChain();
 
@@ -434,14 +437,14 @@ TAVIndexRepair::Result TAVIndexRepair::run()
     // A missing drive or a half-copied folder must not empty the index unasked.
     if (!indexed.isEmpty() && withBody * 2 < indexed.size()) {
         const QString question =
-            text("Only %1 of the %2 files listed in the index of the vault \"%3\" were found in its folder "
+            VaultPropertyText::tr("Only %1 of the %2 files listed in the index of the vault \"%3\" were found in its folder "
                  "%4.\nIf the drive or the folder is incomplete, repairing now takes the missing files out "
                  "of the index.\n\nRepair the index anyway?")
                 .arg(withBody)
                 .arg(indexed.size())
                 .arg(vault->GetName(), folder);
         if (confirm(ProductInfo::title(), question) != 0)
-            return stopHere(Declined, text("The index was not repaired."));
+            return stopHere(Declined, VaultPropertyText::tr("The index was not repaired."));
         if (!m_vault)
             return stopHere(Cancelled, notChanged);
     }
@@ -493,14 +496,14 @@ TAVIndexRepair::Result TAVIndexRepair::run()
     // Nothing in a header checks the key: under a wrong one the names are
     // noise. Most of them must read as names when nothing else vouched for it.
     if (!keyShown && decoded > 0 && written * 2 <= decoded)
-        return stopHere(WrongKey, text("The vault's key does not fit the files in its folder. Nothing was repaired."));
+        return stopHere(WrongKey, VaultPropertyText::tr("The vault's key does not fit the files in its folder. Nothing was repaired."));
 
     // From here on no events run until the index is written: the tree seen
     // now is the tree saved. It may have changed during the passes above.
     if (syncRunning())
         return stopHere(Refused, syncBusy);
     if (vault->isLoaded() != wasLoaded)
-        return stopHere(Cancelled, text("The vault was closed during the repair. The index was not changed."));
+        return stopHere(Cancelled, VaultPropertyText::tr("The vault was closed during the repair. The index was not changed."));
 
     // The previous index is kept before anything changes.
     if (vault->isVaultIdxExisting()) {
@@ -520,7 +523,7 @@ TAVIndexRepair::Result TAVIndexRepair::run()
                 + QStringLiteral("-%1").arg(n);
         if (!error.isEmpty() || !AtomicFileWriter::writePlainFile(copy, bytes, &error))
             return stopHere(Failed,
-                            text("The previous index could not be kept (%1). The index was not changed.").arg(error));
+                            VaultPropertyText::tr("The previous index could not be kept (%1). The index was not changed.").arg(error));
         m_result.backup = copy;
     }
 
@@ -624,17 +627,17 @@ TAVIndexRepair::Result TAVIndexRepair::run()
         LOG_ERROR << "index repair failed while rebuilding:" << e.what();
         undo.rollBack();
         m_result.rebuilt = m_result.recovered = m_result.removed = 0;
-        return stopHere(Failed, text("The index could not be rebuilt. The index was not changed."));
+        return stopHere(Failed, VaultPropertyText::tr("The index could not be rebuilt. The index was not changed."));
     }
 
     if (vault->saveRebuiltIndex() != 0) {
         undo.rollBack();
         m_result.rebuilt = m_result.recovered = m_result.removed = 0;
-        return stopHere(Failed, text("The repaired index could not be written. The previous index is kept."));
+        return stopHere(Failed, VaultPropertyText::tr("The repaired index could not be written. The previous index is kept."));
     }
     m_removed += taken;
     return finish(Repaired,
-                  text("The index was repaired: %1 files rebuilt (%2 of them in the folder \"%3\"), %4 removed, "
+                  VaultPropertyText::tr("The index was repaired: %1 files rebuilt (%2 of them in the folder \"%3\"), %4 removed, "
                        "%5 skipped.")
                       .arg(m_result.rebuilt)
                       .arg(m_result.recovered)

@@ -151,6 +151,8 @@ QString fullVaultPath(const QString &vaultRoot, const QString &relative)
 // What one run knows about itself.
 class Run
 {
+    Q_DECLARE_TR_FUNCTIONS(TAVSync)
+
 public:
     Run(TAVVault *vault, int epoch) : m_vault(vault), m_epoch(epoch), m_unloads(vault->unloadCount()) {}
 
@@ -251,6 +253,8 @@ bool throughLink(const QString &root, const QString &relative)
 
 class PeerSync
 {
+    Q_DECLARE_TR_FUNCTIONS(TAVSync)
+
 public:
     PeerSync(Run &run, const TAVSyncEntry &peer) : m_run(run), m_vault(run.vault()), m_peer(peer) {}
 
@@ -1131,7 +1135,7 @@ int getDiskFolderInfo(QString root, TAVFolderMap *map, QHash<QString, QString> *
                 if (skipped && !skipped->contains(key)) {
                     QStringList names = same;
                     names.sort();
-                    skipped->insert(key, QCoreApplication::translate(kContext, "Skipped: %1 (names that differ only in case)")
+                    skipped->insert(key, QCoreApplication::translate("TAVSync", "Skipped: %1 (names that differ only in case)")
                                              .arg(names.join(QStringLiteral(", "))));
                 }
                 continue;
@@ -1143,7 +1147,7 @@ int getDiskFolderInfo(QString root, TAVFolderMap *map, QHash<QString, QString> *
                 if (folder.ancestry.contains(resolved)) {
                     // A link back up the tree would make the walk endless.
                     if (skipped)
-                        skipped->insert(key, QCoreApplication::translate(kContext, "Skipped: %1 (a link to a folder that holds it)")
+                        skipped->insert(key, QCoreApplication::translate("TAVSync", "Skipped: %1 (a link to a folder that holds it)")
                                                  .arg(relative));
                     continue;
                 }

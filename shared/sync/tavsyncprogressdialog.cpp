@@ -69,7 +69,7 @@ void TAVSyncProgressDialog::addSyncProgress(QString name)
     QTextCursor cursor = ui->plainTextEdit->textCursor();
     cursor.movePosition(QTextCursor::End);
     if (name.isEmpty())
-        cursor.insertText(QStringLiteral("No items is synced"));
+        cursor.insertText(tr("No items is synced"));
     cursor.insertText(name + QLatin1Char('\n'));
     ui->plainTextEdit->setTextCursor(cursor);
     ui->plainTextEdit->ensureCursorVisible();

@@ -1,4 +1,5 @@
 #include "tavvaultproperty.h"
+#include "trcontext.h"
 #include "ui_tavvaultproperty.h"
 
 #include "fileutils.h"
@@ -30,7 +31,9 @@ static void initVaultPropertyResources()
 
 namespace {
 
-QString mainText(const char *text)
+// lupdate does not see texts passed through here: write
+// MainFormText::tr("...") instead.
+[[maybe_unused]] QString mainText(const char *text)
 {
     return QCoreApplication::translate("MainWindowClass", text);
 }
@@ -105,7 +108,7 @@ int TavVaultProperty::ask(QMessageBox::Icon icon, const QString &title, const QS
 
 void TavVaultProperty::tell(QMessageBox::Icon icon, const QString &text)
 {
-    ask(icon, windowTitle(), text, {mainText("OK")});
+    ask(icon, windowTitle(), text, {MainFormText::tr("OK")});
 }
 
 void TavVaultProperty::readPeers()
@@ -241,7 +244,7 @@ void TavVaultProperty::runSync()
     connect(vault, &TAVVault::itemSyncProgress, &progress, &TAVProgressLogDialog::addSyncProgress);
     const auto finish = [this, &progress](QMessageBox::Icon icon, const QString &text) {
         progress.setFinished();
-        ask(icon, ProductInfo::title(), text, {mainText("OK")});
+        ask(icon, ProductInfo::title(), text, {MainFormText::tr("OK")});
         progress.accept();
     };
     connect(vault, &TAVVault::syncDone, &progress, [finish] {
@@ -273,7 +276,7 @@ void TavVaultProperty::on_btnRepair_clicked()
     // repair start while one runs.
     engine.setSyncMutex(&sync_running);
     engine.setConfirm([this](const QString &title, const QString &text) {
-        return ask(QMessageBox::Question, title, text, {mainText(" Yes "), mainText(" No ")});
+        return ask(QMessageBox::Question, title, text, {MainFormText::tr(" Yes "), MainFormText::tr(" No ")});
     });
     connect(&engine, &TAVIndexRepair::repairProgress, &progress, &TAVProgressLogDialog::addSyncProgress);
     connect(&engine, &TAVIndexRepair::repairProgress, this, &TavVaultProperty::repairProgress);
@@ -292,7 +295,7 @@ void TavVaultProperty::on_btnRepair_clicked()
         emit repairDone();
     emit repairFinished(aVault);
     ask(repairResult.succeeded() ? QMessageBox::Information : QMessageBox::Warning, ProductInfo::title(),
-        repairResult.message, {mainText("OK")});
+        repairResult.message, {MainFormText::tr("OK")});
     progress.close();
     if (!repair) {
         ui->btnRepair->setEnabled(true);

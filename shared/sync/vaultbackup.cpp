@@ -1,4 +1,5 @@
 #include "vaultbackup.h"
+#include "trcontext.h"
 
 #include "backup.h"
 #include "backupheader.h"
@@ -16,7 +17,9 @@
 
 namespace {
 
-QString text(const char *source)
+// lupdate does not see texts passed through here: write
+// MainWindowText::tr("...") instead.
+[[maybe_unused]] QString text(const char *source)
 {
     return QCoreApplication::translate("MainWindow", source);
 }
@@ -55,7 +58,7 @@ VaultBackup::VaultBackup(QObject *parent) : QObject(parent) {}
 
 VaultBackup::Result VaultBackup::fail(const QString &reason)
 {
-    m_message = text("Backup failed: %1").arg(reason);
+    m_message = MainWindowText::tr("Backup failed: %1").arg(reason);
     LOG_ERROR << "backup failed:" << reason;
     return Failed;
 }
@@ -71,7 +74,7 @@ VaultBackup::Result VaultBackup::run(const Source &source)
 
     // Held to the end: a synchronisation changes the vault folder as it goes.
     if (m_syncLock && !m_syncLock->tryLock()) {
-        m_message = text("A synchronisation is running; please try again when it has finished.");
+        m_message = MainWindowText::tr("A synchronisation is running; please try again when it has finished.");
         return SyncRunning;
     }
     struct Unlock {
@@ -84,11 +87,11 @@ VaultBackup::Result VaultBackup::run(const Source &source)
     } unlock{m_syncLock};
 
     if (source.fileCount < 1) {
-        m_message = text("There is nothing to backup as your vault does not contain any data.");
+        m_message = MainWindowText::tr("There is nothing to backup as your vault does not contain any data.");
         return NothingToBackup;
     }
     if (!QFileInfo(source.folder).isDir()) {
-        m_message = text("Vault %1 does not exist.").arg(source.name);
+        m_message = MainWindowText::tr("Vault %1 does not exist.").arg(source.name);
         return VaultMissing;
     }
 
@@ -117,7 +120,7 @@ VaultBackup::Result VaultBackup::run(const Source &source)
     if (Backup::getVaultNameFromFile(target, storedName) != 0 || storedName != source.name
         || Backup::checkKey(target, MasterKey::key, found) != 0 || found != source.key) {
         FileUtils::removeDir(target, false);
-        return fail(text("the new backup could not be read back."));
+        return fail(MainWindowText::tr("the new backup could not be read back."));
     }
 
     m_folder = target;
@@ -127,7 +130,7 @@ VaultBackup::Result VaultBackup::run(const Source &source)
         m_percent = 100;
         emit progress(100);
     }
-    m_message = text("Backup completed successfully.");
+    m_message = MainWindowText::tr("Backup completed successfully.");
     return Done;
 }
 

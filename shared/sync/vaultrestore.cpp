@@ -1,4 +1,5 @@
 #include "vaultrestore.h"
+#include "trcontext.h"
 
 #include "backup.h"
 #include "fileutils.h"
@@ -31,7 +32,9 @@ namespace {
 // written again soon after.
 constexpr quint64 kSpareBytes = quint64(4) << 20;
 
-QString text(const char *source)
+// lupdate does not see texts passed through here: write
+// RestoreWizardText::tr("...") instead.
+[[maybe_unused]] QString text(const char *source)
 {
     return QCoreApplication::translate("RestoreWizard", source);
 }
@@ -178,7 +181,7 @@ VaultRestore::Result VaultRestore::run(TAVVault *vault, const QString &backupFol
 
     // Held to the end: a synchronisation writes into the vault folder as it goes.
     if (m_syncLock && !m_syncLock->tryLock()) {
-        m_message = text("A synchronisation is running; please try again when it has finished.");
+        m_message = RestoreWizardText::tr("A synchronisation is running; please try again when it has finished.");
         return SyncRunning;
     }
     struct Unlock {
@@ -192,11 +195,11 @@ VaultRestore::Result VaultRestore::run(TAVVault *vault, const QString &backupFol
 
     const QString folder = vault->getFullPhysicalVaultPath();
     if (folder.isEmpty() || QDir::isRelativePath(folder) || !QFileInfo(folder).isDir()) {
-        m_message = text("The folder of the vault %1 is not available.").arg(vault->GetName());
+        m_message = RestoreWizardText::tr("The folder of the vault %1 is not available.").arg(vault->GetName());
         return Failed;
     }
     if (!QFileInfo(backupFolder + QStringLiteral("/index.dat")).isFile()) {
-        m_message = text("The backup holds no vault index.");
+        m_message = RestoreWizardText::tr("The backup holds no vault index.");
         return Failed;
     }
 
@@ -205,7 +208,7 @@ VaultRestore::Result VaultRestore::run(TAVVault *vault, const QString &backupFol
     m_total = treeSize(backupFolder);
     const bool room = m_free == 0 || m_free >= m_needed; // 0: the volume can't tell
     if (!room && !m_allowDirect) {
-        m_message = text("There is not enough free space beside the vault to restore it safely: %1 are needed, "
+        m_message = RestoreWizardText::tr("There is not enough free space beside the vault to restore it safely: %1 are needed, "
                          "%2 are free.")
                         .arg(FileUtils::FileSizeToString(m_needed), FileUtils::FileSizeToString(m_free));
         return NoRoomToStage;
@@ -236,7 +239,7 @@ VaultRestore::Result VaultRestore::runStaged(TAVVault *vault, const QString &bac
     const QString folder = vault->getFullPhysicalVaultPath();
     const QString staging = makeBeside(folder, "restore");
     if (staging.isEmpty()) {
-        m_message = text("No room could be made beside the vault folder %1 to restore into.").arg(folder);
+        m_message = RestoreWizardText::tr("No room could be made beside the vault folder %1 to restore into.").arg(folder);
         loadBack(vault, saved);
         return Failed;
     }
@@ -244,13 +247,13 @@ VaultRestore::Result VaultRestore::runStaged(TAVVault *vault, const QString &bac
     Backup copier;
     connect(&copier, &Backup::progress, this, &VaultRestore::addProgress);
     if (copier.toFolder(backupFolder, staging) != 0 || !syncVolume(staging)) {
-        m_message = text("The backup could not be copied: %1 The vault was not changed.").arg(copier.errorString());
+        m_message = RestoreWizardText::tr("The backup could not be copied: %1 The vault was not changed.").arg(copier.errorString());
         FileUtils::removeDir(staging, false);
         loadBack(vault, saved);
         return Failed;
     }
     if (!verify(staging, key)) {
-        m_message += QLatin1Char(' ') + text("The vault was not changed.");
+        m_message += QLatin1Char(' ') + RestoreWizardText::tr("The vault was not changed.");
         FileUtils::removeDir(staging, false);
         loadBack(vault, saved);
         return Failed;
@@ -304,10 +307,10 @@ VaultRestore::Result VaultRestore::runStaged(TAVVault *vault, const QString &bac
 
     if (!placed || !load(vault, key)) {
         if (!placed)
-            m_message = text("The backup's files could not be put in place in the vault folder %1.").arg(folder);
+            m_message = RestoreWizardText::tr("The backup's files could not be put in place in the vault folder %1.").arg(folder);
         if (!putBack(folder, staging, aside, moves, madeFolders)) {
             m_message += QLatin1Char(' ')
-                + text("Some of the vault's own files could not be put back; they are kept in %1.").arg(aside);
+                + RestoreWizardText::tr("Some of the vault's own files could not be put back; they are kept in %1.").arg(aside);
             FileUtils::removeDir(staging, false);
             loadBack(vault, saved);
             return Failed;
@@ -315,8 +318,8 @@ VaultRestore::Result VaultRestore::runStaged(TAVVault *vault, const QString &bac
         FileUtils::removeDir(staging, false);
         if (!aside.isEmpty())
             removeEmptyTree(aside);
-        m_message += QLatin1Char(' ') + (loadBack(vault, saved) ? text("The vault is as it was before.")
-                                                                 : text("The vault's files are as they were before."));
+        m_message += QLatin1Char(' ') + (loadBack(vault, saved) ? RestoreWizardText::tr("The vault is as it was before.")
+                                                                 : RestoreWizardText::tr("The vault's files are as they were before."));
         return Failed;
     }
     // The restored vault stands: what it replaced and the empty staging folders go.
@@ -333,14 +336,14 @@ VaultRestore::Result VaultRestore::runDirect(TAVVault *vault, const QString &bac
     Backup copier;
     connect(&copier, &Backup::progress, this, &VaultRestore::addProgress);
     if (copier.folderToFolder(backupFolder, vault->getFullPhysicalVaultPath()) != 0) {
-        m_message = text("The backup could not be copied: %1 The vault may be damaged; restore it again once "
+        m_message = RestoreWizardText::tr("The backup could not be copied: %1 The vault may be damaged; restore it again once "
                          "there is more free space.")
                         .arg(copier.errorString());
         return Damaged;
     }
     syncVolume(vault->getFullPhysicalVaultPath());
     if (!load(vault, key)) {
-        m_message += QLatin1Char(' ') + text("The vault may be damaged.");
+        m_message += QLatin1Char(' ') + RestoreWizardText::tr("The vault may be damaged.");
         return Damaged;
     }
     return Restored;
@@ -353,20 +356,20 @@ bool VaultRestore::verify(const QString &folder, const TAVKey &key)
     try {
         const int loaded = check.load();
         if (loaded == TAVVault::VaultWrongKey)
-            m_message = text("The backup's index can't be opened with the key that was found for it.");
+            m_message = RestoreWizardText::tr("The backup's index can't be opened with the key that was found for it.");
         else if (loaded != 0)
-            m_message = text("The backup's index can't be read.");
+            m_message = RestoreWizardText::tr("The backup's index can't be read.");
         else
             ok = true;
     } catch (const TAVException &e) {
-        m_message = text("The backup's index is damaged: %1").arg(QString::fromUtf8(e.what()));
+        m_message = RestoreWizardText::tr("The backup's index is damaged: %1").arg(QString::fromUtf8(e.what()));
     }
     if (ok) {
         QList<TAVFile *> files;
         fileItems(&check, &files);
         for (TAVFile *file : qAsConst(files)) {
             if (!QFileInfo(file->getFullPhysicalFileName()).isFile()) {
-                m_message = text("The backup lacks the encrypted file of %1.").arg(file->GetFullDisplayPath());
+                m_message = RestoreWizardText::tr("The backup lacks the encrypted file of %1.").arg(file->GetFullDisplayPath());
                 ok = false;
                 break;
             }
@@ -384,12 +387,12 @@ bool VaultRestore::load(TAVVault *vault, const TAVKey &key)
     try {
         loaded = vault->load();
     } catch (const TAVException &e) {
-        m_message = text("The restored vault could not be loaded: %1").arg(QString::fromUtf8(e.what()));
+        m_message = RestoreWizardText::tr("The restored vault could not be loaded: %1").arg(QString::fromUtf8(e.what()));
         return false;
     }
     if (loaded != 0) {
         LOG_ERROR << "restored vault does not load" << loaded;
-        m_message = text("The restored vault could not be loaded.");
+        m_message = RestoreWizardText::tr("The restored vault could not be loaded.");
         if (vault->isLoaded())
             vault->unload();
         return false;

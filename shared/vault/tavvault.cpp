@@ -404,9 +404,9 @@ int TAVVault::load()
     const ItemDate::Record created = ItemDate::read(stream);
     const ItemDate::Record modified = ItemDate::read(stream);
     if (stream.status() != QDataStream::Ok)
-        throw archiveError("Damaged vault header in archive.");
+        throw archiveError(QT_TRANSLATE_NOOP("MainWindowClass", "Damaged vault header in archive."));
     if (!TAVItemNameValidator::isPathSafe(indexName))
-        throw archiveError("Invalid item name in archive.");
+        throw archiveError(QT_TRANSLATE_NOOP("MainWindowClass", "Invalid item name in archive."));
 
     // Items enter the tree as they are read; a damaged record takes every
     // one of them out again, so no half index is ever shown or saved.
@@ -417,10 +417,10 @@ int TAVVault::load()
             QString parentPath;
             stream >> classId >> parentPath;
             if (stream.status() != QDataStream::Ok)
-                throw archiveError("Damaged item record in archive.");
+                throw archiveError(QT_TRANSLATE_NOOP("MainWindowClass", "Damaged item record in archive."));
             TAVItem *parent = parents.find(parentPath);
             if (!parent || parent->GetClassID() == TAV_CLASS_FILE)
-                throw archiveError("Invalid parent path in archive.");
+                throw archiveError(QT_TRANSLATE_NOOP("MainWindowClass", "Invalid parent path in archive."));
             auto *container = static_cast<TAVItemContainer *>(parent);
             TAVItem *item = nullptr;
             if (classId == TAV_CLASS_FILE) {
@@ -429,7 +429,7 @@ int TAVVault::load()
                 item = new TAVFolder(container, QString());
                 container->addItem(item);
             } else {
-                throw archiveError("Invalid class name in archive.");
+                throw archiveError(QT_TRANSLATE_NOOP("MainWindowClass", "Invalid class name in archive."));
             }
             item->deserialize(stream, version);
         }

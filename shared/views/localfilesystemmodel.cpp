@@ -17,11 +17,6 @@ const char *const headers[columns] = {
     QT_TRANSLATE_NOOP("MainWindowClass", "Size"),
 };
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("MainWindowClass", text);
-}
-
 QDir::SortFlags sortFlags(int column, Qt::SortOrder order)
 {
     QDir::SortFlags flags = order == Qt::AscendingOrder ? (QDir::IgnoreCase | QDir::DirsFirst)
@@ -55,7 +50,7 @@ bool isVolumeRoot(const QFileInfo &info)
 
 QString volumeText(const QFileInfo &info)
 {
-    return info.absolutePath().chopped(1) + tr("Drive");
+    return info.absolutePath().chopped(1) + QCoreApplication::translate("MainWindowClass", "Drive");
 }
 } // namespace
 
@@ -156,11 +151,11 @@ QVariant LocalFileSystemModel::data(const QModelIndex &index, int role) const
             return volume ? volumeText(entry) : entry.fileName();
         case 1:
             if (volume)
-                return tr("Drive");
+                return QCoreApplication::translate("MainWindowClass", "Drive");
             if (entry.isDir())
-                return tr("Folder");
+                return QCoreApplication::translate("MainWindowClass", "Folder");
             if (entry.isFile())
-                return tr("File");
+                return QCoreApplication::translate("MainWindowClass", "File");
             return QVariant();
         case 2:
             return volume ? QVariant(QString()) : QVariant(createdTime(entry));
@@ -183,5 +178,5 @@ QVariant LocalFileSystemModel::headerData(int section, Qt::Orientation orientati
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= columns)
         return QVariant();
-    return tr(headers[section]);
+    return QCoreApplication::translate("MainWindowClass", headers[section]);
 }
