@@ -573,8 +573,6 @@ public:
     // Whether the sources of a move may be deleted now (the user's answer,
     // or true when told never to ask).
     bool confirmFileDelete();
-    // Reads the local listing again.
-    void onLocalFileSystemChanged(const QString &path);
 
 private:
     bool copyEntry(const QString &source, const QString &destination, bool &askBeforeReplace,

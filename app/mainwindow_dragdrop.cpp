@@ -61,13 +61,6 @@ QString canonicalOrClean(const QString &path)
 
 } // namespace
 
-void MainWindow::onLocalFileSystemChanged(const QString &path)
-{
-    Q_UNUSED(path)
-    if (localFileModel)
-        localFileModel->setRootPath(localFileModel->rootPath());
-}
-
 bool MainWindow::confirmFileDelete()
 {
     if (ConfirmFileDeleteDialog::isSwitchedOff())

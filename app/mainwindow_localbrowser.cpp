@@ -80,7 +80,8 @@ void MainWindow::syncLocalDirView()
 
 void MainWindow::onLocalFileSystemChanged(const QString &)
 {
-    localFileModel->setRootPath(localFileModel->rootPath());
+    if (localFileModel)
+        localFileModel->setRootPath(localFileModel->rootPath());
 }
 
 void MainWindow::on_fsTreeView_clicked(const QModelIndex &index)
