@@ -324,6 +324,9 @@ void MainWindow::on_actionRemove_Vault_triggered()
         return;
     }
     TAVFileSystem *root = TAVFileSystem::getInstance();
+    // The vault object is destroyed below: a synchronisation or scan still
+    // working on it (a run the user left running) must end first.
+    cancelSyncRuns();
     // Unloaded first: its index is not written again; the folder stays as it is.
     vault->unload();
     const QString name = vault->GetDisplayName();

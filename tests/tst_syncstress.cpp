@@ -21,7 +21,7 @@
 
 namespace {
 
-constexpr int kRounds = 96;
+constexpr int kRounds = 64;
 constexpr int kEditsPerRound = 6;
 
 // Everything in the vault's tree that the index keeps, one line per item.

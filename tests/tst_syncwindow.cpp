@@ -16,6 +16,7 @@
 #include "utils.h"
 #include "vaultfixture.h"
 
+#include <QtConcurrent>
 #include <QtTest>
 
 #include <QAction>
@@ -119,6 +120,7 @@ private slots:
     void synchronizeOnlyForALoadedVault_data();
     void synchronizeOnlyForALoadedVault();
     void lockMidRunKeepsTheIndex();
+    void removingAVaultEndsItsRunsFirst();
 
 private:
     std::unique_ptr<MainWindow> makeWindow();
@@ -442,6 +444,41 @@ void TestSyncWindow::lockMidRunKeepsTheIndex()
     QCOMPARE(fixture.saves(), 0);
     QCOMPARE(fixture.indexBytes(), index);
     QCOMPARE(VaultFixture::bodies(fixture.vault()), QStringList());
+}
+
+// Remove Vault destroys the vault object: a run the user left going on it
+// (the Add Sync Peer dialog closed mid-run) has ended before, never after.
+void TestSyncWindow::removingAVaultEndsItsRunsFirst()
+{
+    auto window = makeWindow();
+    auto fixture = std::make_unique<SyncFixture>();
+    QStringList files;
+    for (int i = 0; i < 300; ++i)
+        files << QString("f%1.txt=content %1").arg(i);
+    fixture->layDisk(files);
+    fixture->addPeer();
+    TAVVault *vault = fixture->vault();
+    const QString name = vault->GetName();
+    window->updateView(vault);
+
+    bool removed = false;
+    bool runsLeft = true;
+    QObject guard;
+    connect(vault, &TAVVault::itemSyncProgress, &guard, [&](const QString &line) {
+        if (removed || !line.startsWith("Copy "))
+            return;
+        removed = true;
+        ScriptedPrompter prompter;
+        prompter.choices = {1}; // " Yes "
+        window->findChild<QAction *>("actionRemove_Vault")->trigger();
+        runsLeft = !TAVSync::waitForRuns(0);
+    });
+    QtConcurrent::run(QThreadPool::globalInstance(), &TAVSync::syncFolders, vault);
+    waitUntil([&] { return removed; });
+    QVERIFY(removed);
+    fixture->forgetVault(); // gone with the remove
+    QVERIFY(!runsLeft);
+    QVERIFY(!TAVFileSystem::getInstance()->getItem(name));
 }
 
 QTEST_MAIN(TestSyncWindow)

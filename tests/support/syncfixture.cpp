@@ -113,6 +113,8 @@ SyncFixture::SyncFixture()
 SyncFixture::~SyncFixture()
 {
     TAVSync::waitForRuns(10000);
+    if (!m_vault)
+        return;
     TAVFileSystem::getInstance()->removeItem(m_vault);
     destroyItemTree(m_vault);
 }

@@ -25,6 +25,8 @@ public:
     SyncFixture &operator=(const SyncFixture &) = delete;
 
     TAVVault *vault() const { return m_vault; }
+    // The vault was destroyed by the code under test: not touched again.
+    void forgetVault() { m_vault = nullptr; }
     QString diskFolder() const { return m_disk; }
     QString path(const QString &relative) const { return m_dir.path() + QLatin1Char('/') + relative; }
 
