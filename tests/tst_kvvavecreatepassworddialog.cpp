@@ -2,6 +2,7 @@
 #include "kvvavecreatepassworddialog.h"
 #include "modalanswerer.h"
 #include "pushbutton.h"
+#include "screenshot.h"
 #include "scriptedrandom.h"
 #include "tavsettings.h"
 
@@ -351,6 +352,8 @@ void TestCreatePasswordDialog::strengthWordInFormFont()
     QCOMPARE(word.family(), form.family());
     QCOMPARE(word.pointSize(), form.pointSize());
     QCOMPARE(word.bold(), form.bold());
+    if (ScreenShot::enabled())
+        QVERIFY(ScreenShot::take(QStringLiteral("create-password-strength")));
 }
 
 void TestCreatePasswordDialog::languageChangeClearsConfirmationAndHint()

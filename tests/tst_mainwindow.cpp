@@ -5,6 +5,7 @@
 #include "mainwindowform.h"
 #include "modalanswerer.h"
 #include "scratchfiles.h"
+#include "screenshot.h"
 #include "scriptedprompter.h"
 #include "tavcryptothread.h"
 #include "tavexpireddate.h"
@@ -303,6 +304,11 @@ void TestMainWindow::windowStartsOnTheLoginPage()
     QVERIFY(tree->isColumnHidden(0));
     name->trigger();
     QVERIFY(!tree->isColumnHidden(0));
+    if (ScreenShot::enabled()) {
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QVERIFY(ScreenShot::take(QStringLiteral("login-page-screen")));
+    }
 }
 
 // At the default size nothing of the main page is cut off; with KV_SHOT_DIR
@@ -347,6 +353,8 @@ void TestMainWindow::mainPageShowsEveryLabelWhole()
     const QByteArray shots = qgetenv("KV_SHOT_DIR");
     if (!shots.isEmpty())
         QVERIFY(window->grab().save(QString::fromLocal8Bit(shots) + "/shot-mainwin-main.png"));
+    if (ScreenShot::enabled())
+        QVERIFY(ScreenShot::take(QStringLiteral("mainwin-main-screen")));
 }
 
 void TestMainWindow::showMessageTakesTheCallersButtons_data()

@@ -6,6 +6,7 @@
 #include "mainwindowform.h"
 #include "modalanswerer.h"
 #include "scratchfiles.h"
+#include "screenshot.h"
 #include "scriptedprompter.h"
 #include "tavcryptofile.h"
 #include "tavexpireddate.h"
@@ -207,6 +208,7 @@ void TestStartup::firstRunCreatesTheDefaultVault()
         // The settings folder is made before the question: watch it and the drive.
         log.watch(m_drive);
         log.watch(m_settings);
+        ScreenShot::take(QStringLiteral("first-run-password"));
         createPassword(kPassword, "the usual one")(dialog);
     });
     auto window = std::make_unique<MainWindow>();

@@ -1,4 +1,5 @@
 #include "fakeclock.h"
+#include "screenshot.h"
 #include "tavprogressdialog.h"
 
 #include <QLabel>
@@ -397,6 +398,11 @@ void TestTAVProgressDialog::titleBarWithoutButtons()
     }
     QVERIFY(dialog.isModal());
     QCOMPARE(dialog.size(), QSize(410, 105));
+    if (ScreenShot::enabled()) {
+        dialog.setTaskInformation(QStringLiteral("Encrypting"), QStringLiteral("holiday-photos-2023.zip"));
+        dialog.setMainValue(40);
+        QVERIFY(ScreenShot::take(QStringLiteral("progress-titlebar")));
+    }
 }
 
 QTEST_MAIN(TestTAVProgressDialog)

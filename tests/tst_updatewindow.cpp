@@ -6,6 +6,7 @@
 #include "modalanswerer.h"
 #include "processlauncher.h"
 #include "scratchfiles.h"
+#include "screenshot.h"
 #include "scriptedprompter.h"
 #include "tavfilesystem.h"
 #include "tavfilewatcher.h"
@@ -255,6 +256,7 @@ void TestUpdateWindow::configurationDialog()
     auto choose = [](const char *radio, const char *button, QStringList *seen = nullptr) {
         return [=](QWidget *dialog) {
             if (seen) {
+                ScreenShot::take(QStringLiteral("update-config"));
                 for (auto *r : dialog->findChildren<QRadioButton *>())
                     if (r->isChecked())
                         *seen << r->objectName();
@@ -350,6 +352,7 @@ void TestUpdateWindow::offerDownloadsAndStartsTheUpdater()
     answers.act([&](QWidget *dialog) {
         title = dialog->windowTitle();
         notes = dialog->findChild<QTextEdit *>("txtReleaseNotes")->toPlainText();
+        ScreenShot::take(QStringLiteral("update-available"));
         QVERIFY(ModalAnswerer::clickButton(dialog, "Update"));
     });
     window->autoUpdate();
