@@ -12,7 +12,6 @@
 #include "mainwindowform.h"
 #include "platformutils.h"
 #include "productinfo.h"
-#include "safefile.h"
 #include "tavcryptothread.h"
 #include "tavexception.h"
 #include "tavfile.h"
@@ -27,6 +26,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QTimer>
 
@@ -57,6 +57,18 @@ void dropAdded(TAVItemContainer *container, TAVFile *file)
 }
 
 constexpr quint64 kFatFileLimit = Q_UINT64_C(4294967296);
+
+// Lets pending events run (the progress dialog, its cancel button), at most
+// every 25 ms: a job of many small files would otherwise repaint the dialog
+// for each of them.
+void letEventsRun()
+{
+    static QElapsedTimer last;
+    if (last.isValid() && !last.hasExpired(25))
+        return;
+    QCoreApplication::processEvents();
+    last.start();
+}
 
 } // namespace
 
@@ -199,7 +211,7 @@ bool MainWindow::commitAddJob(TAVItemContainer *container)
         return false;
     const QString folder = vault->getFullPhysicalVaultPath();
     // The bodies first, all at once; then the index that names them.
-    const bool synced = SafeFile::syncFileSystem(folder);
+    const bool synced = vault->syncBodies();
     const bool saved = vault->isLoaded() && QDir(folder).exists() && vault->save() == 0;
 
     TAVFileSystem *root = TAVFileSystem::getInstance();
@@ -411,15 +423,18 @@ bool MainWindow::encryptFile(TAVItemContainer *container, QString path, bool &as
         }
 
         progressDialog->setCurItemSize(size);
-        QCoreApplication::processEvents();
+        letEventsRun();
         if (!path.startsWith(QLatin1Char('/')))
             path.prepend(QLatin1Char('/'));
 
         TAVFile *file = added ? added : static_cast<TAVFile *>(existing);
         // A new body may wait for the job's one sync: until the index names
-        // it nothing refers to it. A replaced body is synced before it takes
-        // the old one's place, which the index on the disk names.
+        // it nothing refers to it, and the vault syncs before any save of its
+        // index. A replaced body is synced before it takes the old one's
+        // place, which the index on the disk names.
         cryptoThread->syncEachBody = added == nullptr;
+        if (added)
+            vault->noteUnsyncedBodies();
         bool signalled = false;
         const auto noteError = connect(cryptoThread, &TAVCryptoThread::TAVCryptToError, this,
                                        [&signalled] { signalled = true; });

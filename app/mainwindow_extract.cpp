@@ -7,6 +7,7 @@
 #include "fileutils.h"
 #include "mainwindowform.h"
 #include "productinfo.h"
+#include "safefile.h"
 #include "tavcrypto.h"
 #include "tavcryptothread.h"
 #include "tavexception.h"
@@ -27,6 +28,7 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QPointer>
@@ -93,6 +95,18 @@ QString partNameBeside(const QString &target)
         + QUuid::createUuid().toString(QUuid::Id128) + QStringLiteral(".part");
 }
 
+// Lets pending events run (the progress dialog, its cancel button), at most
+// every 25 ms: a job of many small files would otherwise repaint the dialog
+// for each of them.
+void letEventsRun()
+{
+    static QElapsedTimer last;
+    if (last.isValid() && !last.hasExpired(25))
+        return;
+    QCoreApplication::processEvents();
+    last.start();
+}
+
 bool renameOver(const QString &from, const QString &to)
 {
     // rename() replaces an entry at `to` as itself: a link there is replaced,
@@ -147,6 +161,10 @@ void MainWindow::on_actionDecrypt_File_triggered()
     quint64 remaining = total;
 
     bool everyItem = true;
+    // Each file is renamed into place whole but not synced on its own: the
+    // job syncs the target's file system once at its end, as `cp -r` and a
+    // `sync` would.
+    cryptoThread->syncEachBody = false;
     for (const QPointer<TAVItem> &item : items) {
         if (!item) { // dropped meanwhile (a damaged body deleted on request)
             everyItem = false;
@@ -167,10 +185,22 @@ void MainWindow::on_actionDecrypt_File_triggered()
         remaining -= qMin(remaining, size);
     }
 
+    cryptoThread->syncEachBody = true;
+    const bool durable = SafeFile::syncFileSystem(target);
+
     progressDialog->setMainValue(100);
     busy = false;
     onCrytoWorkerCompleted();
     progressDialog->close();
+
+    if (!durable) {
+        everyItem = false;
+        showMessage(QMessageBox::Warning, windowTitle(),
+                    tr("The extracted files could not be written safely to %1. Check the disk and "
+                       "extract them again.")
+                        .arg(QDir::toNativeSeparators(target)),
+                    {classText("OK")});
+    }
 
     // Only a job that wrote every item says so, and never over the login
     // page of a lock that came meanwhile.
@@ -220,7 +250,7 @@ bool MainWindow::decryptItem(TAVItem *item, QString targetDir, bool &askBeforeRe
         const quint64 size = file->GetOriginalSize();
         progressDialog->setCurItemSize(size);
         progressDialog->setTaskInformation(Ui_MainWindowClass::tr("Decrypting Item..."), displayPath);
-        QCoreApplication::processEvents();
+        letEventsRun();
 
         // The plain content goes beside the target and replaces it only once
         // complete: a cancel, a full disk or a damaged body never costs the

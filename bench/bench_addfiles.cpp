@@ -131,7 +131,14 @@ int main(int argc, char **argv)
     MainWindow::setProgramPath(drive + "KolvaneVave.app/kolvanevave");
     std::printf("work folder %s\n", qPrintable(base.path()));
 
-    run(base.path(), "10000 x 4 KiB", 10000, 4096);
-    run(base.path(), "10 x 100 MiB", 10, qint64(100) << 20);
+    // KV_BENCH_FILES and KV_BENCH_MIB make the two folders smaller for a quick look.
+    const int small = qEnvironmentVariableIsSet("KV_BENCH_FILES") ? qEnvironmentVariableIntValue("KV_BENCH_FILES")
+                                                                   : 10000;
+    const qint64 mib = qEnvironmentVariableIsSet("KV_BENCH_MIB") ? qEnvironmentVariableIntValue("KV_BENCH_MIB") : 100;
+    const QByteArray smallLabel = QStringLiteral("%1 x 4 KiB").arg(small).toLatin1();
+    const QByteArray bigLabel = QStringLiteral("10 x %1 MiB").arg(mib).toLatin1();
+    run(base.path(), smallLabel.constData(), small, 4096);
+    if (mib > 0)
+        run(base.path(), bigLabel.constData(), 10, mib << 20);
     return 0;
 }

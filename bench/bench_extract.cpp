@@ -14,7 +14,8 @@
 //   - `openssl enc -d -aes-256-ctr` of a 1 GiB file encrypted by openssl;
 //   - `cp -r` of the plain folder of 10,000 files.
 // Every run starts after a sync() and ends with one, so each figure holds
-// what it wrote reaching the disk (ours syncs each file as it completes it).
+// what it wrote reaching the disk (ours syncs the target's file system once
+// at the end of the job).
 #include "fixeddrivelocator.h"
 #include "mainwindow.h"
 #include "mainwindowform.h"

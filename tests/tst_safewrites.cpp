@@ -3,7 +3,9 @@
 #include "cryptojob.h"
 #include "filecipher.h"
 #include "filefixture.h"
+#include "filesizelimit.h"
 #include "logcapture.h"
+#include "replacingfile.h"
 #include "safefile.h"
 #include "scratchfiles.h"
 #include "tavcryptofile.h"
@@ -40,6 +42,8 @@ private slots:
     void leftoversRemovedOnLoad();
     void fileSystemSync_data();
     void fileSystemSync();
+    void replacingFileIsWholeOrUntouched_data();
+    void replacingFileIsWholeOrUntouched();
 
 private:
     enum Writer { Settings, Index, Version, KeyChain, VaultList, Encrypt, WorkerEncrypt, Recipher, ReKey };
@@ -344,6 +348,67 @@ void TestSafeWrites::fileSystemSync()
     LogCapture log;
     QTEST(SafeFile::syncFileSystem(path(relative)), "synced");
     QTEST(log.lines().isEmpty(), "synced");
+}
+
+// The writer of the crypto worker, whose sync a job of many files leaves to
+// its end: the target is the whole new content or stays as it was, and no
+// temporary file is left either way.
+void TestSafeWrites::replacingFileIsWholeOrUntouched_data()
+{
+    QTest::addColumn<QString>("outcome"); // "commit", "commit synced", "cancel", "write fails"
+    QTest::addColumn<bool>("existing");
+    for (const char *outcome : {"commit", "commit synced", "cancel", "write fails"}) {
+        QTest::addRow("%s, new target", outcome) << QString(outcome) << false;
+        QTest::addRow("%s, existing target", outcome) << QString(outcome) << true;
+    }
+}
+
+void TestSafeWrites::replacingFileIsWholeOrUntouched()
+{
+    QFETCH(QString, outcome);
+    QFETCH(bool, existing);
+    const QString target = path("plain.txt");
+    const QByteArray old("old content");
+    if (existing) {
+        QVERIFY(writeBytes(target, old));
+        QVERIFY(QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                                  | QFileDevice::ReadGroup));
+    }
+    const QStringList before = entries(m_dir->path());
+    const QByteArray content(200000, 'n');
+
+    std::unique_ptr<FileSizeLimit> limit;
+    if (outcome == "write fails") {
+        limit.reset(new FileSizeLimit(100000));
+        if (!limit->isActive())
+            QSKIP("the file size limit could not be set");
+    }
+    bool committed = false;
+    {
+        ReplacingFile out(target);
+        QVERIFY(out.openBeside(false));
+        const bool wrote = out.write(content) == content.size();
+        if (outcome == "cancel")
+            out.cancelWriting();
+        else if (outcome != "write fails" || wrote)
+            committed = out.commit(outcome == "commit synced");
+    }
+    limit.reset();
+
+    QCOMPARE(committed, outcome.startsWith("commit"));
+    QCOMPARE(fileBytes(target), committed ? content : existing ? old : QByteArray("<unreadable>"));
+    QStringList after = before;
+    if (committed && !existing)
+        after << "plain.txt";
+    QStringList left = entries(m_dir->path());
+    after.sort();
+    left.sort();
+    QCOMPARE(left, after);
+    struct stat st;
+    if (existing) { // a replaced file keeps its mode
+        QCOMPARE(::stat(QFile::encodeName(target).constData(), &st), 0);
+        QCOMPARE(st.st_mode & 0777, mode_t(0640));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestSafeWrites)

@@ -24,6 +24,7 @@ private slots:
     void nameRules_data();
     void nameRules();
     void lookupIgnoresCase();
+    void lookupInALargeFolderFollowsEveryChange();
     void sizesAndCounts();
     void serializeWritesSubtreeInPreOrder();
     void findPaths_data();
@@ -212,6 +213,55 @@ void TestTAVItemContainer::lookupIgnoresCase()
     QTemporaryDir dir;
     QCOMPARE(exceptionText([&] { vault->addFile(dir.path() + QStringLiteral("/REPORT.TXT")); }),
              QStringLiteral("dupplicate file name."));
+}
+
+// A folder of many children is looked up through a hash by name: after
+// every kind of change it must answer as a walk of the list would.
+void TestTAVItemContainer::lookupInALargeFolderFollowsEveryChange()
+{
+    TAVFolder *big = vault->addFolder(QStringLiteral("Big"));
+    for (int i = 0; i < 100; ++i)
+        addNamedFile(big, QStringLiteral("f%1.txt").arg(i));
+    const auto walk = [big](const QString &name) -> TAVItem * {
+        for (int i = 0; i < big->getItemCount(); ++i)
+            if (QString::compare(big->getItemAt(i)->GetName(), name, Qt::CaseInsensitive) == 0)
+                return big->getItemAt(i);
+        return nullptr;
+    };
+    const QStringList probes{"f0.txt", "F7.TXT", "f99.txt", "f100.txt", "new.txt", "renamed.txt",
+                             "direct.txt", "Ärger.txt", "ärger.TXT", "twin", "file", "f5.txt"};
+    const auto agrees = [&](const char *step) {
+        for (const QString &name : probes)
+            if (big->getItem(name) != walk(name))
+                return QString("%1: %2").arg(step, name);
+        return QString();
+    };
+    QCOMPARE(agrees("filled"), QString());
+    addNamedFile(big, QStringLiteral("new.txt"));
+    addNamedFile(big, QStringLiteral("Ärger.txt"));
+    QCOMPARE(agrees("added"), QString());
+    big->renameItem(QStringLiteral("f1.txt"), QStringLiteral("renamed.txt"));
+    QCOMPARE(agrees("renamed"), QString());
+    walk(QStringLiteral("f2.txt"))->SetName(QStringLiteral("direct.txt"));
+    QCOMPARE(agrees("named directly"), QString());
+    // Two children of one name (as a damaged index may hold): the first wins,
+    // and once it is gone the second answers.
+    TAVItem *first = walk(QStringLiteral("f3.txt"));
+    first->SetName(QStringLiteral("twin"));
+    walk(QStringLiteral("f4.txt"))->SetName(QStringLiteral("TWIN"));
+    QCOMPARE(big->getItem(QStringLiteral("twin")), first);
+    big->removeItem(first);
+    QCOMPARE(agrees("first twin taken out"), QString());
+    delete first;
+    big->sort(0, Qt::DescendingOrder);
+    QCOMPARE(agrees("sorted"), QString());
+    big->removeItem(QStringLiteral("f0.txt"));
+    big->deleteItem(QStringLiteral("F99.txt"));
+    QCOMPARE(agrees("removed and deleted"), QString());
+    QVERIFY(!big->getItem(QStringLiteral("f0.txt")));
+    QVERIFY(big->getItem(QStringLiteral("NEW.TXT")));
+    big->removeAll();
+    QCOMPARE(agrees("emptied"), QString());
 }
 
 void TestTAVItemContainer::sizesAndCounts()

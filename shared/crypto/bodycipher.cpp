@@ -18,12 +18,15 @@ BodyCipher::Outcome BodyCipher::run(QIODevice *in, QIODevice *out, quint64 offse
     QByteArray buffer(int(kChunk), Qt::Uninitialized);
     auto *data = reinterpret_cast<unsigned char *>(buffer.data());
     Outcome outcome = Done;
+    qint64 used = 0; // what the buffer ever held: a small file's run wipes only that
     for (;;) {
         const qint64 count = in->read(buffer.data(), kChunk);
         if (count < 0) {
+            used = kChunk; // what a failed read left in it is not known
             outcome = ReadFailed;
             break;
         }
+        used = qMax(used, count);
         if (count > 0) {
             if (TAVCrypto::encryptBlock(data, int(count), offset, counterIv, cipher, key) != 0) {
                 outcome = WriteFailed;
@@ -44,7 +47,7 @@ BodyCipher::Outcome BodyCipher::run(QIODevice *in, QIODevice *out, quint64 offse
             break; // the end of the source
 
     }
-    OPENSSL_cleanse(buffer.data(), size_t(buffer.size()));
+    OPENSSL_cleanse(buffer.data(), size_t(used));
     if (offsetReached)
         *offsetReached = offset;
     return outcome;

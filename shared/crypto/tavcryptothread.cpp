@@ -3,12 +3,11 @@
 #include "bodycipher.h"
 #include "clock.h"
 #include "randomsource.h"
-#include "safefile.h"
+#include "replacingfile.h"
 #include "tavcrypto.h"
 #include "tavlogging.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include <cerrno>
 #include <cstring>
@@ -93,7 +92,7 @@ int TAVCryptoThread::encrypt(const QString &sourcePath, const QString &destinati
         return 4;
     }
     QFile in(sourcePath);
-    QSaveFile out(destinationPath);
+    ReplacingFile out(destinationPath);
     if (const int opened = openFiles(in, out, true))
         return opened;
     unsigned char iv[16] = {};
@@ -115,7 +114,7 @@ int TAVCryptoThread::decrypt(const QString &sourcePath, const QString &destinati
 {
     LOG_DEBUG << "threaded decrypting" << sourcePath << destinationPath;
     QFile in(sourcePath);
-    QSaveFile out(destinationPath);
+    ReplacingFile out(destinationPath);
     if (const int opened = openFiles(in, out, false))
         return opened;
     // The header is checked (size, version, cipher), so a damaged or foreign
@@ -132,24 +131,21 @@ int TAVCryptoThread::decrypt(const QString &sourcePath, const QString &destinati
     return cipherBody(in, out, quint64(in.size()), iv, 3);
 }
 
-int TAVCryptoThread::openFiles(QFile &in, QSaveFile &out, bool vaultBody)
+int TAVCryptoThread::openFiles(QFile &in, ReplacingFile &out, bool vaultBody)
 {
     if (!in.open(QIODevice::ReadOnly)) {
         emit TAVFileAccessDeny(tr("Cannot open file for read %1\nError: %2").arg(in.fileName(), in.errorString()));
         return 1;
     }
     QString reason;
-    const bool opened = vaultBody ? SafeFile::open(out, &reason) : out.open(QIODevice::WriteOnly);
-    if (!opened) {
-        if (!vaultBody)
-            reason = out.errorString();
-        emit TAVCryptToError(tr("Cannot open file for write %1\nError: %2").arg(out.fileName(), reason));
+    if (!out.openBeside(vaultBody, &reason)) {
+        emit TAVCryptToError(tr("Cannot open file for write %1\nError: %2").arg(out.targetName(), reason));
         return 2;
     }
     return 0;
 }
 
-int TAVCryptoThread::cipherBody(QFile &in, QSaveFile &out, quint64 total, const unsigned char *iv,
+int TAVCryptoThread::cipherBody(QFile &in, ReplacingFile &out, quint64 total, const unsigned char *iv,
                                 int cancelledCode)
 {
     Progress progressOf(this, total);
@@ -168,7 +164,7 @@ int TAVCryptoThread::cipherBody(QFile &in, QSaveFile &out, quint64 total, const 
     switch (outcome) {
     case BodyCipher::Done:
         errno = 0;
-        if (SafeFile::commit(out, syncEachBody))
+        if (out.commit(syncEachBody))
             return 0;
         error = errno != 0 ? QString::fromLocal8Bit(std::strerror(errno)) : out.errorString();
         LOG_ERROR << "error writing file" << error;

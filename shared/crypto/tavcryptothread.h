@@ -11,7 +11,7 @@
 #include <atomic>
 
 class QFile;
-class QSaveFile;
+class ReplacingFile;
 
 // Encrypts one user file into a vault body file, or decrypts one back, off
 // the GUI thread: progress and errors come as signals, `stop` cancels.
@@ -33,6 +33,10 @@ public:
     ~TAVCryptoThread() override;
 
     void setKey(const TAVKey &key, TAVCipher cipher);
+    // Does the run on the calling thread, for a file so small that starting
+    // the thread and waiting for it would cost more than the work; the
+    // signals then reach their slots at once. Only while no run is going.
+    void runHere() { run(); }
 
     // Codes:             encrypt                          decrypt
     //   0                done                             done
@@ -61,9 +65,10 @@ public:
     QDateTime created; // encrypting: the creation time written into the header
     TAVKey key;        // empty until setKey: nothing is enciphered under a made-up key
     TAVCipher cipher = TAVCiphers::platform_preferred_cipher();
-    // A body is synced before it replaces its target. A job of many new
-    // bodies clears this and syncs the file system once at its end
-    // (SafeFile::syncFileSystem) before the index names them.
+    // The output is synced before it replaces its target. A job of many
+    // files clears this and syncs the file system once at its end
+    // (SafeFile::syncFileSystem): an add job before the index names the new
+    // bodies, an extraction before it reports the files written.
     bool syncEachBody = true;
 
 signals:
@@ -80,10 +85,10 @@ private:
 
     // Opens both files: 0, or 1 (source) / 2 (destination) with the signal
     // sent. A vault body is opened under SafeFile's rule (no link, its mode).
-    int openFiles(QFile &in, QSaveFile &out, bool vaultBody);
+    int openFiles(QFile &in, ReplacingFile &out, bool vaultBody);
     // Runs the body after the header with progress and cancel, then commits:
     // 0 done, 4 failed, `cancelledCode` when stopped (state then 1).
-    int cipherBody(QFile &in, QSaveFile &out, quint64 total, const unsigned char *iv,
+    int cipherBody(QFile &in, ReplacingFile &out, quint64 total, const unsigned char *iv,
                    int cancelledCode);
 };
 

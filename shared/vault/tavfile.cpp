@@ -38,10 +38,29 @@ void throwIfMissingSource(const QString &source)
     throw TAVException(QCoreApplication::translate("TAVItem", "Decryption failed."));
 }
 
+// -1 for anything but a regular file (a pipe's reads may block).
+qint64 regularFileSize(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.isFile() ? info.size() : -1;
+}
+
+// Files up to this size are done on the calling thread: a thread started
+// and waited for costs more than their work, and on a busy machine each
+// hand-over between the threads waits for a processor.
+constexpr qint64 kInlineBytes = 256 * 1024;
+
 // Runs the worker and keeps the GUI thread's events flowing (progress, the
 // cancel button) until it ends; the last queued signals are delivered too.
-void runWorker(TAVCryptoThread *worker)
+// `bytes` is the size of the file it reads.
+void runWorker(TAVCryptoThread *worker, qint64 bytes)
 {
+    if (bytes >= 0 && bytes <= kInlineBytes) {
+        // Its signals were delivered as they were sent; the caller lets
+        // the window's events run between files.
+        worker->runHere();
+        return;
+    }
     worker->start(QThread::InheritPriority);
     while (!worker->wait(10))
         QCoreApplication::processEvents();
@@ -185,7 +204,7 @@ void TAVFile::encrypt(const QString &source, TAVCryptoThread *worker)
     worker->destination = bodyPath;
     worker->name = slash < 0 ? fullPath : fullPath.mid(slash);
     worker->function = 0;
-    runWorker(worker);
+    runWorker(worker, regularFileSize(source));
     // Cancelled or failed: the worker wrote nothing over the old body (a new
     // item has none), so the item keeps its sizes and dates.
     if (worker->state != 0)
@@ -234,7 +253,7 @@ void TAVFile::decrypt(const QString &destination, TAVCryptoThread *worker)
     worker->source = bodyPath;
     worker->destination = destination;
     worker->function = 1;
-    runWorker(worker);
+    runWorker(worker, regularFileSize(bodyPath));
     if (worker->state != 0)
         throwDecryptionFailed();
 }

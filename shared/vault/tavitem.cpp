@@ -104,6 +104,16 @@ void TAVItem::serialize(QDataStream &stream)
     modified.write(stream);
 }
 
+void TAVItem::SetName(const QString &newName)
+{
+    const QString oldName = name;
+    name = newName;
+    if (parent)
+        parent->childRenamed(this, oldName);
+}
+
+void TAVItem::childRenamed(TAVItem *, const QString &) {}
+
 void TAVItem::deserialize(QDataStream &stream, uint version)
 {
     Q_UNUSED(version);
@@ -121,7 +131,7 @@ void TAVItem::deserialize(QDataStream &stream, uint version)
         throw TAVException(
             QCoreApplication::translate("MainWindowClass", "Invalid item name in archive."));
     // Stored as read: the parent rules of the date setters don't apply here.
-    name = newName;
+    SetName(newName);
     id = newId;
     originalSize = quint64(newOriginal);
     currentSize = quint64(newCurrent);

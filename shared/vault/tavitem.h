@@ -50,7 +50,8 @@ public:
 
     QString GetName() const { return name; }
     QString GetDisplayName() const { return name; }
-    void SetName(const QString &newName) { name = newName; }
+    // The parent container hears of the change: it keeps its children by name.
+    void SetName(const QString &newName);
     QUuid GetId() const { return id; }
     void SetId(const QUuid &newId) { id = newId; }
     void SetOriginalSize(quint64 size) { originalSize = size; }
@@ -75,6 +76,8 @@ public:
     int deref() { return --refCount; }
 
 protected:
+    // Told by a child whose name changed (the container's lookup follows it).
+    virtual void childRenamed(TAVItem *child, const QString &oldName);
     // Only a vault sets it, to its own mutex.
     void SetMutex(QRecursiveMutex *vaultMutex) { mutex = vaultMutex; }
     // Sets this item's dates alone, without the rules that climb to the ancestors.

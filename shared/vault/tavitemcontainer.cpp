@@ -192,14 +192,97 @@ int sign(qint64 v)
 
 } // namespace
 
+namespace {
+
+// Below this many children a walk of the list is as quick as the hash.
+constexpr int kHashedFrom = 32;
+
+// Two names have equal keys exactly when QString::compare ignoring case takes
+// them for equal: simple case folding per UTF-16 position, a low surrogate
+// folded with its high one.
+QString nameKey(const QString &name)
+{
+    QString key;
+    key.reserve(name.size() * 2);
+    uint last = 0;
+    for (const QChar c : name) {
+        const uint unit = c.unicode();
+        uint ucs4 = unit;
+        if (QChar::isLowSurrogate(unit) && QChar::isHighSurrogate(last))
+            ucs4 = QChar::surrogateToUcs4(ushort(last), ushort(unit));
+        last = unit;
+        const uint folded = QChar::toCaseFolded(ucs4);
+        key.append(QChar(ushort(folded >> 16))).append(QChar(ushort(folded & 0xFFFF)));
+    }
+    return key;
+}
+
+} // namespace
+
 TAVItemContainer::TAVItemContainer(const QString &name) : TAVItem(name)
 {
+}
+
+TAVItem *TAVItemContainer::findChild(const QString &name) const
+{
+    QMutexLocker lock(&namesMutex);
+    if (children.size() < kHashedFrom) {
+        for (TAVItem *child : children) {
+            if (QString::compare(child->GetDisplayName(), name, Qt::CaseInsensitive) == 0)
+                return child;
+        }
+        return nullptr;
+    }
+    if (!byNameValid) {
+        byName.clear();
+        byName.reserve(children.size());
+        for (TAVItem *child : children) {
+            const QString key = nameKey(child->GetDisplayName());
+            if (!byName.contains(key))
+                byName.insert(key, child);
+        }
+        byNameValid = true;
+    }
+    return byName.value(nameKey(name));
+}
+
+void TAVItemContainer::forgetNames() const
+{
+    QMutexLocker lock(&namesMutex);
+    byNameValid = false;
+    byName.clear();
+}
+
+void TAVItemContainer::noteAdded(TAVItem *item) const
+{
+    QMutexLocker lock(&namesMutex);
+    if (!byNameValid)
+        return;
+    const QString key = nameKey(item->GetDisplayName());
+    if (!byName.contains(key))
+        byName.insert(key, item);
+}
+
+void TAVItemContainer::childRenamed(TAVItem *child, const QString &oldName)
+{
+    QMutexLocker lock(&namesMutex);
+    if (!byNameValid)
+        return;
+    Q_UNUSED(child)
+    // Nothing under its old name: not in the list yet (a new item naming
+    // itself). Otherwise the hash is worked out again on the next lookup:
+    // another child may share the old name.
+    if (!byName.contains(nameKey(oldName)))
+        return;
+    byNameValid = false;
+    byName.clear();
 }
 
 TAVItemContainer::~TAVItemContainer()
 {
     // Releases only the list: unloading detaches items that others may still point at.
     children.clear();
+    forgetNames();
 }
 
 quint64 TAVItemContainer::GetOriginalSize() const
@@ -314,11 +397,7 @@ void TAVItemContainer::renameItem(const QString &oldName, const QString &newName
 
 TAVItem *TAVItemContainer::getItem(const QString &name) const
 {
-    for (TAVItem *child : children) {
-        if (QString::compare(child->GetDisplayName(), name, Qt::CaseInsensitive) == 0)
-            return child;
-    }
-    return nullptr;
+    return findChild(name);
 }
 
 bool TAVItemContainer::exists(const QString &name) const
@@ -376,11 +455,13 @@ void TAVItemContainer::addItem(TAVItem *item)
 {
     item->SetParent(this);
     children.append(item);
+    noteAdded(item);
 }
 
 void TAVItemContainer::removeItem(TAVItem *item)
 {
     children.removeOne(item);
+    forgetNames();
 }
 
 void TAVItemContainer::removeItem(const QString &name)
@@ -393,6 +474,7 @@ void TAVItemContainer::removeItem(const QString &name)
         if (child->GetClassID() != TAV_CLASS_FILE)
             static_cast<TAVItemContainer *>(child)->removeAll();
         children.removeAt(i);
+        forgetNames();
         delete child;
         return;
     }
@@ -402,12 +484,14 @@ QList<TAVItem *> TAVItemContainer::takeAll()
 {
     QList<TAVItem *> taken;
     taken.swap(children);
+    forgetNames();
     return taken;
 }
 
 void TAVItemContainer::removeAll()
 {
     QMutexLocker lock(GetMutex());
+    forgetNames();
     while (!children.isEmpty()) {
         TAVItem *child = children.takeFirst();
         if (child->GetClassID() != TAV_CLASS_FILE)
@@ -465,6 +549,7 @@ void TAVItemContainer::deleteItem(const QString &name)
     QStringList bodies;
     collectBodies(child, bodies);
     children.removeOne(child);
+    forgetNames();
     destroyTree(child);
     releaseBodies(this, bodies);
 }
@@ -475,6 +560,7 @@ void TAVItemContainer::deleteAll()
     QStringList bodies;
     for (TAVItem *child : qAsConst(children))
         collectBodies(child, bodies);
+    forgetNames();
     while (!children.isEmpty())
         destroyTree(children.takeFirst());
     releaseBodies(this, bodies);
@@ -609,4 +695,5 @@ void TAVItemContainer::sort(int column, Qt::SortOrder order)
     for (int index : qAsConst(permutation))
         sorted.append(children.at(index));
     children = sorted;
+    forgetNames(); // the first of equal names may have changed
 }

@@ -4,7 +4,9 @@
 #include "tavcipherprops.h"
 #include "tavitem.h"
 
+#include <QHash>
 #include <QList>
+#include <QMutex>
 
 class TAVFile;
 class TAVFolder;
@@ -81,8 +83,22 @@ protected:
     // Throws "Duplicate item name." after the log line, when the name is taken.
     void checkNameIsFree(const QString &name, const char *function) const;
 
+    void childRenamed(TAVItem *child, const QString &oldName) override;
+
 private:
+    // The lookup of a child by name ignoring case: a walk of the list in a
+    // small container, else a hash by folded name (the first of equal names
+    // wins, as in the walk), built on first need and dropped, or followed,
+    // when the list or a child's name changes. Adding n files to one folder
+    // would otherwise cost n walks of it.
+    TAVItem *findChild(const QString &name) const;
+    void forgetNames() const;
+    void noteAdded(TAVItem *item) const;
+
     QList<TAVItem *> children;
+    mutable QMutex namesMutex; // the hash only; a leaf lock
+    mutable QHash<QString, TAVItem *> byName;
+    mutable bool byNameValid = false;
 };
 
 #endif // TAVITEMCONTAINER_H

@@ -272,6 +272,12 @@ int TAVVault::save()
         return VaultFailed;
     }
 
+    // The bodies first, then the index that names them.
+    if (!syncBodies()) {
+        LOG_ERROR << "could not write index list: the new bodies of" << GetName() << "could not be synced";
+        return VaultFailed;
+    }
+
     // Only bodies discarded before the tree is read are known to be missing
     // from the index written now.
     int discarded = 0;
@@ -311,6 +317,21 @@ int TAVVault::save()
     if (!removable.isEmpty())
         FileUtils::removeDelayed(removable, false);
     return 0;
+}
+
+void TAVVault::noteUnsyncedBodies()
+{
+    unsyncedBodies = true;
+}
+
+bool TAVVault::syncBodies()
+{
+    if (!unsyncedBodies.exchange(false))
+        return true;
+    if (SafeFile::syncFileSystem(fullPhysicalVaultPath))
+        return true;
+    unsyncedBodies = true;
+    return false;
 }
 
 int TAVVault::saveRebuiltIndex()

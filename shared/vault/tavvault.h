@@ -12,6 +12,8 @@
 #include <QList>
 #include <QRecursiveMutex>
 
+#include <atomic>
+
 // Where a vault lives. Stored in the index, the version file and the vault list.
 enum TAVVaultType : qint32 {
     TAV_VAULT_UNDEFINED = 0,
@@ -65,6 +67,13 @@ public:
     // index is then unchanged). Once written, the bodies handed to
     // discardBodies() before it began are removed in the background.
     virtual int save();
+    // Bodies were renamed into the vault folder without a sync of their own
+    // (a job of many files): the next save() syncs the vault's file system
+    // first, so an index on the disk never names a body that is not.
+    void noteUnsyncedBodies();
+    // Makes the noted bodies durable now: true when there were none or the
+    // sync of the file system succeeded. A failed sync leaves them noted.
+    bool syncBodies();
     // For the index repair, which rebuilt the tree from the bodies: takes the
     // identifier, type and cipher from "version.dat" when it can be read,
     // then writes the tree as the index although it was not read from it.
@@ -175,6 +184,7 @@ private:
     // Taken by the removal and deletion of items; re-entrant for its holder.
     QRecursiveMutex vaultMutex;
     QStringList bodiesToRemove; // see discardBodies(); under vaultMutex
+    std::atomic<bool> unsyncedBodies{false};
     QList<TAVItem *> detached; // what unload() took out of the tree
 };
 

@@ -1,0 +1,112 @@
+#include "replacingfile.h"
+
+#include "safefile.h"
+
+#include <QFileInfo>
+#include <QRandomGenerator>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+ReplacingFile::ReplacingFile(const QString &target) : m_target(target) {}
+
+ReplacingFile::~ReplacingFile()
+{
+    cancelWriting();
+}
+
+bool ReplacingFile::openBeside(bool vaultRule, QString *error)
+{
+    unsigned int mode = 0;
+    bool keepMode = false;
+    if (vaultRule) {
+        if (!SafeFile::replacementMode(m_target, &mode, error))
+            return false;
+        keepMode = true;
+    } else {
+        struct stat st;
+        if (::stat(QFile::encodeName(m_target).constData(), &st) == 0) {
+            mode = st.st_mode & 07777;
+            keepMode = true;
+        }
+    }
+    static const char letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        QString name = m_target + QLatin1Char('.');
+        for (int i = 0; i < 6; ++i)
+            name += QLatin1Char(letters[QRandomGenerator::global()->bounded(62)]);
+        // The umask applies to a new file as it does to any other.
+        const int fd = ::open(QFile::encodeName(name).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
+                              vaultRule ? 0600 : 0666);
+        if (fd < 0) {
+            if (errno == EEXIST)
+                continue;
+            if (error)
+                *error = QString::fromLocal8Bit(std::strerror(errno));
+            return false;
+        }
+        if (keepMode)
+            SafeFile::applyMode(fd, mode);
+        m_temporary = name;
+        if (!QFile::open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
+            if (error)
+                *error = errorString();
+            ::close(fd);
+            ::unlink(QFile::encodeName(name).constData());
+            return false;
+        }
+        m_made = true;
+        return true;
+    }
+    if (error)
+        *error = QString::fromLocal8Bit(std::strerror(EEXIST));
+    return false;
+}
+
+bool ReplacingFile::commit(bool sync)
+{
+    if (!m_made || !isOpen()) {
+        errno = EBADF;
+        return false;
+    }
+    bool ok = flush() && (!sync || ::fsync(handle()) == 0);
+    int reason = errno;
+    if (ok) {
+        // close() of the descriptor may report a write-back error too.
+        const int fd = handle();
+        const int copy = ::dup(fd);
+        QFile::close();
+        if (copy >= 0) {
+            ok = ::close(copy) == 0;
+            reason = errno;
+        }
+    }
+    if (ok && std::rename(QFile::encodeName(m_temporary).constData(), QFile::encodeName(m_target).constData()) != 0) {
+        ok = false;
+        reason = errno;
+    }
+    if (!ok) {
+        cancelWriting();
+        errno = reason;
+        return false;
+    }
+    m_made = false;
+    if (sync)
+        SafeFile::syncFolder(QFileInfo(m_target).absolutePath());
+    return true;
+}
+
+void ReplacingFile::cancelWriting()
+{
+    if (!m_made)
+        return;
+    if (isOpen())
+        QFile::close();
+    ::unlink(QFile::encodeName(m_temporary).constData());
+    m_made = false;
+}
