@@ -5,6 +5,7 @@
 // build folder (tests/e2e-shots).
 #include "filecipher.h"
 #include "filefixture.h"
+#include "fixeddrivelocator.h"
 #include "scratchfiles.h"
 #include "tavexception.h"
 #include "tavfile.h"
@@ -12,8 +13,10 @@
 #include "tavfolder.h"
 #include "tavkey.h"
 #include "tavkeychain.h"
+#include "tavstickmanager.h"
 #include "tavsyncentry.h"
 #include "tavvault.h"
+#include "usbstick.h"
 #include "xsession.h"
 
 #include <QtTest>
@@ -107,10 +110,23 @@ void collect(TAVItemContainer *container, const TAVVault *vault, const QString &
     }
 }
 
+// The stand-in drive as the program registers it, so that the vault list's
+// entries find their folders on it.
+void plugDrive(const QString &drive)
+{
+    static FixedDriveLocator drives;
+    drives.unplugAll();
+    const QString serial = QString::fromLatin1(fileBytes(drive + QStringLiteral("/.kolvanevave-drive-serial"))).trimmed();
+    drives.plug(USBStick(serial, drive + QLatin1Char('/'), 0, 0));
+    TAVStickManager::setDriveLocator(&drives);
+    TAVStickManager::update();
+}
+
 DriveContents readDrive(const QString &drive, const QString &password, const QString &scratch)
 {
     DriveContents out;
     resetTree();
+    plugDrive(drive);
     TAVFileSystem *root = TAVFileSystem::getInstance();
     const int read = root->appendFromFile(drive + QStringLiteral("/KolvaneVave Settings/filesystem.dat"),
                                           TAVKey(password));
@@ -263,14 +279,17 @@ public:
     // The main window's id, once it is up.
     QString mainWindow;
 
-    // Waits for a window of the program other than the main window.
-    QString waitForDialog(const QString &title, int timeoutMs = 30000)
+    // Waits for a window of the program other than the main window; with
+    // parentless, only for one that the main window does not own (the
+    // program's message boxes, not the progress dialogs that bear the same
+    // title).
+    QString waitForDialog(const QString &title, bool parentless = false, int timeoutMs = 30000)
     {
         QString found;
         eventually(
             [&] {
                 for (const QString &id : m_x.windows(title)) {
-                    if (id != mainWindow)
+                    if (id != mainWindow && (!parentless || m_x.owner(id) != mainWindow))
                         found = id;
                 }
                 return !found.isEmpty();
@@ -297,6 +316,25 @@ public:
             QThread::msleep(80);
         }
         return true;
+    }
+
+    // Whether the main window shows the unlocked main page: its toolbar then
+    // holds the Lock and Synchronize buttons, while the locked one is a bare
+    // band, the same colour all along a row.
+    bool looksUnlocked()
+    {
+        const QImage window = m_x.grab(mainWindow);
+        if (window.width() < 400 || window.height() < 80)
+            return false;
+        const int y = 43; // the middle of the toolbar, below the menu bar
+        const QColor band = window.pixelColor(4, y);
+        int differing = 0;
+        for (int x = 10; x < 300; ++x) {
+            const QColor c = window.pixelColor(x, y);
+            if (qAbs(c.red() - band.red()) + qAbs(c.green() - band.green()) + qAbs(c.blue() - band.blue()) > 60)
+                ++differing;
+        }
+        return differing > 10;
     }
 
     // A decrypted copy in the program's private temporary folder.
@@ -375,6 +413,7 @@ void TestEndToEnd::firstRun(ProgramRun &run, const QString &password)
     QVERIFY(run.input(dialog, {QStringLiteral("{Return}")}));
     run.mainWindow = run.x().waitForWindow(kMainTitle, 60000);
     QVERIFY2(!run.mainWindow.isEmpty(), "no main window");
+    QVERIFY2(eventually([&] { return run.looksUnlocked(); }), "the main page does not show");
     const QString list = run.drive() + QStringLiteral("/KolvaneVave Settings/filesystem.dat");
     QVERIFY(eventually([&] { return QFileInfo::exists(list); }));
     run.shot(QStringLiteral("first-run"));
@@ -421,7 +460,7 @@ void TestEndToEnd::inVaultPane(ProgramRun &run, const QStringList &keys)
 
 void TestEndToEnd::answerBox(ProgramRun &run, int tabs, const QString &shot)
 {
-    const QString box = run.waitForDialog(kMainTitle);
+    const QString box = run.waitForDialog(kMainTitle, true);
     QVERIFY2(!box.isEmpty(), qPrintable(QStringLiteral("no box: ") + shot));
     run.shot(shot);
     QStringList steps;
@@ -447,6 +486,7 @@ void TestEndToEnd::lock(ProgramRun &run)
 {
     // File: the first enabled entry, then Up round to Lock, the last.
     menu(run, 0, {QStringLiteral("Up")});
+    QVERIFY2(eventually([&] { return !run.looksUnlocked(); }), "the login page does not show");
     QVERIFY(eventually([&] { return run.decryptedCopies().isEmpty(); }, 10000));
     run.shot(QStringLiteral("locked"));
 }
@@ -455,7 +495,7 @@ void TestEndToEnd::unlock(ProgramRun &run, const QString &password)
 {
     // The password field has the focus on the login page.
     QVERIFY(run.input(run.mainWindow, {password, QStringLiteral("{Return}")}));
-    QThread::msleep(1000);
+    QVERIFY2(eventually([&] { return run.looksUnlocked(); }), "the main page does not show");
     run.shot(QStringLiteral("unlocked"));
 }
 

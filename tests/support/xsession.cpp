@@ -26,7 +26,7 @@ XSession::~XSession()
 bool XSession::toolsPresent(QString *missing)
 {
     QStringList absent;
-    for (const char *tool : {"Xvfb", "xdotool", "import"}) {
+    for (const char *tool : {"Xvfb", "xdotool", "xprop", "import"}) {
         if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
             absent << QString::fromLatin1(tool);
     }
@@ -112,6 +112,19 @@ QStringList XSession::windows(const QString &title)
     return ids;
 }
 
+QString XSession::owner(const QString &window)
+{
+    QByteArray out;
+    run(QStringLiteral("xprop"), {QStringLiteral("-id"), window, QStringLiteral("WM_TRANSIENT_FOR")}, &out);
+    // "WM_TRANSIENT_FOR(WINDOW): window id # 0x200010"
+    const int hash = out.indexOf("# 0x");
+    if (hash < 0)
+        return QString();
+    bool ok = false;
+    const qulonglong id = out.mid(hash + 4).trimmed().toULongLong(&ok, 16);
+    return ok ? QString::number(id) : QString();
+}
+
 QString XSession::waitForWindow(const QString &title, int timeoutMs)
 {
     QElapsedTimer timer;
@@ -170,6 +183,14 @@ QString XSession::focusedTitle()
     QByteArray out;
     run(QStringLiteral("xdotool"), {QStringLiteral("getwindowfocus"), QStringLiteral("getwindowname")}, &out);
     return QString::fromUtf8(out).trimmed();
+}
+
+QImage XSession::grab(const QString &window)
+{
+    QByteArray png;
+    if (!run(QStringLiteral("import"), {QStringLiteral("-window"), window, QStringLiteral("png:-")}, &png, 30000))
+        return QImage();
+    return QImage::fromData(png, "PNG");
 }
 
 bool XSession::screenshot(const QString &path)

@@ -1,6 +1,7 @@
 #ifndef XSESSION_H
 #define XSESSION_H
 
+#include <QImage>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QString>
@@ -33,6 +34,9 @@ public:
     // The ids of the visible windows whose title matches the regular
     // expression, newest last.
     QStringList windows(const QString &title);
+    // The window it says it belongs to (WM_TRANSIENT_FOR), as a decimal id
+    // like the others; empty when none.
+    QString owner(const QString &window);
     // Polls until a visible window with that title exists; its id, or empty
     // after the time-out.
     QString waitForWindow(const QString &title, int timeoutMs = 20000);
@@ -49,6 +53,8 @@ public:
     bool click(const QString &window, int x, int y);
     // The title of the window that has the focus.
     QString focusedTitle();
+    // A picture of one window as it is on the screen; null when it can't be had.
+    QImage grab(const QString &window);
     // The whole screen into a PNG file.
     bool screenshot(const QString &path);
 
