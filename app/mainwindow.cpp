@@ -227,17 +227,28 @@ MainWindow::MainWindow(QWidget *parent)
 
 void MainWindow::setupColumnActions()
 {
-    auto make = [this](const char *name, const char *text) {
-        auto *action = new QAction(QCoreApplication::translate("MainWindowClass", text), this);
+    auto make = [this](const char *name) {
+        auto *action = new QAction(this);
         action->setObjectName(QString::fromLatin1(name));
         action->setCheckable(true);
         return action;
     };
-    actionShowName = make("actionShowName", "Name");
-    actionShowType = make("actionShowType", "Type");
-    actionShowOriginalSize = make("actionShowOriginalSize", "Size");
-    actionShowDateCreated = make("actionShowDateCreated", "Date Created");
-    actionShowDateModified = make("actionShowDateModified", "Date");
+    actionShowName = make("actionShowName");
+    actionShowType = make("actionShowType");
+    actionShowOriginalSize = make("actionShowOriginalSize");
+    actionShowDateCreated = make("actionShowDateCreated");
+    actionShowDateModified = make("actionShowDateModified");
+    retranslateColumnActions();
+}
+
+void MainWindow::retranslateColumnActions()
+{
+    const auto text = [](const char *source) { return QCoreApplication::translate("MainWindowClass", source); };
+    actionShowName->setText(text("Name"));
+    actionShowType->setText(text("Type"));
+    actionShowOriginalSize->setText(text("Size"));
+    actionShowDateCreated->setText(text("Date Created"));
+    actionShowDateModified->setText(text("Date"));
 }
 
 void MainWindow::setupViews()
@@ -396,5 +407,10 @@ void MainWindow::closeEvent(QCloseEvent *event)
         event->ignore();
         return;
     }
+    // A job still running is cancelled as by its Cancel button: it stops
+    // after the file in hand, keeps what it stored, wipes no original, and
+    // the program ends once it has wound down.
+    if (busy && progressDialog)
+        progressDialog->cancel();
     event->accept();
 }

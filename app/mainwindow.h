@@ -183,6 +183,11 @@ public:
     // Stops the password reminder and, when a reminder period is set,
     // starts it again for the last change plus that many days.
     void restartExpiryReminder();
+    // The vault list written and read back under the new master key, then
+    // the key files of the reachable vaults re-wrapped; only then does the
+    // new key count. False, after telling the user, when the list could not
+    // be written: the old password still opens everything.
+    bool changeMasterKey(const TAVKey &oldKey, const TAVKey &newKey);
     // The text that tells a damaged file apart from a wrong password.
     QString damagedFileText(const QString &path) const;
     // Asks before quitting while decrypted copies hold changes that are not
@@ -433,6 +438,9 @@ private:
     void applyLanguageSwitch(const QStringList &args);
     void setupViews();
     void setupColumnActions();
+    // The column actions are the window's own, not the form's: they follow
+    // a language switch here.
+    void retranslateColumnActions();
     void showColumn(int column, QAction *action);
     void restoreViewMode(bool listWasChecked);
     void lockOutWait();

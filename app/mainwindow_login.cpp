@@ -335,13 +335,10 @@ void MainWindow::on_cboLanguage_currentIndexChanged(int index)
     // The prompt item keeps the language in force; any other item replaces
     // the newest translation with its own and sets the layout direction.
     curLanguage = translation->selectComboItem(index, curLanguage);
-    if (!LanguageTable::codeAt(index).isEmpty())
+    if (!LanguageTable::codeAt(index).isEmpty()) {
         ui->retranslateUi(this);
-}
-
-void MainWindow::showPasswordHint()
-{
-    LOG_INFO << "password hint: not handled yet";
+        retranslateColumnActions();
+    }
 }
 
 void MainWindow::resetItemViews()
@@ -484,9 +481,4 @@ void MainWindow::actionPasswordExpired_triggered()
     if (answer == 0)
         on_actionChange_Password_triggered();
     startTimeOut();
-}
-
-void MainWindow::on_actionChange_Password_triggered()
-{
-    LOG_INFO << "change password: not handled yet";
 }

@@ -298,6 +298,3 @@ void MainWindow::downloadFinished()
     close();
     QCoreApplication::exit(0);
 }
-
-void MainWindow::on_actionOptions_triggered() { LOG_INFO << "options: not handled yet"; }
-void MainWindow::SaveResetConfirmDelete() { resetConfirmDelete = true; }

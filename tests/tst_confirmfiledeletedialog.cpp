@@ -63,7 +63,8 @@ void TestConfirmFileDeleteDialog::form()
     QCOMPARE(dialog.findChild<QPushButton *>(QStringLiteral("btnYes"))->text(), QStringLiteral("Yes"));
     QCOMPARE(dialog.findChild<QPushButton *>(QStringLiteral("btnNo"))->text(), QStringLiteral("No"));
     QVERIFY(!(dialog.windowFlags() & Qt::WindowContextHelpButtonHint));
-    QCOMPARE(dialog.size(), QSize(297, 128));
+    // Wide enough for the question and the box in a 12 point font.
+    QCOMPARE(dialog.size(), QSize(400, 128));
 }
 
 void TestConfirmFileDeleteDialog::question_data()

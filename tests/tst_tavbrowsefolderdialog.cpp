@@ -8,6 +8,8 @@
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTreeView>
@@ -69,6 +71,7 @@ private slots:
     void returnsClickedTarget_data();
     void returnsClickedTarget();
     void okWithoutCurrentEntryWarnsAndStays();
+    void lockClosesTheWarningToo();
     void doubleClickSelectsWithoutClosing();
     void endsRejected_data();
     void endsRejected();
@@ -175,7 +178,33 @@ void TestTAVBrowseFolderDialog::okWithoutCurrentEntryWarnsAndStays()
     QCOMPARE(prompter.prompts[0].icon, QMessageBox::Warning);
     QCOMPARE(prompter.prompts[0].title, QStringLiteral("Kolvane\u2122 vave"));
     QCOMPARE(prompter.prompts[0].text, QStringLiteral("Please select a target folder."));
-    QCOMPARE(prompter.prompts[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QCOMPARE(prompter.prompts[0].buttonTexts, QStringList{QStringLiteral("OK")});
+}
+
+// The lock closes the warning as well as the picker: nothing is left
+// standing over the login page, and no target is chosen.
+void TestTAVBrowseFolderDialog::lockClosesTheWarningToo()
+{
+    TAVBrowseFolderDialog dialog;
+    ModalAnswerer answers(3000);
+    QPointer<QWidget> warning;
+    answers.act([&](QWidget *shown) {
+        QTreeView *view = treeOf(shown);
+        clickEntry(view, reveal(view, QStringLiteral("Alpha")));
+        view->setCurrentIndex(QModelIndex());
+        QVERIFY(ModalAnswerer::clickButton(shown, QStringLiteral("OK")));
+    });
+    answers.act([&](QWidget *shown) {
+        QVERIFY(qobject_cast<QMessageBox *>(shown));
+        QCOMPARE(qobject_cast<QMessageBox *>(shown)->text(), QStringLiteral("Please select a target folder."));
+        warning = shown;
+        LockNotifier::getInstance()->notifyLocked();
+    });
+    QCOMPARE(dialog.exec(), int(QDialog::Rejected));
+    QVERIFY2(answers.ok(), qPrintable(answers.errorString()));
+    QVERIFY(!warning || !warning->isVisible());
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(dialog.getSelectedFolderPath(), QString());
 }
 
 void TestTAVBrowseFolderDialog::doubleClickSelectsWithoutClosing()

@@ -4,7 +4,6 @@
 #include "locknotifier.h"
 #include "mainsettings.h"
 #include "productinfo.h"
-#include "prompter.h"
 #include "pwdchecker.h"
 #include "vir_keypad_dialog.h"
 
@@ -114,12 +113,10 @@ void ChangePasswordDialog::acceptChecked()
     // passwords holding them would open the same vaults.
     const QString refused = PwdChecker::charsOutsideLatin1(getNewPassword());
     if (!refused.isEmpty()) {
-        Prompter::instance()->ask(
-            QMessageBox::Warning, ProductInfo::title(),
-            mainText("The password cannot contain these characters: %1\n"
-                     "Please use only letters, digits and signs of Western European languages.")
-                .arg(refused),
-            QMessageBox::Ok, QMessageBox::Ok);
+        tellUser(QMessageBox::Warning, ProductInfo::title(),
+                 mainText("The password cannot contain these characters: %1\n"
+                          "Please use only letters, digits and signs of Western European languages.")
+                     .arg(refused));
         return;
     }
     QDialog::accept();

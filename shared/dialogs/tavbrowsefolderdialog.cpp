@@ -1,7 +1,6 @@
 #include "tavbrowsefolderdialog.h"
 #include "ui_tavbrowsefolderdialog.h"
 
-#include "prompter.h"
 #include "tavfilesystemtreemodel.h"
 #include "tavitem.h"
 
@@ -75,8 +74,7 @@ void TAVBrowseFolderDialog::accept()
         QDialog::accept();
         return;
     }
-    Prompter::instance()->ask(QMessageBox::Warning, windowTitle(), tr("Please select a target folder."),
-                              QMessageBox::Ok, QMessageBox::Ok);
+    tellUser(QMessageBox::Warning, windowTitle(), tr("Please select a target folder."));
     emit userAction();
 }
 

@@ -1,7 +1,10 @@
 #include "tavdialog.h"
 
 #include "locknotifier.h"
+#include "prompter.h"
 #include "useractivity.h"
+
+#include <QCoreApplication>
 
 TAVDialog::TAVDialog(QWidget *parent)
     : QDialog(parent)
@@ -20,4 +23,12 @@ bool TAVDialog::event(QEvent *e)
     if (isUserActivity(e->type()))
         emit userAction();
     return QDialog::event(e);
+}
+
+int TAVDialog::tellUser(QMessageBox::Icon icon, const QString &title, const QString &text)
+{
+    QMessageBox box(icon, title, text, QMessageBox::NoButton, this);
+    box.addButton(QCoreApplication::translate("MainWindowClass", "OK"), QMessageBox::AcceptRole);
+    connect(LockNotifier::getInstance(), &LockNotifier::locked, &box, &QDialog::reject);
+    return Prompter::instance()->choose(&box);
 }

@@ -2,6 +2,7 @@
 #define TAVDIALOG_H
 
 #include <QDialog>
+#include <QMessageBox>
 
 // Base of the program's own dialogs: reports the user's key and mouse input
 // through userAction() (the opener restarts the inactivity timer on it) and
@@ -21,6 +22,11 @@ protected slots:
 
 protected:
     bool event(QEvent *e) override;
+    // A message box over this dialog with the one button "OK", through the
+    // prompter, closed by the lock like the dialog itself: a lock never
+    // leaves it standing over the login page. The index of the pressed
+    // button, or -1 when it closed without one.
+    int tellUser(QMessageBox::Icon icon, const QString &title, const QString &text);
 };
 
 #endif // TAVDIALOG_H

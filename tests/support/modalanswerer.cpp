@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QEvent>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QWidget>
@@ -137,6 +138,9 @@ void ModalAnswerer::answer(QWidget *dialog, const Action &action)
 {
     m_seen.append(describe(dialog));
     m_current = dialog;
+    // A dialog shown again after it closed (an opener that loops) is a new
+    // opening, due its own answer.
+    dialog->installEventFilter(this);
     m_since.restart();
     // Run outside the timer's slot: the answer may open a nested modal loop,
     // and a timer never fires again while its own slot is running.
@@ -146,6 +150,13 @@ void ModalAnswerer::answer(QWidget *dialog, const Action &action)
             action(target);
         m_since.restart();
     });
+}
+
+bool ModalAnswerer::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Hide && watched == m_current)
+        m_current.clear();
+    return QObject::eventFilter(watched, event);
 }
 
 void ModalAnswerer::fail(const QString &message)

@@ -63,6 +63,9 @@ public:
     // `button`; false (with the reason in `why`) when there is none or it is disabled.
     static bool clickButton(QWidget *dialog, const QString &button, QString *why = nullptr);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void poll();
     void answer(QWidget *dialog, const Action &action);
