@@ -41,8 +41,6 @@ namespace {
 
 const QString kPassword = QStringLiteral("Blue!Kite7rain");
 const QString kNewPassword = QStringLiteral("Green#Owl42sky");
-// The main window's Change Password flow is built on its own branch.
-constexpr bool kChangePasswordInTheWindow = false;
 
 // Titles, as regular expressions over the window names.
 const QString kMainTitle = QStringLiteral("^Kolvane.* vave$");
@@ -624,16 +622,13 @@ void TestEndToEnd::itemsFromFirstRunToRestore()
 
 void TestEndToEnd::changePassword(ProgramRun &run, QString *password)
 {
-    if (!kChangePasswordInTheWindow) {
-        qInfo("SKIP change password: the main window's Change Password flow is not built yet; the "
-              "scenario goes on with the first password");
-        return;
-    }
     menu(run, 2, {QStringLiteral("Up"), QStringLiteral("Up"), QStringLiteral("Up"), QStringLiteral("Up")});
     const QString dialog = run.waitForDialog(kChangePasswordTitle);
     QVERIFY2(!dialog.isEmpty(), "no change-password dialog");
+    // The current password, the new one, past the three keypad buttons to the repeat.
     QVERIFY(run.input(dialog, {*password, QStringLiteral("{Tab}"), kNewPassword}));
-    QVERIFY(run.input(dialog, {QStringLiteral("{Tab}"), QStringLiteral("{Tab}"), QStringLiteral("{Tab}"), kNewPassword}));
+    QVERIFY(run.input(dialog, {QStringLiteral("{Tab}"), QStringLiteral("{Tab}"), QStringLiteral("{Tab}"),
+                               QStringLiteral("{Tab}"), kNewPassword}));
     run.shot(QStringLiteral("change-password"));
     QVERIFY(run.input(dialog, {QStringLiteral("{Return}")}));
     QVERIFY(run.dialogGone(dialog));
