@@ -79,6 +79,7 @@ private slots:
     void unlistedTargetMustBeNewAndEmpty_data();
     void unlistedTargetMustBeNewAndEmpty();
     void vaultsDifferingInCaseOnly();
+    void keyboardAloneChoosesABackup();
     void lockWhileIdleClosesTheWizard();
     void lockDuringTheCopyWaitsForItsEnd();
     void refusedWhileASynchronisationRuns();
@@ -494,6 +495,22 @@ void TestRestoreWizard::vaultsDifferingInCaseOnly()
     QCOMPARE(wizard->restoredVault(), lower);
     QVERIFY(lower->getItem("l.txt") && !lower->getItem("l2.txt"));
     QCOMPARE(vaultState(upper), upperState);
+    delete wizard;
+}
+
+// Without a mouse: the arrow keys choose the backup and Space on Next goes on.
+void TestRestoreWizard::keyboardAloneChoosesABackup()
+{
+    QPointer<RestoreWizard> wizard = makeWizard();
+    run(wizard, {"combo:Photos", "btnIntroNext"});
+    auto *tree = wizard->findChild<QTreeWidget *>("restoreTreeWidget");
+    auto *next = wizard->findChild<QPushButton *>("btnRestoreSelectedItem");
+    QVERIFY(!next->isEnabled());
+    QTest::keyClick(tree, Qt::Key_Down);
+    QVERIFY(tree->currentItem());
+    QVERIFY(next->isEnabled());
+    QTest::keyClick(next, Qt::Key_Space);
+    QCOMPARE(wizard->currentPage(), int(RestoreWizard::Confirm));
     delete wizard;
 }
 

@@ -64,6 +64,10 @@ RestoreWizard::RestoreWizard(QWidget *parent)
     connect(engine, &VaultRestore::progress, this, &RestoreWizard::setProgress);
     connect(engine, &VaultRestore::vaultReleased, this, &RestoreWizard::restoreStarting);
     connect(ui->restoreTreeWidget, &QTreeWidget::itemClicked, this, &RestoreWizard::restoreItemClicked);
+    // A row chosen with the arrow keys counts as well: without a mouse the
+    // wizard could otherwise never get past this page.
+    connect(ui->restoreTreeWidget, &QTreeWidget::currentItemChanged, this,
+            [this](QTreeWidgetItem *current) { restoreItemClicked(current, 0); });
     // A lock closes the wizard, but not in the middle of a copy: see locked().
     disconnect(LockNotifier::getInstance(), &LockNotifier::locked, this, nullptr);
     connect(LockNotifier::getInstance(), &LockNotifier::locked, this, &RestoreWizard::locked);
