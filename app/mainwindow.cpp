@@ -124,6 +124,7 @@ MainWindow::MainWindow(QWidget *parent)
         : QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
             + QStringLiteral("/KolvaneVave/Backup");
     applyLanguage();
+    retranslateColumnActions();
 
     if (!QFile::exists(settingsFileName)) {
         firstRun();
@@ -227,17 +228,29 @@ MainWindow::MainWindow(QWidget *parent)
 
 void MainWindow::setupColumnActions()
 {
-    auto make = [this](const char *name, const char *text) {
-        auto *action = new QAction(QCoreApplication::translate("MainWindowClass", text), this);
+    auto make = [this](const char *name) {
+        auto *action = new QAction(this);
         action->setObjectName(QString::fromLatin1(name));
         action->setCheckable(true);
         return action;
     };
-    actionShowName = make("actionShowName", "Name");
-    actionShowType = make("actionShowType", "Type");
-    actionShowOriginalSize = make("actionShowOriginalSize", "Size");
-    actionShowDateCreated = make("actionShowDateCreated", "Date Created");
-    actionShowDateModified = make("actionShowDateModified", "Date");
+    actionShowName = make("actionShowName");
+    actionShowType = make("actionShowType");
+    actionShowOriginalSize = make("actionShowOriginalSize");
+    actionShowDateCreated = make("actionShowDateCreated");
+    actionShowDateModified = make("actionShowDateModified");
+    retranslateColumnActions();
+}
+
+// The column switches are made before the language is settled, so their
+// texts are set again whenever the form's are.
+void MainWindow::retranslateColumnActions()
+{
+    actionShowName->setText(Ui_MainWindowClass::tr("Name"));
+    actionShowType->setText(Ui_MainWindowClass::tr("Type"));
+    actionShowOriginalSize->setText(Ui_MainWindowClass::tr("Size"));
+    actionShowDateCreated->setText(Ui_MainWindowClass::tr("Date Created"));
+    actionShowDateModified->setText(Ui_MainWindowClass::tr("Date"));
 }
 
 void MainWindow::setupViews()

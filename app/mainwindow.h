@@ -433,6 +433,7 @@ private:
     void applyLanguageSwitch(const QStringList &args);
     void setupViews();
     void setupColumnActions();
+    void retranslateColumnActions();
     void showColumn(int column, QAction *action);
     void restoreViewMode(bool listWasChecked);
     void lockOutWait();

@@ -337,8 +337,10 @@ void MainWindow::on_cboLanguage_currentIndexChanged(int index)
     // The prompt item keeps the language in force; any other item replaces
     // the newest translation with its own and sets the layout direction.
     curLanguage = translation->selectComboItem(index, curLanguage);
-    if (!LanguageTable::codeAt(index).isEmpty())
+    if (!LanguageTable::codeAt(index).isEmpty()) {
         ui->retranslateUi(this);
+        retranslateColumnActions();
+    }
 }
 
 void MainWindow::showPasswordHint()

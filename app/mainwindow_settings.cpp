@@ -72,6 +72,10 @@ void MainWindow::applyLanguage()
     // Moving the combo runs its slot, which installs the same language again
     // as the newest translator: the one the combo takes off next time.
     ui->cboLanguage->setCurrentIndex(LanguageTable::comboIndex(curLanguage));
+    // The form was built before any translation was in force, and a language
+    // the combo does not list (Arabic, Dutch, Korean) leaves it on item 0
+    // without running the slot: the form takes the language here.
+    ui->retranslateUi(this);
 }
 
 void MainWindow::installTranslator(const QString &name)
