@@ -199,7 +199,7 @@ void MainWindow::on_actionDecrypt_File_triggered()
                     tr("The extracted files could not be written safely to %1. Check the disk and "
                        "extract them again.")
                         .arg(QDir::toNativeSeparators(target)),
-                    {classText("OK")});
+                    {Ui_MainWindowClass::tr("OK")});
     }
 
     // Only a job that wrote every item says so, and never over the login

@@ -1,6 +1,7 @@
 // Change of the master password: the vault list and the key files re-keyed,
 // the date and the hint stored, the reminder re-armed.
 #include "mainwindow.h"
+#include "trcontext.h"
 
 #include "changepassworddialog.h"
 #include "clock.h"
@@ -20,10 +21,6 @@
 
 namespace {
 
-QString trMain(const char *text)
-{
-    return QCoreApplication::translate("MainWindowClass", text);
-}
 
 // A vault folder whose key file may hold the vault's key under the old
 // master key. Without a key from the list (the default vault, when it is
@@ -154,7 +151,7 @@ void MainWindow::on_actionChange_Password_triggered()
         if (check == 4) {
             showMessage(QMessageBox::Information, windowTitle(),
                         tr("The current password entered is invalid. Please try again."),
-                        {trMain("OK")});
+                        {MainFormText::tr("OK")});
             continue;
         }
         if (check != 0) {
@@ -165,7 +162,7 @@ void MainWindow::on_actionChange_Password_triggered()
                                    : tr("The list of vaults %1 could not be read. Your password has "
                                         "not been changed.")
                                          .arg(QDir::toNativeSeparators(listFile)),
-                        {trMain("OK")});
+                        {MainFormText::tr("OK")});
             break;
         }
         changed = changeMasterKey(oldKey, TAVKey(dialog.getNewPassword()));
@@ -211,7 +208,7 @@ bool MainWindow::changeMasterKey(const TAVKey &oldKey, const TAVKey &newKey)
                     tr("The list of vaults could not be saved to %1. Your password has not been "
                        "changed; the current password still opens your vaults.")
                         .arg(QDir::toNativeSeparators(listFile)),
-                    {trMain("OK")});
+                    {MainFormText::tr("OK")});
         return false;
     }
 
@@ -230,6 +227,6 @@ bool MainWindow::changeMasterKey(const TAVKey &oldKey, const TAVKey &newKey)
                        "The vaults open as before; only adding such a folder again as an existing "
                        "vault needs the old password.")
                         .arg(failed.join(QLatin1Char('\n'))),
-                    {trMain("OK")});
+                    {MainFormText::tr("OK")});
     return true;
 }

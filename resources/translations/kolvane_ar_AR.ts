@@ -698,6 +698,88 @@ Please enter a new name</source>
         <source>Backup completed successfully.</source>
         <translation>اكتمل النسخ الاحتياطي بنجاح.</translation>
     </message>
+    <message>
+        <source>There is already a file with the same name in this location. Do you want to replace it?</source>
+        <translation>يوجد ملف بالاسم نفسه في هذا الموقع. هل تريد استبداله؟</translation>
+    </message>
+    <message>
+        <source>%1 item(s) could not be moved:
+%2</source>
+        <translation>تعذر نقل %1 من العناصر:
+%2</translation>
+    </message>
+    <message>
+        <source>%1 item(s) could not be copied:
+%2</source>
+        <translation>تعذر نسخ %1 من العناصر:
+%2</translation>
+    </message>
+    <message>
+        <source>Moving Item...</source>
+        <translation>جارٍ نقل العنصر...</translation>
+    </message>
+    <message>
+        <source>Can not move</source>
+        <translation>تعذر النقل</translation>
+    </message>
+    <message>
+        <source>The extracted files could not be written safely to %1. Check the disk and extract them again.</source>
+        <translation>تعذرت كتابة الملفات المستخرجة في %1 بأمان. تحقق من القرص ثم استخرجها مرة أخرى.</translation>
+    </message>
+    <message>
+        <source>The application can not rename a file</source>
+        <translation>لا يمكن للتطبيق إعادة تسمية الملف</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to permanently delete this folder?</source>
+        <translation>هل أنت متأكد من أنك تريد حذف هذا المجلد نهائيًا؟</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to permanently delete this file?</source>
+        <translation>هل أنت متأكد من أنك تريد حذف هذا الملف نهائيًا؟</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to permanently delete these %1 items?</source>
+        <translation>هل أنت متأكد من أنك تريد حذف هذه العناصر (%1) نهائيًا؟</translation>
+    </message>
+    <message>
+        <source> - Options</source>
+        <translation> - خيارات</translation>
+    </message>
+    <message>
+        <source>The options could not be saved to %1. They hold until the program ends.</source>
+        <translation>تعذر حفظ الخيارات في %1. ستظل سارية حتى إغلاق البرنامج.</translation>
+    </message>
+    <message>
+        <source>Password Hint</source>
+        <translation>تلميح كلمة المرور</translation>
+    </message>
+    <message>
+        <source> - Change Password</source>
+        <translation> - تغيير كلمة المرور</translation>
+    </message>
+    <message>
+        <source>The current password entered is invalid. Please try again.</source>
+        <translation>كلمة المرور الحالية التي أدخلتها غير صالحة. يرجى المحاولة مرة أخرى.</translation>
+    </message>
+    <message>
+        <source>The list of vaults %1 could not be read. Your password has not been changed.</source>
+        <translation>تعذرت قراءة قائمة الخزائن %1. لم يتم تغيير كلمة المرور.</translation>
+    </message>
+    <message>
+        <source>The list of vaults could not be saved to %1. Your password has not been changed; the current password still opens your vaults.</source>
+        <translation>تعذر حفظ قائمة الخزائن في %1. لم يتم تغيير كلمة المرور؛ ولا تزال كلمة المرور الحالية تفتح خزائنك.</translation>
+    </message>
+    <message>
+        <source>Your password has been changed, but the key files of these vaults could not be written and still hold their keys under the old password:
+%1
+
+The vaults open as before; only adding such a folder again as an existing vault needs the old password.</source>
+        <translation>تم تغيير كلمة المرور، ولكن تعذرت كتابة ملفات المفاتيح لهذه الخزائن، ولا تزال مفاتيحها محمية بكلمة المرور القديمة:
+%1
+
+تُفتح الخزائن كما كانت من قبل؛ ولا تلزم كلمة المرور القديمة إلا عند إضافة مجلد كهذا مرة أخرى كخزنة موجودة.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindowClass</name>
@@ -1050,6 +1132,58 @@ Please use only letters, digits and signs of Western European languages.</source
     <message>
         <source>Folder</source>
         <translation>مجلد</translation>
+    </message>
+    <message>
+        <source>Copying  file...</source>
+        <translation>جارٍ نسخ الملف...</translation>
+    </message>
+    <message>
+        <source>Copying Item...</source>
+        <translation>جارٍ نسخ العنصر...</translation>
+    </message>
+    <message>
+        <source>Can not move</source>
+        <translation>تعذر النقل</translation>
+    </message>
+    <message>
+        <source>Processing Items...</source>
+        <translation>جارٍ معالجة العناصر...</translation>
+    </message>
+    <message>
+        <source>Moving Item...</source>
+        <translation>جارٍ نقل العنصر...</translation>
+    </message>
+    <message>
+        <source>There is already an item with the same name in this location. Do you want to replace it?</source>
+        <translation>يوجد عنصر بالاسم نفسه في هذا الموقع. هل تريد استبداله؟</translation>
+    </message>
+    <message>
+        <source>Failed to move</source>
+        <translation>فشل النقل</translation>
+    </message>
+    <message>
+        <source>Failed to copy</source>
+        <translation>فشل النسخ</translation>
+    </message>
+    <message>
+        <source>The application can not add more files because the vault&apos;s disk is full.</source>
+        <translation>لا يمكن للتطبيق إضافة المزيد من الملفات لأن قرص الخزنة ممتلئ.</translation>
+    </message>
+    <message>
+        <source>Moving file...</source>
+        <translation>جارٍ نقل الملف...</translation>
+    </message>
+    <message>
+        <source>Copy folder...</source>
+        <translation>نسخ المجلد...</translation>
+    </message>
+    <message>
+        <source>Add a vault here</source>
+        <translation>أضف خزنة هنا</translation>
+    </message>
+    <message>
+        <source>Add a file or create a folder here</source>
+        <translation>أضف ملفًا أو أنشئ مجلدًا هنا</translation>
     </message>
 </context>
 <context>

@@ -698,6 +698,88 @@ Bitte geben Sie einen neuen Namen ein</translation>
         <source>Backup completed successfully.</source>
         <translation>Sicherung erfolgreich abgeschlossen.</translation>
     </message>
+    <message>
+        <source>There is already a file with the same name in this location. Do you want to replace it?</source>
+        <translation>An diesem Ort befindet sich bereits eine Datei mit demselben Namen. Möchten Sie sie ersetzen?</translation>
+    </message>
+    <message>
+        <source>%1 item(s) could not be moved:
+%2</source>
+        <translation>%1 Element(e) konnte(n) nicht verschoben werden:
+%2</translation>
+    </message>
+    <message>
+        <source>%1 item(s) could not be copied:
+%2</source>
+        <translation>%1 Element(e) konnte(n) nicht kopiert werden:
+%2</translation>
+    </message>
+    <message>
+        <source>Moving Item...</source>
+        <translation>Element wird verschoben...</translation>
+    </message>
+    <message>
+        <source>Can not move</source>
+        <translation>Verschieben nicht möglich</translation>
+    </message>
+    <message>
+        <source>The extracted files could not be written safely to %1. Check the disk and extract them again.</source>
+        <translation>Die extrahierten Dateien konnten nicht sicher nach %1 geschrieben werden. Überprüfen Sie den Datenträger und extrahieren Sie sie erneut.</translation>
+    </message>
+    <message>
+        <source>The application can not rename a file</source>
+        <translation>Die Anwendung kann eine Datei nicht umbenennen</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to permanently delete this folder?</source>
+        <translation>Möchten Sie diesen Ordner wirklich endgültig löschen?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to permanently delete this file?</source>
+        <translation>Möchten Sie diese Datei wirklich endgültig löschen?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to permanently delete these %1 items?</source>
+        <translation>Möchten Sie diese %1 Elemente wirklich endgültig löschen?</translation>
+    </message>
+    <message>
+        <source> - Options</source>
+        <translation> - Optionen</translation>
+    </message>
+    <message>
+        <source>The options could not be saved to %1. They hold until the program ends.</source>
+        <translation>Die Optionen konnten nicht in %1 gespeichert werden. Sie gelten bis zum Beenden des Programms.</translation>
+    </message>
+    <message>
+        <source>Password Hint</source>
+        <translation>Passworthinweis</translation>
+    </message>
+    <message>
+        <source> - Change Password</source>
+        <translation> - Passwort ändern</translation>
+    </message>
+    <message>
+        <source>The current password entered is invalid. Please try again.</source>
+        <translation>Das eingegebene aktuelle Passwort ist ungültig. Bitte versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>The list of vaults %1 could not be read. Your password has not been changed.</source>
+        <translation>Die Liste der Tresore %1 konnte nicht gelesen werden. Ihr Passwort wurde nicht geändert.</translation>
+    </message>
+    <message>
+        <source>The list of vaults could not be saved to %1. Your password has not been changed; the current password still opens your vaults.</source>
+        <translation>Die Liste der Tresore konnte nicht in %1 gespeichert werden. Ihr Passwort wurde nicht geändert; das aktuelle Passwort öffnet weiterhin Ihre Tresore.</translation>
+    </message>
+    <message>
+        <source>Your password has been changed, but the key files of these vaults could not be written and still hold their keys under the old password:
+%1
+
+The vaults open as before; only adding such a folder again as an existing vault needs the old password.</source>
+        <translation>Ihr Passwort wurde geändert, aber die Schlüsseldateien dieser Tresore konnten nicht geschrieben werden und enthalten ihre Schlüssel weiterhin unter dem alten Passwort:
+%1
+
+Die Tresore lassen sich wie bisher öffnen; nur wenn Sie einen solchen Ordner erneut als vorhandenen Tresor hinzufügen, wird das alte Passwort benötigt.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindowClass</name>
@@ -1050,6 +1132,58 @@ Bitte verwenden Sie nur Buchstaben, Ziffern und Zeichen westeuropäischer Sprach
     <message>
         <source>Folder</source>
         <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>Copying  file...</source>
+        <translation>Datei wird kopiert...</translation>
+    </message>
+    <message>
+        <source>Copying Item...</source>
+        <translation>Element wird kopiert...</translation>
+    </message>
+    <message>
+        <source>Can not move</source>
+        <translation>Verschieben nicht möglich</translation>
+    </message>
+    <message>
+        <source>Processing Items...</source>
+        <translation>Elemente werden verarbeitet...</translation>
+    </message>
+    <message>
+        <source>Moving Item...</source>
+        <translation>Element wird verschoben...</translation>
+    </message>
+    <message>
+        <source>There is already an item with the same name in this location. Do you want to replace it?</source>
+        <translation>An diesem Ort befindet sich bereits ein Element mit demselben Namen. Möchten Sie es ersetzen?</translation>
+    </message>
+    <message>
+        <source>Failed to move</source>
+        <translation>Verschieben fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Failed to copy</source>
+        <translation>Kopieren fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>The application can not add more files because the vault&apos;s disk is full.</source>
+        <translation>Die Anwendung kann keine weiteren Dateien hinzufügen, da der Datenträger des Tresors voll ist.</translation>
+    </message>
+    <message>
+        <source>Moving file...</source>
+        <translation>Datei wird verschoben...</translation>
+    </message>
+    <message>
+        <source>Copy folder...</source>
+        <translation>Ordner kopieren...</translation>
+    </message>
+    <message>
+        <source>Add a vault here</source>
+        <translation>Hier einen Tresor hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add a file or create a folder here</source>
+        <translation>Hier eine Datei hinzufügen oder einen Ordner erstellen</translation>
     </message>
 </context>
 <context>

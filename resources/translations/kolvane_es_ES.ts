@@ -698,6 +698,88 @@ Escriba un nombre nuevo</translation>
         <source>Backup completed successfully.</source>
         <translation>Copia de seguridad completada correctamente.</translation>
     </message>
+    <message>
+        <source>There is already a file with the same name in this location. Do you want to replace it?</source>
+        <translation>Ya existe un archivo con el mismo nombre en esta ubicación. ¿Desea reemplazarlo?</translation>
+    </message>
+    <message>
+        <source>%1 item(s) could not be moved:
+%2</source>
+        <translation>No se pudieron mover %1 elemento(s):
+%2</translation>
+    </message>
+    <message>
+        <source>%1 item(s) could not be copied:
+%2</source>
+        <translation>No se pudieron copiar %1 elemento(s):
+%2</translation>
+    </message>
+    <message>
+        <source>Moving Item...</source>
+        <translation>Moviendo elemento...</translation>
+    </message>
+    <message>
+        <source>Can not move</source>
+        <translation>No se puede mover</translation>
+    </message>
+    <message>
+        <source>The extracted files could not be written safely to %1. Check the disk and extract them again.</source>
+        <translation>No se pudieron escribir de forma segura los archivos extraídos en %1. Compruebe el disco y vuelva a extraerlos.</translation>
+    </message>
+    <message>
+        <source>The application can not rename a file</source>
+        <translation>La aplicación no puede cambiar el nombre de un archivo</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to permanently delete this folder?</source>
+        <translation>¿Está seguro de que desea eliminar permanentemente esta carpeta?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to permanently delete this file?</source>
+        <translation>¿Está seguro de que desea eliminar permanentemente este archivo?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to permanently delete these %1 items?</source>
+        <translation>¿Está seguro de que desea eliminar permanentemente estos %1 elementos?</translation>
+    </message>
+    <message>
+        <source> - Options</source>
+        <translation> - Opciones</translation>
+    </message>
+    <message>
+        <source>The options could not be saved to %1. They hold until the program ends.</source>
+        <translation>No se pudieron guardar las opciones en %1. Se mantendrán hasta que se cierre el programa.</translation>
+    </message>
+    <message>
+        <source>Password Hint</source>
+        <translation>Pista de contraseña</translation>
+    </message>
+    <message>
+        <source> - Change Password</source>
+        <translation> - Cambiar contraseña</translation>
+    </message>
+    <message>
+        <source>The current password entered is invalid. Please try again.</source>
+        <translation>La contraseña actual introducida no es válida. Inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>The list of vaults %1 could not be read. Your password has not been changed.</source>
+        <translation>No se pudo leer la lista de cajas fuertes %1. Su contraseña no se ha cambiado.</translation>
+    </message>
+    <message>
+        <source>The list of vaults could not be saved to %1. Your password has not been changed; the current password still opens your vaults.</source>
+        <translation>No se pudo guardar la lista de cajas fuertes en %1. Su contraseña no se ha cambiado; la contraseña actual sigue abriendo sus cajas fuertes.</translation>
+    </message>
+    <message>
+        <source>Your password has been changed, but the key files of these vaults could not be written and still hold their keys under the old password:
+%1
+
+The vaults open as before; only adding such a folder again as an existing vault needs the old password.</source>
+        <translation>Su contraseña se ha cambiado, pero no se pudieron escribir los archivos de clave de estas cajas fuertes, que siguen guardando sus claves con la contraseña anterior:
+%1
+
+Las cajas fuertes se abren como antes; solo se necesita la contraseña anterior para volver a añadir una de estas carpetas como caja fuerte existente.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindowClass</name>
@@ -1050,6 +1132,58 @@ Use solo letras, dígitos y signos de los idiomas de Europa occidental.</transla
     <message>
         <source>Folder</source>
         <translation>Carpeta</translation>
+    </message>
+    <message>
+        <source>Copying  file...</source>
+        <translation>Copiando archivo...</translation>
+    </message>
+    <message>
+        <source>Copying Item...</source>
+        <translation>Copiando elemento...</translation>
+    </message>
+    <message>
+        <source>Can not move</source>
+        <translation>No se puede mover</translation>
+    </message>
+    <message>
+        <source>Processing Items...</source>
+        <translation>Procesando elementos...</translation>
+    </message>
+    <message>
+        <source>Moving Item...</source>
+        <translation>Moviendo elemento...</translation>
+    </message>
+    <message>
+        <source>There is already an item with the same name in this location. Do you want to replace it?</source>
+        <translation>Ya existe un elemento con el mismo nombre en esta ubicación. ¿Desea reemplazarlo?</translation>
+    </message>
+    <message>
+        <source>Failed to move</source>
+        <translation>Error al mover</translation>
+    </message>
+    <message>
+        <source>Failed to copy</source>
+        <translation>Error al copiar</translation>
+    </message>
+    <message>
+        <source>The application can not add more files because the vault&apos;s disk is full.</source>
+        <translation>La aplicación no puede añadir más archivos porque el disco de la caja fuerte está lleno.</translation>
+    </message>
+    <message>
+        <source>Moving file...</source>
+        <translation>Moviendo archivo...</translation>
+    </message>
+    <message>
+        <source>Copy folder...</source>
+        <translation>Copiar carpeta...</translation>
+    </message>
+    <message>
+        <source>Add a vault here</source>
+        <translation>Añadir una caja fuerte aquí</translation>
+    </message>
+    <message>
+        <source>Add a file or create a folder here</source>
+        <translation>Añadir un archivo o crear una carpeta aquí</translation>
     </message>
 </context>
 <context>

@@ -698,6 +698,88 @@ Veuillez saisir un nouveau nom</translation>
         <source>Backup completed successfully.</source>
         <translation>Sauvegarde terminée avec succès.</translation>
     </message>
+    <message>
+        <source>There is already a file with the same name in this location. Do you want to replace it?</source>
+        <translation>Un fichier du même nom existe déjà à cet emplacement. Voulez-vous le remplacer ?</translation>
+    </message>
+    <message>
+        <source>%1 item(s) could not be moved:
+%2</source>
+        <translation>Impossible de déplacer %1 élément(s) :
+%2</translation>
+    </message>
+    <message>
+        <source>%1 item(s) could not be copied:
+%2</source>
+        <translation>Impossible de copier %1 élément(s) :
+%2</translation>
+    </message>
+    <message>
+        <source>Moving Item...</source>
+        <translation>Déplacement de l&apos;élément...</translation>
+    </message>
+    <message>
+        <source>Can not move</source>
+        <translation>Impossible de déplacer</translation>
+    </message>
+    <message>
+        <source>The extracted files could not be written safely to %1. Check the disk and extract them again.</source>
+        <translation>Les fichiers extraits n&apos;ont pas pu être écrits de manière sûre dans %1. Vérifiez le disque et extrayez-les à nouveau.</translation>
+    </message>
+    <message>
+        <source>The application can not rename a file</source>
+        <translation>L&apos;application ne peut pas renommer un fichier</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to permanently delete this folder?</source>
+        <translation>Voulez-vous vraiment supprimer définitivement ce dossier ?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to permanently delete this file?</source>
+        <translation>Voulez-vous vraiment supprimer définitivement ce fichier ?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to permanently delete these %1 items?</source>
+        <translation>Voulez-vous vraiment supprimer définitivement ces %1 éléments ?</translation>
+    </message>
+    <message>
+        <source> - Options</source>
+        <translation> - Options</translation>
+    </message>
+    <message>
+        <source>The options could not be saved to %1. They hold until the program ends.</source>
+        <translation>Les options n&apos;ont pas pu être enregistrées dans %1. Elles restent valables jusqu&apos;à la fermeture du programme.</translation>
+    </message>
+    <message>
+        <source>Password Hint</source>
+        <translation>Indice de mot de passe</translation>
+    </message>
+    <message>
+        <source> - Change Password</source>
+        <translation> - Changer le mot de passe</translation>
+    </message>
+    <message>
+        <source>The current password entered is invalid. Please try again.</source>
+        <translation>Le mot de passe actuel saisi n&apos;est pas valide. Veuillez réessayer.</translation>
+    </message>
+    <message>
+        <source>The list of vaults %1 could not be read. Your password has not been changed.</source>
+        <translation>La liste des coffres %1 n&apos;a pas pu être lue. Votre mot de passe n&apos;a pas été modifié.</translation>
+    </message>
+    <message>
+        <source>The list of vaults could not be saved to %1. Your password has not been changed; the current password still opens your vaults.</source>
+        <translation>La liste des coffres n&apos;a pas pu être enregistrée dans %1. Votre mot de passe n&apos;a pas été modifié ; le mot de passe actuel ouvre toujours vos coffres.</translation>
+    </message>
+    <message>
+        <source>Your password has been changed, but the key files of these vaults could not be written and still hold their keys under the old password:
+%1
+
+The vaults open as before; only adding such a folder again as an existing vault needs the old password.</source>
+        <translation>Votre mot de passe a été modifié, mais les fichiers de clé de ces coffres n&apos;ont pas pu être écrits et conservent leurs clés sous l&apos;ancien mot de passe :
+%1
+
+Les coffres s&apos;ouvrent comme avant ; seul le fait d&apos;ajouter à nouveau un tel dossier comme coffre existant nécessite l&apos;ancien mot de passe.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindowClass</name>
@@ -1050,6 +1132,58 @@ Veuillez n&apos;utiliser que des lettres, des chiffres et des signes des langues
     <message>
         <source>Folder</source>
         <translation>Dossier</translation>
+    </message>
+    <message>
+        <source>Copying  file...</source>
+        <translation>Copie du fichier...</translation>
+    </message>
+    <message>
+        <source>Copying Item...</source>
+        <translation>Copie de l&apos;élément...</translation>
+    </message>
+    <message>
+        <source>Can not move</source>
+        <translation>Impossible de déplacer</translation>
+    </message>
+    <message>
+        <source>Processing Items...</source>
+        <translation>Traitement des éléments...</translation>
+    </message>
+    <message>
+        <source>Moving Item...</source>
+        <translation>Déplacement de l&apos;élément...</translation>
+    </message>
+    <message>
+        <source>There is already an item with the same name in this location. Do you want to replace it?</source>
+        <translation>Un élément du même nom existe déjà à cet emplacement. Voulez-vous le remplacer ?</translation>
+    </message>
+    <message>
+        <source>Failed to move</source>
+        <translation>Échec du déplacement</translation>
+    </message>
+    <message>
+        <source>Failed to copy</source>
+        <translation>Échec de la copie</translation>
+    </message>
+    <message>
+        <source>The application can not add more files because the vault&apos;s disk is full.</source>
+        <translation>L&apos;application ne peut plus ajouter de fichiers car le disque du coffre est plein.</translation>
+    </message>
+    <message>
+        <source>Moving file...</source>
+        <translation>Déplacement du fichier...</translation>
+    </message>
+    <message>
+        <source>Copy folder...</source>
+        <translation>Copier le dossier...</translation>
+    </message>
+    <message>
+        <source>Add a vault here</source>
+        <translation>Ajouter un coffre ici</translation>
+    </message>
+    <message>
+        <source>Add a file or create a folder here</source>
+        <translation>Ajouter un fichier ou créer un dossier ici</translation>
     </message>
 </context>
 <context>

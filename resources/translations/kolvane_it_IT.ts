@@ -698,6 +698,88 @@ Immettere un nuovo nome</translation>
         <source>Backup completed successfully.</source>
         <translation>Backup completato correttamente.</translation>
     </message>
+    <message>
+        <source>There is already a file with the same name in this location. Do you want to replace it?</source>
+        <translation>In questa posizione esiste già un file con lo stesso nome. Sostituirlo?</translation>
+    </message>
+    <message>
+        <source>%1 item(s) could not be moved:
+%2</source>
+        <translation>Impossibile spostare %1 elemento/i:
+%2</translation>
+    </message>
+    <message>
+        <source>%1 item(s) could not be copied:
+%2</source>
+        <translation>Impossibile copiare %1 elemento/i:
+%2</translation>
+    </message>
+    <message>
+        <source>Moving Item...</source>
+        <translation>Spostamento elemento...</translation>
+    </message>
+    <message>
+        <source>Can not move</source>
+        <translation>Impossibile spostare</translation>
+    </message>
+    <message>
+        <source>The extracted files could not be written safely to %1. Check the disk and extract them again.</source>
+        <translation>Impossibile scrivere in modo sicuro i file estratti in %1. Controllare il disco ed estrarli di nuovo.</translation>
+    </message>
+    <message>
+        <source>The application can not rename a file</source>
+        <translation>L&apos;applicazione non può rinominare un file</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to permanently delete this folder?</source>
+        <translation>Eliminare definitivamente questa cartella?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to permanently delete this file?</source>
+        <translation>Eliminare definitivamente questo file?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to permanently delete these %1 items?</source>
+        <translation>Eliminare definitivamente questi %1 elementi?</translation>
+    </message>
+    <message>
+        <source> - Options</source>
+        <translation> - Opzioni</translation>
+    </message>
+    <message>
+        <source>The options could not be saved to %1. They hold until the program ends.</source>
+        <translation>Impossibile salvare le opzioni in %1. Restano valide fino alla chiusura del programma.</translation>
+    </message>
+    <message>
+        <source>Password Hint</source>
+        <translation>Suggerimento password</translation>
+    </message>
+    <message>
+        <source> - Change Password</source>
+        <translation> - Cambia password</translation>
+    </message>
+    <message>
+        <source>The current password entered is invalid. Please try again.</source>
+        <translation>La password attuale inserita non è valida. Riprovare.</translation>
+    </message>
+    <message>
+        <source>The list of vaults %1 could not be read. Your password has not been changed.</source>
+        <translation>Impossibile leggere l&apos;elenco delle casseforti %1. La password non è stata modificata.</translation>
+    </message>
+    <message>
+        <source>The list of vaults could not be saved to %1. Your password has not been changed; the current password still opens your vaults.</source>
+        <translation>Impossibile salvare l&apos;elenco delle casseforti in %1. La password non è stata modificata; la password attuale apre ancora le casseforti.</translation>
+    </message>
+    <message>
+        <source>Your password has been changed, but the key files of these vaults could not be written and still hold their keys under the old password:
+%1
+
+The vaults open as before; only adding such a folder again as an existing vault needs the old password.</source>
+        <translation>La password è stata modificata, ma non è stato possibile scrivere i file della chiave di queste casseforti, che conservano ancora le chiavi protette dalla vecchia password:
+%1
+
+Le casseforti si aprono come prima; la vecchia password serve solo per aggiungere di nuovo una di queste cartelle come cassaforte esistente.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindowClass</name>
@@ -1050,6 +1132,58 @@ Usare solo lettere, cifre e segni delle lingue dell&apos;Europa occidentale.</tr
     <message>
         <source>Folder</source>
         <translation>Cartella</translation>
+    </message>
+    <message>
+        <source>Copying  file...</source>
+        <translation>Copia file...</translation>
+    </message>
+    <message>
+        <source>Copying Item...</source>
+        <translation>Copia elemento...</translation>
+    </message>
+    <message>
+        <source>Can not move</source>
+        <translation>Impossibile spostare</translation>
+    </message>
+    <message>
+        <source>Processing Items...</source>
+        <translation>Elaborazione elementi...</translation>
+    </message>
+    <message>
+        <source>Moving Item...</source>
+        <translation>Spostamento elemento...</translation>
+    </message>
+    <message>
+        <source>There is already an item with the same name in this location. Do you want to replace it?</source>
+        <translation>In questa posizione esiste già un elemento con lo stesso nome. Sostituirlo?</translation>
+    </message>
+    <message>
+        <source>Failed to move</source>
+        <translation>Spostamento non riuscito</translation>
+    </message>
+    <message>
+        <source>Failed to copy</source>
+        <translation>Copia non riuscita</translation>
+    </message>
+    <message>
+        <source>The application can not add more files because the vault&apos;s disk is full.</source>
+        <translation>L&apos;applicazione non può aggiungere altri file perché il disco della cassaforte è pieno.</translation>
+    </message>
+    <message>
+        <source>Moving file...</source>
+        <translation>Spostamento file...</translation>
+    </message>
+    <message>
+        <source>Copy folder...</source>
+        <translation>Copia cartella...</translation>
+    </message>
+    <message>
+        <source>Add a vault here</source>
+        <translation>Aggiungi qui una cassaforte</translation>
+    </message>
+    <message>
+        <source>Add a file or create a folder here</source>
+        <translation>Aggiungi qui un file o crea una cartella</translation>
     </message>
 </context>
 <context>

@@ -698,6 +698,88 @@ Please enter a new name</source>
         <source>Backup completed successfully.</source>
         <translation>バックアップが正常に完了しました。</translation>
     </message>
+    <message>
+        <source>There is already a file with the same name in this location. Do you want to replace it?</source>
+        <translation>この場所には同じ名前のファイルが既にあります。置き換えますか?</translation>
+    </message>
+    <message>
+        <source>%1 item(s) could not be moved:
+%2</source>
+        <translation>%1 個の項目を移動できませんでした:
+%2</translation>
+    </message>
+    <message>
+        <source>%1 item(s) could not be copied:
+%2</source>
+        <translation>%1 個の項目をコピーできませんでした:
+%2</translation>
+    </message>
+    <message>
+        <source>Moving Item...</source>
+        <translation>項目を移動しています...</translation>
+    </message>
+    <message>
+        <source>Can not move</source>
+        <translation>移動できません</translation>
+    </message>
+    <message>
+        <source>The extracted files could not be written safely to %1. Check the disk and extract them again.</source>
+        <translation>取り出したファイルを %1 に安全に書き込めませんでした。ディスクを確認してから、もう一度取り出してください。</translation>
+    </message>
+    <message>
+        <source>The application can not rename a file</source>
+        <translation>ファイルの名前を変更できません</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to permanently delete this folder?</source>
+        <translation>このフォルダーを完全に削除してもよろしいですか?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to permanently delete this file?</source>
+        <translation>このファイルを完全に削除してもよろしいですか?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to permanently delete these %1 items?</source>
+        <translation>これらの %1 個の項目を完全に削除してもよろしいですか?</translation>
+    </message>
+    <message>
+        <source> - Options</source>
+        <translation> - オプション</translation>
+    </message>
+    <message>
+        <source>The options could not be saved to %1. They hold until the program ends.</source>
+        <translation>オプションを %1 に保存できませんでした。オプションはプログラムを終了するまで有効です。</translation>
+    </message>
+    <message>
+        <source>Password Hint</source>
+        <translation>パスワードのヒント</translation>
+    </message>
+    <message>
+        <source> - Change Password</source>
+        <translation> - パスワードの変更</translation>
+    </message>
+    <message>
+        <source>The current password entered is invalid. Please try again.</source>
+        <translation>入力した現在のパスワードが正しくありません。もう一度やり直してください。</translation>
+    </message>
+    <message>
+        <source>The list of vaults %1 could not be read. Your password has not been changed.</source>
+        <translation>保管庫の一覧 %1 を読み取れませんでした。パスワードは変更されていません。</translation>
+    </message>
+    <message>
+        <source>The list of vaults could not be saved to %1. Your password has not been changed; the current password still opens your vaults.</source>
+        <translation>保管庫の一覧を %1 に保存できませんでした。パスワードは変更されていません。現在のパスワードで引き続き保管庫を開くことができます。</translation>
+    </message>
+    <message>
+        <source>Your password has been changed, but the key files of these vaults could not be written and still hold their keys under the old password:
+%1
+
+The vaults open as before; only adding such a folder again as an existing vault needs the old password.</source>
+        <translation>パスワードは変更されましたが、次の保管庫のキーファイルを書き込めなかったため、キーは引き続き古いパスワードで保護されています:
+%1
+
+これらの保管庫はこれまでどおり開けます。このようなフォルダーを既存の保管庫として再度追加する場合にのみ、古いパスワードが必要です。</translation>
+    </message>
 </context>
 <context>
     <name>MainWindowClass</name>
@@ -1050,6 +1132,58 @@ Please use only letters, digits and signs of Western European languages.</source
     <message>
         <source>Folder</source>
         <translation>フォルダー</translation>
+    </message>
+    <message>
+        <source>Copying  file...</source>
+        <translation>ファイルをコピーしています...</translation>
+    </message>
+    <message>
+        <source>Copying Item...</source>
+        <translation>項目をコピーしています...</translation>
+    </message>
+    <message>
+        <source>Can not move</source>
+        <translation>移動できません</translation>
+    </message>
+    <message>
+        <source>Processing Items...</source>
+        <translation>項目を処理しています...</translation>
+    </message>
+    <message>
+        <source>Moving Item...</source>
+        <translation>項目を移動しています...</translation>
+    </message>
+    <message>
+        <source>There is already an item with the same name in this location. Do you want to replace it?</source>
+        <translation>この場所には同じ名前の項目が既にあります。置き換えますか?</translation>
+    </message>
+    <message>
+        <source>Failed to move</source>
+        <translation>移動に失敗しました</translation>
+    </message>
+    <message>
+        <source>Failed to copy</source>
+        <translation>コピーに失敗しました</translation>
+    </message>
+    <message>
+        <source>The application can not add more files because the vault&apos;s disk is full.</source>
+        <translation>保管庫のディスクがいっぱいのため、これ以上ファイルを追加できません。</translation>
+    </message>
+    <message>
+        <source>Moving file...</source>
+        <translation>ファイルを移動しています...</translation>
+    </message>
+    <message>
+        <source>Copy folder...</source>
+        <translation>フォルダーをコピー...</translation>
+    </message>
+    <message>
+        <source>Add a vault here</source>
+        <translation>ここに保管庫を追加してください</translation>
+    </message>
+    <message>
+        <source>Add a file or create a folder here</source>
+        <translation>ここにファイルを追加するか、フォルダーを作成してください</translation>
     </message>
 </context>
 <context>

@@ -698,6 +698,88 @@ Please enter a new name</source>
         <source>Backup completed successfully.</source>
         <translation>백업을 완료했습니다.</translation>
     </message>
+    <message>
+        <source>There is already a file with the same name in this location. Do you want to replace it?</source>
+        <translation>이 위치에 같은 이름의 파일이 이미 있습니다. 바꾸시겠습니까?</translation>
+    </message>
+    <message>
+        <source>%1 item(s) could not be moved:
+%2</source>
+        <translation>항목 %1개를 이동할 수 없습니다:
+%2</translation>
+    </message>
+    <message>
+        <source>%1 item(s) could not be copied:
+%2</source>
+        <translation>항목 %1개를 복사할 수 없습니다:
+%2</translation>
+    </message>
+    <message>
+        <source>Moving Item...</source>
+        <translation>항목 이동 중...</translation>
+    </message>
+    <message>
+        <source>Can not move</source>
+        <translation>이동할 수 없음</translation>
+    </message>
+    <message>
+        <source>The extracted files could not be written safely to %1. Check the disk and extract them again.</source>
+        <translation>추출한 파일을 %1에 안전하게 쓸 수 없습니다. 디스크를 확인한 후 다시 추출하세요.</translation>
+    </message>
+    <message>
+        <source>The application can not rename a file</source>
+        <translation>파일 이름을 바꿀 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to permanently delete this folder?</source>
+        <translation>이 폴더를 영구적으로 삭제하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to permanently delete this file?</source>
+        <translation>이 파일을 영구적으로 삭제하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to permanently delete these %1 items?</source>
+        <translation>이 항목 %1개를 영구적으로 삭제하시겠습니까?</translation>
+    </message>
+    <message>
+        <source> - Options</source>
+        <translation> - 옵션</translation>
+    </message>
+    <message>
+        <source>The options could not be saved to %1. They hold until the program ends.</source>
+        <translation>옵션을 %1에 저장할 수 없습니다. 옵션은 프로그램을 종료할 때까지만 유지됩니다.</translation>
+    </message>
+    <message>
+        <source>Password Hint</source>
+        <translation>암호 힌트</translation>
+    </message>
+    <message>
+        <source> - Change Password</source>
+        <translation> - 암호 변경</translation>
+    </message>
+    <message>
+        <source>The current password entered is invalid. Please try again.</source>
+        <translation>입력한 현재 암호가 올바르지 않습니다. 다시 시도하세요.</translation>
+    </message>
+    <message>
+        <source>The list of vaults %1 could not be read. Your password has not been changed.</source>
+        <translation>보관함 목록 %1을(를) 읽을 수 없습니다. 암호가 변경되지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>The list of vaults could not be saved to %1. Your password has not been changed; the current password still opens your vaults.</source>
+        <translation>보관함 목록을 %1에 저장할 수 없습니다. 암호가 변경되지 않았으며, 현재 암호로 계속 보관함을 열 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>Your password has been changed, but the key files of these vaults could not be written and still hold their keys under the old password:
+%1
+
+The vaults open as before; only adding such a folder again as an existing vault needs the old password.</source>
+        <translation>암호가 변경되었지만 다음 보관함의 키 파일을 쓸 수 없어 해당 키는 여전히 이전 암호로 보호되어 있습니다:
+%1
+
+보관함은 이전과 같이 열 수 있습니다. 이러한 폴더를 기존 보관함으로 다시 추가할 때에만 이전 암호가 필요합니다.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindowClass</name>
@@ -1050,6 +1132,58 @@ Please use only letters, digits and signs of Western European languages.</source
     <message>
         <source>Folder</source>
         <translation>폴더</translation>
+    </message>
+    <message>
+        <source>Copying  file...</source>
+        <translation>파일 복사 중...</translation>
+    </message>
+    <message>
+        <source>Copying Item...</source>
+        <translation>항목 복사 중...</translation>
+    </message>
+    <message>
+        <source>Can not move</source>
+        <translation>이동할 수 없음</translation>
+    </message>
+    <message>
+        <source>Processing Items...</source>
+        <translation>항목 처리 중...</translation>
+    </message>
+    <message>
+        <source>Moving Item...</source>
+        <translation>항목 이동 중...</translation>
+    </message>
+    <message>
+        <source>There is already an item with the same name in this location. Do you want to replace it?</source>
+        <translation>이 위치에 같은 이름의 항목이 이미 있습니다. 바꾸시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Failed to move</source>
+        <translation>이동 실패</translation>
+    </message>
+    <message>
+        <source>Failed to copy</source>
+        <translation>복사 실패</translation>
+    </message>
+    <message>
+        <source>The application can not add more files because the vault&apos;s disk is full.</source>
+        <translation>보관함이 있는 디스크가 가득 차서 더 이상 파일을 추가할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Moving file...</source>
+        <translation>파일 이동 중...</translation>
+    </message>
+    <message>
+        <source>Copy folder...</source>
+        <translation>폴더 복사...</translation>
+    </message>
+    <message>
+        <source>Add a vault here</source>
+        <translation>여기에 보관함을 추가하세요</translation>
+    </message>
+    <message>
+        <source>Add a file or create a folder here</source>
+        <translation>여기에 파일을 추가하거나 폴더를 만드세요</translation>
     </message>
 </context>
 <context>

@@ -698,6 +698,88 @@ Voer een nieuwe naam in</translation>
         <source>Backup completed successfully.</source>
         <translation>Back-up met succes voltooid.</translation>
     </message>
+    <message>
+        <source>There is already a file with the same name in this location. Do you want to replace it?</source>
+        <translation>Op deze locatie staat al een bestand met dezelfde naam. Wilt u het vervangen?</translation>
+    </message>
+    <message>
+        <source>%1 item(s) could not be moved:
+%2</source>
+        <translation>Kan %1 item(s) niet verplaatsen:
+%2</translation>
+    </message>
+    <message>
+        <source>%1 item(s) could not be copied:
+%2</source>
+        <translation>Kan %1 item(s) niet kopiëren:
+%2</translation>
+    </message>
+    <message>
+        <source>Moving Item...</source>
+        <translation>Item verplaatsen...</translation>
+    </message>
+    <message>
+        <source>Can not move</source>
+        <translation>Kan niet verplaatsen</translation>
+    </message>
+    <message>
+        <source>The extracted files could not be written safely to %1. Check the disk and extract them again.</source>
+        <translation>De uitgepakte bestanden konden niet veilig naar %1 worden geschreven. Controleer de schijf en pak ze opnieuw uit.</translation>
+    </message>
+    <message>
+        <source>The application can not rename a file</source>
+        <translation>De toepassing kan de naam van een bestand niet wijzigen</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to permanently delete this folder?</source>
+        <translation>Weet u zeker dat u deze map definitief wilt verwijderen?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to permanently delete this file?</source>
+        <translation>Weet u zeker dat u dit bestand definitief wilt verwijderen?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to permanently delete these %1 items?</source>
+        <translation>Weet u zeker dat u deze %1 items definitief wilt verwijderen?</translation>
+    </message>
+    <message>
+        <source> - Options</source>
+        <translation> - Opties</translation>
+    </message>
+    <message>
+        <source>The options could not be saved to %1. They hold until the program ends.</source>
+        <translation>De opties konden niet worden opgeslagen in %1. Ze blijven gelden tot het programma wordt afgesloten.</translation>
+    </message>
+    <message>
+        <source>Password Hint</source>
+        <translation>Wachtwoordhint</translation>
+    </message>
+    <message>
+        <source> - Change Password</source>
+        <translation> - Wachtwoord wijzigen</translation>
+    </message>
+    <message>
+        <source>The current password entered is invalid. Please try again.</source>
+        <translation>Het ingevoerde huidige wachtwoord is ongeldig. Probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>The list of vaults %1 could not be read. Your password has not been changed.</source>
+        <translation>De lijst met kluizen %1 kon niet worden gelezen. Uw wachtwoord is niet gewijzigd.</translation>
+    </message>
+    <message>
+        <source>The list of vaults could not be saved to %1. Your password has not been changed; the current password still opens your vaults.</source>
+        <translation>De lijst met kluizen kon niet worden opgeslagen in %1. Uw wachtwoord is niet gewijzigd; het huidige wachtwoord opent uw kluizen nog steeds.</translation>
+    </message>
+    <message>
+        <source>Your password has been changed, but the key files of these vaults could not be written and still hold their keys under the old password:
+%1
+
+The vaults open as before; only adding such a folder again as an existing vault needs the old password.</source>
+        <translation>Uw wachtwoord is gewijzigd, maar de sleutelbestanden van deze kluizen konden niet worden geschreven en bevatten hun sleutels nog onder het oude wachtwoord:
+%1
+
+De kluizen openen zoals voorheen; alleen om zo&apos;n map opnieuw als bestaande kluis toe te voegen is het oude wachtwoord nodig.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindowClass</name>
@@ -1050,6 +1132,58 @@ Gebruik alleen letters, cijfers en tekens van West-Europese talen.</translation>
     <message>
         <source>Folder</source>
         <translation>Map</translation>
+    </message>
+    <message>
+        <source>Copying  file...</source>
+        <translation>Bestand kopiëren...</translation>
+    </message>
+    <message>
+        <source>Copying Item...</source>
+        <translation>Item kopiëren...</translation>
+    </message>
+    <message>
+        <source>Can not move</source>
+        <translation>Kan niet verplaatsen</translation>
+    </message>
+    <message>
+        <source>Processing Items...</source>
+        <translation>Items verwerken...</translation>
+    </message>
+    <message>
+        <source>Moving Item...</source>
+        <translation>Item verplaatsen...</translation>
+    </message>
+    <message>
+        <source>There is already an item with the same name in this location. Do you want to replace it?</source>
+        <translation>Op deze locatie staat al een item met dezelfde naam. Wilt u het vervangen?</translation>
+    </message>
+    <message>
+        <source>Failed to move</source>
+        <translation>Verplaatsen mislukt</translation>
+    </message>
+    <message>
+        <source>Failed to copy</source>
+        <translation>Kopiëren mislukt</translation>
+    </message>
+    <message>
+        <source>The application can not add more files because the vault&apos;s disk is full.</source>
+        <translation>De toepassing kan geen bestanden meer toevoegen omdat de schijf van de kluis vol is.</translation>
+    </message>
+    <message>
+        <source>Moving file...</source>
+        <translation>Bestand verplaatsen...</translation>
+    </message>
+    <message>
+        <source>Copy folder...</source>
+        <translation>Map kopiëren...</translation>
+    </message>
+    <message>
+        <source>Add a vault here</source>
+        <translation>Hier een kluis toevoegen</translation>
+    </message>
+    <message>
+        <source>Add a file or create a folder here</source>
+        <translation>Hier een bestand toevoegen of een map maken</translation>
     </message>
 </context>
 <context>

@@ -698,6 +698,88 @@ Introduza um novo nome</translation>
         <source>Backup completed successfully.</source>
         <translation>Cópia de segurança concluída com êxito.</translation>
     </message>
+    <message>
+        <source>There is already a file with the same name in this location. Do you want to replace it?</source>
+        <translation>Já existe um ficheiro com o mesmo nome nesta localização. Pretende substituí-lo?</translation>
+    </message>
+    <message>
+        <source>%1 item(s) could not be moved:
+%2</source>
+        <translation>Não foi possível mover %1 item(ns):
+%2</translation>
+    </message>
+    <message>
+        <source>%1 item(s) could not be copied:
+%2</source>
+        <translation>Não foi possível copiar %1 item(ns):
+%2</translation>
+    </message>
+    <message>
+        <source>Moving Item...</source>
+        <translation>A mover item...</translation>
+    </message>
+    <message>
+        <source>Can not move</source>
+        <translation>Não é possível mover</translation>
+    </message>
+    <message>
+        <source>The extracted files could not be written safely to %1. Check the disk and extract them again.</source>
+        <translation>Não foi possível escrever com segurança os ficheiros extraídos em %1. Verifique o disco e extraia-os novamente.</translation>
+    </message>
+    <message>
+        <source>The application can not rename a file</source>
+        <translation>A aplicação não consegue mudar o nome de um ficheiro</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to permanently delete this folder?</source>
+        <translation>Tem a certeza de que pretende eliminar permanentemente esta pasta?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to permanently delete this file?</source>
+        <translation>Tem a certeza de que pretende eliminar permanentemente este ficheiro?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to permanently delete these %1 items?</source>
+        <translation>Tem a certeza de que pretende eliminar permanentemente estes %1 itens?</translation>
+    </message>
+    <message>
+        <source> - Options</source>
+        <translation> - Opções</translation>
+    </message>
+    <message>
+        <source>The options could not be saved to %1. They hold until the program ends.</source>
+        <translation>Não foi possível guardar as opções em %1. Mantêm-se válidas até o programa terminar.</translation>
+    </message>
+    <message>
+        <source>Password Hint</source>
+        <translation>Sugestão de palavra-passe</translation>
+    </message>
+    <message>
+        <source> - Change Password</source>
+        <translation> - Alterar palavra-passe</translation>
+    </message>
+    <message>
+        <source>The current password entered is invalid. Please try again.</source>
+        <translation>A palavra-passe atual introduzida é inválida. Tente novamente.</translation>
+    </message>
+    <message>
+        <source>The list of vaults %1 could not be read. Your password has not been changed.</source>
+        <translation>Não foi possível ler a lista de cofres %1. A sua palavra-passe não foi alterada.</translation>
+    </message>
+    <message>
+        <source>The list of vaults could not be saved to %1. Your password has not been changed; the current password still opens your vaults.</source>
+        <translation>Não foi possível guardar a lista de cofres em %1. A sua palavra-passe não foi alterada; a palavra-passe atual continua a abrir os seus cofres.</translation>
+    </message>
+    <message>
+        <source>Your password has been changed, but the key files of these vaults could not be written and still hold their keys under the old password:
+%1
+
+The vaults open as before; only adding such a folder again as an existing vault needs the old password.</source>
+        <translation>A sua palavra-passe foi alterada, mas não foi possível escrever os ficheiros de chave destes cofres, que continuam a guardar as chaves com a palavra-passe antiga:
+%1
+
+Os cofres abrem como antes; só é necessária a palavra-passe antiga para voltar a adicionar uma destas pastas como cofre existente.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindowClass</name>
@@ -1050,6 +1132,58 @@ Utilize apenas letras, algarismos e sinais das línguas da Europa Ocidental.</tr
     <message>
         <source>Folder</source>
         <translation>Pasta</translation>
+    </message>
+    <message>
+        <source>Copying  file...</source>
+        <translation>A copiar ficheiro...</translation>
+    </message>
+    <message>
+        <source>Copying Item...</source>
+        <translation>A copiar item...</translation>
+    </message>
+    <message>
+        <source>Can not move</source>
+        <translation>Não é possível mover</translation>
+    </message>
+    <message>
+        <source>Processing Items...</source>
+        <translation>A processar itens...</translation>
+    </message>
+    <message>
+        <source>Moving Item...</source>
+        <translation>A mover item...</translation>
+    </message>
+    <message>
+        <source>There is already an item with the same name in this location. Do you want to replace it?</source>
+        <translation>Já existe um item com o mesmo nome nesta localização. Pretende substituí-lo?</translation>
+    </message>
+    <message>
+        <source>Failed to move</source>
+        <translation>Falha ao mover</translation>
+    </message>
+    <message>
+        <source>Failed to copy</source>
+        <translation>Falha ao copiar</translation>
+    </message>
+    <message>
+        <source>The application can not add more files because the vault&apos;s disk is full.</source>
+        <translation>A aplicação não pode adicionar mais ficheiros porque o disco do cofre está cheio.</translation>
+    </message>
+    <message>
+        <source>Moving file...</source>
+        <translation>A mover ficheiro...</translation>
+    </message>
+    <message>
+        <source>Copy folder...</source>
+        <translation>Copiar pasta...</translation>
+    </message>
+    <message>
+        <source>Add a vault here</source>
+        <translation>Adicionar um cofre aqui</translation>
+    </message>
+    <message>
+        <source>Add a file or create a folder here</source>
+        <translation>Adicionar um ficheiro ou criar uma pasta aqui</translation>
     </message>
 </context>
 <context>

@@ -698,6 +698,88 @@ Please enter a new name</source>
         <source>Backup completed successfully.</source>
         <translation>备份已成功完成。</translation>
     </message>
+    <message>
+        <source>There is already a file with the same name in this location. Do you want to replace it?</source>
+        <translation>此位置已存在同名文件。是否要替换它？</translation>
+    </message>
+    <message>
+        <source>%1 item(s) could not be moved:
+%2</source>
+        <translation>无法移动 %1 个项目：
+%2</translation>
+    </message>
+    <message>
+        <source>%1 item(s) could not be copied:
+%2</source>
+        <translation>无法复制 %1 个项目：
+%2</translation>
+    </message>
+    <message>
+        <source>Moving Item...</source>
+        <translation>正在移动项目...</translation>
+    </message>
+    <message>
+        <source>Can not move</source>
+        <translation>无法移动</translation>
+    </message>
+    <message>
+        <source>The extracted files could not be written safely to %1. Check the disk and extract them again.</source>
+        <translation>无法将提取的文件安全写入 %1。请检查磁盘后重新提取。</translation>
+    </message>
+    <message>
+        <source>The application can not rename a file</source>
+        <translation>应用程序无法重命名文件</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to permanently delete this folder?</source>
+        <translation>确定要永久删除此文件夹吗？</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to permanently delete this file?</source>
+        <translation>确定要永久删除此文件吗？</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to permanently delete these %1 items?</source>
+        <translation>确定要永久删除这 %1 个项目吗？</translation>
+    </message>
+    <message>
+        <source> - Options</source>
+        <translation> - 选项</translation>
+    </message>
+    <message>
+        <source>The options could not be saved to %1. They hold until the program ends.</source>
+        <translation>无法将选项保存到 %1。这些选项在程序退出前仍然有效。</translation>
+    </message>
+    <message>
+        <source>Password Hint</source>
+        <translation>密码提示</translation>
+    </message>
+    <message>
+        <source> - Change Password</source>
+        <translation> - 更改密码</translation>
+    </message>
+    <message>
+        <source>The current password entered is invalid. Please try again.</source>
+        <translation>输入的当前密码无效。请重试。</translation>
+    </message>
+    <message>
+        <source>The list of vaults %1 could not be read. Your password has not been changed.</source>
+        <translation>无法读取保险库列表 %1。您的密码未更改。</translation>
+    </message>
+    <message>
+        <source>The list of vaults could not be saved to %1. Your password has not been changed; the current password still opens your vaults.</source>
+        <translation>无法将保险库列表保存到 %1。您的密码未更改；当前密码仍可打开您的保险库。</translation>
+    </message>
+    <message>
+        <source>Your password has been changed, but the key files of these vaults could not be written and still hold their keys under the old password:
+%1
+
+The vaults open as before; only adding such a folder again as an existing vault needs the old password.</source>
+        <translation>您的密码已更改，但无法写入以下保险库的密钥文件，其中的密钥仍受旧密码保护：
+%1
+
+这些保险库仍可照常打开；只有将此类文件夹再次添加为现有保险库时，才需要旧密码。</translation>
+    </message>
 </context>
 <context>
     <name>MainWindowClass</name>
@@ -1050,6 +1132,58 @@ Please use only letters, digits and signs of Western European languages.</source
     <message>
         <source>Folder</source>
         <translation>文件夹</translation>
+    </message>
+    <message>
+        <source>Copying  file...</source>
+        <translation>正在复制文件...</translation>
+    </message>
+    <message>
+        <source>Copying Item...</source>
+        <translation>正在复制项目...</translation>
+    </message>
+    <message>
+        <source>Can not move</source>
+        <translation>无法移动</translation>
+    </message>
+    <message>
+        <source>Processing Items...</source>
+        <translation>正在处理项目...</translation>
+    </message>
+    <message>
+        <source>Moving Item...</source>
+        <translation>正在移动项目...</translation>
+    </message>
+    <message>
+        <source>There is already an item with the same name in this location. Do you want to replace it?</source>
+        <translation>此位置已存在同名项目。是否要替换它？</translation>
+    </message>
+    <message>
+        <source>Failed to move</source>
+        <translation>移动失败</translation>
+    </message>
+    <message>
+        <source>Failed to copy</source>
+        <translation>复制失败</translation>
+    </message>
+    <message>
+        <source>The application can not add more files because the vault&apos;s disk is full.</source>
+        <translation>保险库所在磁盘已满，应用程序无法再添加文件。</translation>
+    </message>
+    <message>
+        <source>Moving file...</source>
+        <translation>正在移动文件...</translation>
+    </message>
+    <message>
+        <source>Copy folder...</source>
+        <translation>复制文件夹...</translation>
+    </message>
+    <message>
+        <source>Add a vault here</source>
+        <translation>在此添加保险库</translation>
+    </message>
+    <message>
+        <source>Add a file or create a folder here</source>
+        <translation>在此添加文件或创建文件夹</translation>
     </message>
 </context>
 <context>

@@ -698,6 +698,88 @@ Please enter a new name</source>
         <source>Backup completed successfully.</source>
         <translation>備份已成功完成。</translation>
     </message>
+    <message>
+        <source>There is already a file with the same name in this location. Do you want to replace it?</source>
+        <translation>此位置已有同名的檔案。是否要取代它？</translation>
+    </message>
+    <message>
+        <source>%1 item(s) could not be moved:
+%2</source>
+        <translation>無法移動 %1 個項目：
+%2</translation>
+    </message>
+    <message>
+        <source>%1 item(s) could not be copied:
+%2</source>
+        <translation>無法複製 %1 個項目：
+%2</translation>
+    </message>
+    <message>
+        <source>Moving Item...</source>
+        <translation>正在移動項目...</translation>
+    </message>
+    <message>
+        <source>Can not move</source>
+        <translation>無法移動</translation>
+    </message>
+    <message>
+        <source>The extracted files could not be written safely to %1. Check the disk and extract them again.</source>
+        <translation>無法將擷取的檔案安全寫入 %1。請檢查磁碟後再重新擷取。</translation>
+    </message>
+    <message>
+        <source>The application can not rename a file</source>
+        <translation>應用程式無法重新命名檔案</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to permanently delete this folder?</source>
+        <translation>確定要永久刪除此資料夾嗎？</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to permanently delete this file?</source>
+        <translation>確定要永久刪除此檔案嗎？</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to permanently delete these %1 items?</source>
+        <translation>確定要永久刪除這 %1 個項目嗎？</translation>
+    </message>
+    <message>
+        <source> - Options</source>
+        <translation> - 選項</translation>
+    </message>
+    <message>
+        <source>The options could not be saved to %1. They hold until the program ends.</source>
+        <translation>無法將選項儲存至 %1。這些選項在程式結束前仍然有效。</translation>
+    </message>
+    <message>
+        <source>Password Hint</source>
+        <translation>密碼提示</translation>
+    </message>
+    <message>
+        <source> - Change Password</source>
+        <translation> - 變更密碼</translation>
+    </message>
+    <message>
+        <source>The current password entered is invalid. Please try again.</source>
+        <translation>輸入的目前密碼無效。請再試一次。</translation>
+    </message>
+    <message>
+        <source>The list of vaults %1 could not be read. Your password has not been changed.</source>
+        <translation>無法讀取保險庫清單 %1。您的密碼並未變更。</translation>
+    </message>
+    <message>
+        <source>The list of vaults could not be saved to %1. Your password has not been changed; the current password still opens your vaults.</source>
+        <translation>無法將保險庫清單儲存至 %1。您的密碼並未變更；目前的密碼仍可開啟您的保險庫。</translation>
+    </message>
+    <message>
+        <source>Your password has been changed, but the key files of these vaults could not be written and still hold their keys under the old password:
+%1
+
+The vaults open as before; only adding such a folder again as an existing vault needs the old password.</source>
+        <translation>您的密碼已變更，但無法寫入下列保險庫的金鑰檔案，其中的金鑰仍以舊密碼保護：
+%1
+
+這些保險庫仍可照常開啟；只有將此類資料夾再次加入為現有保險庫時，才需要舊密碼。</translation>
+    </message>
 </context>
 <context>
     <name>MainWindowClass</name>
@@ -1050,6 +1132,58 @@ Please use only letters, digits and signs of Western European languages.</source
     <message>
         <source>Folder</source>
         <translation>資料夾</translation>
+    </message>
+    <message>
+        <source>Copying  file...</source>
+        <translation>正在複製檔案...</translation>
+    </message>
+    <message>
+        <source>Copying Item...</source>
+        <translation>正在複製項目...</translation>
+    </message>
+    <message>
+        <source>Can not move</source>
+        <translation>無法移動</translation>
+    </message>
+    <message>
+        <source>Processing Items...</source>
+        <translation>正在處理項目...</translation>
+    </message>
+    <message>
+        <source>Moving Item...</source>
+        <translation>正在移動項目...</translation>
+    </message>
+    <message>
+        <source>There is already an item with the same name in this location. Do you want to replace it?</source>
+        <translation>此位置已有同名的項目。是否要取代它？</translation>
+    </message>
+    <message>
+        <source>Failed to move</source>
+        <translation>移動失敗</translation>
+    </message>
+    <message>
+        <source>Failed to copy</source>
+        <translation>複製失敗</translation>
+    </message>
+    <message>
+        <source>The application can not add more files because the vault&apos;s disk is full.</source>
+        <translation>保險庫所在的磁碟已滿，應用程式無法再加入檔案。</translation>
+    </message>
+    <message>
+        <source>Moving file...</source>
+        <translation>正在移動檔案...</translation>
+    </message>
+    <message>
+        <source>Copy folder...</source>
+        <translation>複製資料夾...</translation>
+    </message>
+    <message>
+        <source>Add a vault here</source>
+        <translation>在此加入保險庫</translation>
+    </message>
+    <message>
+        <source>Add a file or create a folder here</source>
+        <translation>在此加入檔案或建立資料夾</translation>
     </message>
 </context>
 <context>

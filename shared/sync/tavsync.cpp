@@ -891,6 +891,19 @@ void TAVSync::cancelRuns()
     cancelEpoch.fetch_add(1);
 }
 
+TAVSync::RunHold::RunHold()
+{
+    QMutexLocker lock(&runsMutex);
+    ++activeRuns;
+}
+
+TAVSync::RunHold::~RunHold()
+{
+    QMutexLocker lock(&runsMutex);
+    --activeRuns;
+    runsEnded.wakeAll();
+}
+
 bool TAVSync::waitForRuns(int msecs)
 {
     QMutexLocker lock(&runsMutex);

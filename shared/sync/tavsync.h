@@ -82,6 +82,18 @@ public:
     // first when waiting on the vault's own thread.
     static bool waitForRuns(int msecs);
 
+    // Counts as an active run from its making to its end: a task queued on
+    // the pool (a run and the scan after it) is waited for by waitForRuns()
+    // before it has even started, so its vault is never freed under it.
+    class RunHold
+    {
+    public:
+        RunHold();
+        ~RunHold();
+        RunHold(const RunHold &) = delete;
+        RunHold &operator=(const RunHold &) = delete;
+    };
+
     // The mount table read to tell FAT and exFAT folders (empty: the process's).
     static void setMountInfoPath(const QString &path);
     // A FAT or exFAT volume holds the path: its times have two-second steps.

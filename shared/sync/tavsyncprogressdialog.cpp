@@ -1,4 +1,6 @@
 #include "tavsyncprogressdialog.h"
+
+#include <memory>
 #include "ui_tavsyncprogressdialog.h"
 
 #include "productinfo.h"
@@ -12,6 +14,8 @@
 #include <QScrollBar>
 #include <QTextCursor>
 #include <QtConcurrent>
+
+#include <memory>
 
 TAVSyncProgressDialog::TAVSyncProgressDialog(QWidget *parent)
     : TAVDialog(parent)
@@ -52,10 +56,14 @@ void TAVSyncProgressDialog::startSync(TAVVault *vault, std::function<void()> aft
     connect(vault, &TAVVault::itemSyncProgress, this, &TAVSyncProgressDialog::addSyncProgress);
     connect(vault, &TAVVault::syncDone, this, &TAVSyncProgressDialog::progressComplete);
     connect(vault, &TAVVault::syncFinishedWithErrors, this, &TAVSyncProgressDialog::progressFailed);
-    QtConcurrent::run([vault, after] {
+    // Held from now until the scan after the run has ended: a lock or a
+    // removal waits for both, even while the task still waits for a thread.
+    auto hold = std::make_shared<TAVSync::RunHold>();
+    QtConcurrent::run([vault, after, hold]() mutable {
         TAVSync::syncFolders(vault);
         if (after)
             after();
+        hold.reset();
     });
 }
 
