@@ -1,4 +1,5 @@
 #include "cryptovectors.h"
+#include "windowdrive.h"
 #include "filedialoganswer.h"
 #include "filesizelimit.h"
 #include "fixeddrivelocator.h"
@@ -170,16 +171,8 @@ private:
 void TestAddFiles::initTestCase()
 {
     QVERIFY(dir.isValid());
-    QStandardPaths::setTestModeEnabled(true);
-    QVERIFY(QDir().mkpath(dir.filePath("tmp")));
-    qputenv("TMPDIR", QFile::encodeName(dir.filePath("tmp")));
-    drive = dir.filePath("drive") + "/";
-    QVERIFY(QDir().mkpath(drive + "KolvaneVave Settings"));
-    QVERIFY(writeBytes(drive + "KolvaneVave Settings/config.dat", QByteArray()));
-    drives.plug(USBStick("SER1", drive, 0x5581, 0x781));
-    TAVStickManager::setDriveLocator(&drives);
-    MainWindow::setUsbDrives(&drives);
-    MainWindow::setProgramPath(drive + "KolvaneVave.app/kolvanevave");
+    drive = plugWindowDrive(dir.path(), drives);
+    QVERIFY(!drive.isEmpty());
 }
 
 void TestAddFiles::init()

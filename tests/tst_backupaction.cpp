@@ -1,6 +1,7 @@
 // The window's side of a vault backup: which vault, the progress dialog,
 // the messages and the retention taken from the options.
 #include "backup.h"
+#include "windowdrive.h"
 #include "fakeclock.h"
 #include "fixeddrivelocator.h"
 #include "mainwindow.h"
@@ -90,16 +91,8 @@ private:
 void TestBackupAction::initTestCase()
 {
     QVERIFY(dir.isValid());
-    QStandardPaths::setTestModeEnabled(true);
-    QVERIFY(QDir().mkpath(dir.filePath("tmp")));
-    qputenv("TMPDIR", QFile::encodeName(dir.filePath("tmp")));
-    const QString drive = dir.filePath("drive") + "/";
-    QVERIFY(QDir().mkpath(drive + "KolvaneVave Settings"));
-    QVERIFY(writeBytes(drive + "KolvaneVave Settings/config.dat", QByteArray()));
-    drives.plug(USBStick("SER1", drive, 0x5581, 0x781));
-    TAVStickManager::setDriveLocator(&drives);
-    MainWindow::setUsbDrives(&drives);
-    MainWindow::setProgramPath(drive + "KolvaneVave.app/kolvanevave");
+    const QString drive = plugWindowDrive(dir.path(), drives);
+    QVERIFY(!drive.isEmpty());
 }
 
 void TestBackupAction::init()

@@ -3,6 +3,7 @@
 // the bodies decrypt to, what the indexes on the disk list afterwards, and
 // every question asked on the way.
 #include "fixeddrivelocator.h"
+#include "windowdrive.h"
 #include "mainwindow.h"
 #include "mainwindowform.h"
 #include "modalanswerer.h"
@@ -163,16 +164,8 @@ private:
 void TestClipboard::initTestCase()
 {
     QVERIFY(dir.isValid());
-    QStandardPaths::setTestModeEnabled(true);
-    QVERIFY(QDir().mkpath(dir.filePath("tmp")));
-    qputenv("TMPDIR", QFile::encodeName(dir.filePath("tmp")));
-    const QString drive = dir.filePath("drive") + "/";
-    QVERIFY(QDir().mkpath(drive + "KolvaneVave Settings"));
-    QVERIFY(writeBytes(drive + "KolvaneVave Settings/config.dat", QByteArray()));
-    drives.plug(USBStick("SER1", drive, 0x5581, 0x781));
-    TAVStickManager::setDriveLocator(&drives);
-    MainWindow::setUsbDrives(&drives);
-    MainWindow::setProgramPath(drive + "KolvaneVave.app/kolvanevave");
+    const QString drive = plugWindowDrive(dir.path(), drives);
+    QVERIFY(!drive.isEmpty());
 }
 
 void TestClipboard::init()

@@ -1,6 +1,7 @@
 // Drag and drop on the vault and local views, sent as synthetic drag-enter,
 // drag-move and drop events to a real main window over real vaults.
 #include "appstate.h"
+#include "windowdrive.h"
 #include "confirmfiledeletedialog.h"
 #include "fixeddrivelocator.h"
 #include "localdirtreeview.h"
@@ -242,16 +243,8 @@ private:
 void TestDragDrop::initTestCase()
 {
     QVERIFY(dir.isValid());
-    QStandardPaths::setTestModeEnabled(true);
-    QVERIFY(QDir().mkpath(dir.filePath("tmp")));
-    qputenv("TMPDIR", QFile::encodeName(dir.filePath("tmp")));
-    const QString drive = dir.filePath("drive") + "/";
-    QVERIFY(QDir().mkpath(drive + "KolvaneVave Settings"));
-    QVERIFY(writeBytes(drive + "KolvaneVave Settings/config.dat", QByteArray()));
-    drives.plug(USBStick("SER1", drive, 0x5581, 0x781));
-    TAVStickManager::setDriveLocator(&drives);
-    MainWindow::setUsbDrives(&drives);
-    MainWindow::setProgramPath(drive + "KolvaneVave.app/kolvanevave");
+    const QString drive = plugWindowDrive(dir.path(), drives);
+    QVERIFY(!drive.isEmpty());
 }
 
 void TestDragDrop::init()

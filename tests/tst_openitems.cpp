@@ -1,4 +1,5 @@
 #include "appstate.h"
+#include "windowdrive.h"
 #include "fixeddrivelocator.h"
 #include "mainwindow.h"
 #include "mainwindowform.h"
@@ -78,16 +79,8 @@ private:
 void TestOpenItems::initTestCase()
 {
     QVERIFY(dir.isValid());
-    QStandardPaths::setTestModeEnabled(true);
-    QVERIFY(QDir().mkpath(dir.filePath("tmp")));
-    qputenv("TMPDIR", QFile::encodeName(dir.filePath("tmp")));
-    const QString drive = dir.filePath("drive") + "/";
-    QVERIFY(QDir().mkpath(drive + "KolvaneVave Settings"));
-    QVERIFY(writeBytes(drive + "KolvaneVave Settings/config.dat", QByteArray()));
-    drives.plug(USBStick("SER1", drive, 0x5581, 0x781));
-    TAVStickManager::setDriveLocator(&drives);
-    MainWindow::setUsbDrives(&drives);
-    MainWindow::setProgramPath(drive + "KolvaneVave.app/kolvanevave");
+    const QString drive = plugWindowDrive(dir.path(), drives);
+    QVERIFY(!drive.isEmpty());
     // Anything a shell would run lands in the folder we look at.
     QVERIFY(QDir::setCurrent(dir.path()));
 }

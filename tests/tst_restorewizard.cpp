@@ -1,6 +1,7 @@
 // The restore wizard: its pages and routes, and restores that succeed, fail
 // and are put back, with the vault object kept and nothing else touched.
 #include "fakeclock.h"
+#include "windowdrive.h"
 #include "filefixture.h"
 #include "filesizelimit.h"
 #include "fixeddrivelocator.h"
@@ -109,16 +110,8 @@ private:
 void TestRestoreWizard::initTestCase()
 {
     QVERIFY(dir.isValid());
-    QStandardPaths::setTestModeEnabled(true);
-    QVERIFY(QDir().mkpath(dir.filePath("tmp")));
-    qputenv("TMPDIR", QFile::encodeName(dir.filePath("tmp")));
-    const QString drive = dir.filePath("drive") + "/";
-    QVERIFY(QDir().mkpath(drive + "KolvaneVave Settings"));
-    QVERIFY(writeBytes(drive + "KolvaneVave Settings/config.dat", QByteArray()));
-    drives.plug(USBStick("SER1", drive, 0x5581, 0x781));
-    TAVStickManager::setDriveLocator(&drives);
-    MainWindow::setUsbDrives(&drives);
-    MainWindow::setProgramPath(drive + "KolvaneVave.app/kolvanevave");
+    const QString drive = plugWindowDrive(dir.path(), drives);
+    QVERIFY(!drive.isEmpty());
 }
 
 QString TestRestoreWizard::backUp(TAVVault *vault)
