@@ -226,10 +226,7 @@ void TAVListView::dragMoveEvent(QDragMoveEvent *event)
     const bool accepted = isLocalRole()
         ? TAVView::acceptsOnDisk(TAVView::dropHost(mainWindow), localTargetAt(event->pos()), data)
         : TAVView::acceptsOnVault(vaultTargetAt(event->pos()), data);
-    if (accepted)
-        TAVView::acceptDrag(event);
-    else
-        event->ignore();
+    TAVView::answerDragMove(event, accepted);
 }
 
 void TAVListView::dropEvent(QDropEvent *event)
@@ -239,27 +236,7 @@ void TAVListView::dropEvent(QDropEvent *event)
     stopAutoScroll();
     setState(NoState);
     viewport()->update();
-    const QMimeData *data = event->mimeData();
-    if (!TAVView::hasDropData(data)) {
-        event->ignore();
-        return;
-    }
-    moveMode = TAVView::shiftHeld(event);
-    TAVDropHost *host = TAVView::dropHost(mainWindow);
-    if (!host) {
-        event->ignore();
-        return;
-    }
-    // The local icon view drops into local folders, as the local list does:
-    // a vault container is never the target of a drop onto the local side.
-    if (isLocalRole()) {
-        TAVView::dropOnDisk(this, host, localTargetAt(event->pos()), event);
-        return;
-    }
-    TAVItemContainer *target = vaultTargetAt(event->pos());
-    if (!target) {
-        event->ignore();
-        return;
-    }
-    TAVView::dropOnVault(this, host, target, event);
+    const QPoint pos = event->pos();
+    TAVView::drop(this, TAVView::dropHost(mainWindow), event, isLocalRole(),
+                  [&] { return localTargetAt(pos); }, [&] { return vaultTargetAt(pos); }, moveMode);
 }

@@ -380,3 +380,38 @@ QString TAVView::localFolderAt(QAbstractItemView *view, const QPoint &pos)
         return QString();
     return QDir::cleanPath(folder);
 }
+
+void TAVView::drop(QWidget *view, TAVDropHost *host, QDropEvent *event, bool local,
+                   const std::function<QString()> &localTarget,
+                   const std::function<TAVItemContainer *()> &vaultTarget, bool &moveMode)
+{
+    if (!hasDropData(event->mimeData())) {
+        event->ignore();
+        return;
+    }
+    moveMode = shiftHeld(event);
+    if (!host) {
+        event->ignore();
+        return;
+    }
+    // A local view drops into local folders only: a vault container is never
+    // the target of a drop onto the local side.
+    if (local) {
+        dropOnDisk(view, host, localTarget(), event);
+        return;
+    }
+    TAVItemContainer *target = vaultTarget();
+    if (!target) {
+        event->ignore();
+        return;
+    }
+    dropOnVault(view, host, target, event);
+}
+
+void TAVView::answerDragMove(QDropEvent *event, bool accepted)
+{
+    if (accepted)
+        acceptDrag(event);
+    else
+        event->ignore();
+}

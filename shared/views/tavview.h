@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <QUrl>
 
+#include <functional>
+
 class QAbstractItemView;
 class QDrag;
 class QDragEnterEvent;
@@ -106,6 +108,15 @@ public:
     // never removes its originals itself.
     static void dropOnVault(QWidget *view, TAVDropHost *host, TAVItemContainer *target, QDropEvent *event);
     static void dropOnDisk(QWidget *view, TAVDropHost *host, const QString &folder, QDropEvent *event);
+    // A vault or local view's drop, after the view left its drag state: into
+    // the local folder or the vault container under the pointer, as the view's
+    // role says. moveMode follows Shift.
+    static void drop(QWidget *view, TAVDropHost *host, QDropEvent *event, bool local,
+                     const std::function<QString()> &localTarget,
+                     const std::function<TAVItemContainer *()> &vaultTarget, bool &moveMode);
+    // Accepts a drag-move where the drop would act, else refuses it, so the
+    // cursor tells what the drop will do.
+    static void answerDragMove(QDropEvent *event, bool accepted);
     // The local folder under a position of a view over the local listing
     // model: a file row means its folder, no row the listed folder. Empty
     // when there is none.
