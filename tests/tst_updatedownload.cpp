@@ -12,7 +12,7 @@ QByteArray package(int size)
 {
     QByteArray bytes(size, '\0');
     for (int i = 0; i < size; ++i)
-        bytes[i] = char((i * 7919) >> 3);
+        bytes[i] = char((uint(i) * 7919u) >> 3); // unsigned: no overflow for large sizes
     return bytes;
 }
 

@@ -44,7 +44,9 @@ QDateTime CryptoVectors::created()
 QByteArray CryptoVectors::pattern(int size)
 {
     QByteArray bytes(size, Qt::Uninitialized);
+    // Unsigned, so sizes past 64 MiB wrap instead of overflowing; the low
+    // byte, the only one kept, is the same.
     for (int i = 0; i < size; ++i)
-        bytes[i] = char((31 * i + (i >> 8)) & 0xFF);
+        bytes[i] = char((31u * uint(i) + (uint(i) >> 8)) & 0xFFu);
     return bytes;
 }
