@@ -7,6 +7,8 @@
 #include <QListView>
 #include <QMetaObject>
 
+#include <algorithm>
+
 namespace FileDialogAnswer {
 
 ModalAnswerer::Action select(const QString &folder, const QStringList &names,
@@ -40,6 +42,12 @@ ModalAnswerer::Action select(const QString &folder, const QStringList &names,
             dialog->reject();
             return;
         }
+        // Rows come in the order the folder is read until the model has
+        // sorted them: select in the order the test names them, so the
+        // dialog hands the files over in that order.
+        std::sort(found.begin(), found.end(), [&names](const QModelIndex &a, const QModelIndex &b) {
+            return names.indexOf(a.data().toString()) < names.indexOf(b.data().toString());
+        });
         list->selectionModel()->clearSelection();
         for (const QModelIndex &index : found)
             list->selectionModel()->select(index, QItemSelectionModel::Select | QItemSelectionModel::Rows);
