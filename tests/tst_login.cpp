@@ -440,7 +440,7 @@ void TestLogin::lockDuringEncryptionUnloadsAfterTheJob()
     auto window = makeWindow();
     login(window.get(), kPassword);
     TAVVault *alpha = vaultNamed("Alpha");
-    QByteArray bytes(48 * 1024 * 1024, '\0');
+    QByteArray bytes(160 * 1024 * 1024, '\0');
     for (int i = 0; i < bytes.size(); i += 4096)
         bytes[i] = char(i / 4096);
     QVERIFY(QDir().mkpath(dir.filePath("plain")));
