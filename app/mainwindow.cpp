@@ -211,7 +211,9 @@ MainWindow::MainWindow(QWidget *parent)
 
     ui->main_ToolBar->setStyleSheet(
         QStringLiteral("QToolBar{ background-image: url(:/res/top_bar.png); border: none; }"));
-    setStyleSheet(QStringLiteral("QToolButton {background-color: transparent; color:white; font: bold;}"));
+    // Added to the form's sheet, which holds the header and status-bar pictures.
+    setStyleSheet(styleSheet() + QLatin1Char(' ')
+                  + QStringLiteral("QToolButton {background-color: transparent; color:white; font: bold;}"));
 
     connect(ui->passwordHint, &QPushButton::clicked, this, &MainWindow::showPasswordHint);
     ui->passwordHint->setVisible(!passwordHintText.isEmpty());
@@ -326,6 +328,12 @@ void MainWindow::setupViews()
     localHeader->resizeSection(3, 140);
     localHeader->resizeSection(4, 60);
     ui->fsTreeView->sortByColumn(0, Qt::AscendingOrder);
+    // Items are dragged out of every pane; the list view and the local folder
+    // tree switch it on themselves.
+    for (QAbstractItemView *view : {static_cast<QAbstractItemView *>(ui->treeView),
+                                    static_cast<QAbstractItemView *>(ui->dirView),
+                                    static_cast<QAbstractItemView *>(ui->fsTreeView)})
+        view->setDragEnabled(true);
     activeModel = tavModel;
 }
 
@@ -408,7 +416,7 @@ MainWindow::~MainWindow()
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    if (!confirmQuitWithKeptCopies()) {
+    if (!quitConfirmed && !confirmQuitWithKeptCopies()) {
         event->ignore();
         return;
     }

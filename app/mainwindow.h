@@ -196,6 +196,10 @@ public:
     // Asks before quitting while decrypted copies hold changes that are not
     // in their vault; true when the program may end.
     bool confirmQuitWithKeptCopies();
+    // Shows the job's progress window under the operation's name.
+    void showProgress(const QString &operation);
+    // The user already agreed to quit (an update being installed).
+    bool quitConfirmed = false;
     // Decrypted copies a lock or an unlock had to keep, with their changes
     // not in the vault; the user has been told.
     QStringList keptCopies;
@@ -236,6 +240,9 @@ public:
     // ends the program when its own drive is gone while unlocked. True when
     // some list entry had no vault in the tree.
     bool refresh_vaults();
+    // The loaded vaults with their folders, to tell whether a drive refresh
+    // changed anything the views show.
+    QStringList loadedVaults() const;
 
     // Start-up ended in a way that ends the program (a first run given up or
     // failed, no working drive): the program leaves with exitCode().

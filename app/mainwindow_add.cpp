@@ -24,6 +24,7 @@
 #include "tavsearchindex.h"
 #include "tavvault.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -159,7 +160,7 @@ void MainWindow::runAddJob(TAVItemContainer *container, const QStringList &paths
     progressDialog->setTotalSize(total);
     progressDialog->setRemainSize(total);
     progressDialog->setMainProgressVisible(!(paths.size() == 1 && !QFileInfo(paths.first()).isDir()));
-    progressDialog->show();
+    showProgress(ui->actionAdd_Files->text());
 
     bool last = false;
     for (int i = 0; i < paths.size(); ++i) {

@@ -19,11 +19,13 @@
 #include "tavfilesystemtreemodel.h"
 #include "tavitemcontainer.h"
 #include "tavlogging.h"
+#include "mainwindowform.h"
 #include "tavprogressdialog.h"
 #include "tavsearchindex.h"
 #include "tavvault.h"
 #include "tavview.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -214,7 +216,7 @@ void MainWindow::dropFilesOnVault(QWidget *view, TAVItemContainer *targetContain
 
     const quint64 total = quint64(FileUtils::getListFileSize(paths));
     progressDialog->reset();
-    progressDialog->show();
+    showProgress(ui->actionAdd_Files->text());
     progressDialog->setTotalSize(total);
     progressDialog->setRemainSize(total);
     progressDialog->setMainProgressVisible(!(paths.size() == 1 && !QFileInfo(paths.first()).isDir()));
@@ -288,7 +290,7 @@ void MainWindow::dropItemsOnDisk(QWidget *view, const QStringList &paths, const 
     busy = true;
     cryptoThread->stop = false;
     progressDialog->reset();
-    progressDialog->show();
+    showProgress(ui->actionDecrypt_File->text());
     progressDialog->setMainProgressVisible(
         !(items.size() == 1 && items.first()->GetClassID() != TAV_CLASS_FOLDER));
     quint64 total = 0;
@@ -359,7 +361,7 @@ bool MainWindow::dropFilesOnDisk(QWidget *view, const QStringList &paths, const 
     quint64 remaining = quint64(FileUtils::getListFileSize(todo));
     bool askBeforeReplace = true;
     progressDialog->reset();
-    progressDialog->show();
+    showProgress(ui->actionCopyItem->text());
     progressDialog->setTotalSize(remaining);
     progressDialog->setMainProgressVisible(!(paths.size() == 1 && !QFileInfo(paths.first()).isDir()));
 

@@ -151,7 +151,7 @@ void MainWindow::on_actionDecrypt_File_triggered()
     busy = true;
     cryptoThread->stop = false;
     progressDialog->reset();
-    progressDialog->show();
+    showProgress(ui->actionDecrypt_File->text());
     progressDialog->setMainProgressVisible(items.size() != 1
                                            || items.first()->GetClassID() == TAV_CLASS_FOLDER);
     quint64 total = 0;

@@ -232,8 +232,8 @@ int MainWindow::doUnlock(const QString &password)
                     QMessageBox::Question, windowTitle(),
                     tr("The vault on your Flash Drive is missing, do you want to create a new one?"),
                     {Ui_MainWindowClass::tr(" Yes "), Ui_MainWindowClass::tr(" No ")});
-                if (answer == 0 && !recreateMissingVault(vault))
-                    break;
+                if (answer == 0)
+                    recreateMissingVault(vault);
             }
         }
     } catch (const TAVException &e) {
@@ -294,25 +294,44 @@ bool MainWindow::recreateMissingVault(TAVVault *vault)
 {
     TAVFileSystem *root = TAVFileSystem::getInstance();
     const QString folder = vault->getFullPhysicalVaultPath();
+    const bool folderExisted = QFileInfo::exists(folder);
     QDir().mkpath(folder);
+
+    // The new vault's name as if the missing one were gone already.
+    const QString base = Ui_MainWindowClass::tr("Flash Drive");
+    QString name = base;
+    for (int n = 1; name != vault->GetName() && root->vaultNameIsExist(name); ++n)
+        name = base + QString::number(n);
+
+    // The new vault's files are written whole before the list changes: a
+    // drive that can't take them leaves the list and its entry as they were.
+    const TAVKey vaultKey;
+    auto *fresh = new TAVVault(root, name, folder, TAVCiphers::platform_preferred_cipher(), vaultKey);
+    fresh->setLoaded(true);
+    TAVKey wrapped(vaultKey);
+    wrapped.encrypt(key);
+    TAVKeyChain chain(fresh->getKeyFileName());
+    if (chain.setKey(QString(), wrapped) != 0 || fresh->save() > 0
+        || fresh->saveVaultVersion() != 0) {
+        LOG_ERROR << "new vault not written in" << folder;
+        for (const QString &file : {fresh->getKeyFileName(), fresh->getVaultIdxFileName(),
+                                    fresh->getVaultVersionFileName()})
+            QFile::remove(file);
+        if (!folderExisted)
+            QDir().rmdir(folder);
+        delete fresh;
+        showMessage(QMessageBox::Information, windowTitle(),
+                    tr("Unable to write vault structure. The vault was not created."),
+                    {Ui_MainWindowClass::tr("OK")});
+        return false;
+    }
     PlatformUtils::setVaultDirIcon(folder);
 
     root->removeItem(vault);
     root->removeVaultItem(vault->GetName());
     vault->deleteLater();
-
-    const TAVKey vaultKey;
-    TAVVault *fresh = root->addVault(unusedVaultName(), folder,
-                                     TAVCiphers::platform_preferred_cipher(), vaultKey);
+    root->addItem(fresh);
     connect(fresh, &TAVVault::vaultRefresh, this, &MainWindow::vault_refresh, Qt::UniqueConnection);
-    fresh->setLoaded(true);
-
-    TAVKey wrapped(vaultKey);
-    wrapped.encrypt(key);
-    TAVKeyChain chain(fresh->getKeyFileName());
-    if (chain.setKey(QString(), wrapped) != 0)
-        LOG_ERROR << "unable to write key file";
-
     root->addVaultItem(fresh);
     const QString listFile = listFileOf(settingsDir);
     if (root->saveToFile(listFile, key) != 0) {
@@ -320,13 +339,6 @@ bool MainWindow::recreateMissingVault(TAVVault *vault)
         showMessage(QMessageBox::Warning, windowTitle(),
                     tr("The list of vaults could not be saved to %1.")
                         .arg(QDir::toNativeSeparators(listFile)),
-                    {Ui_MainWindowClass::tr("OK")});
-        return false;
-    }
-    fresh->saveVaultVersion();
-    if (fresh->save() > 0) {
-        showMessage(QMessageBox::Information, windowTitle(),
-                    tr("Unable to write vault structure. This program cannot continue."),
                     {Ui_MainWindowClass::tr("OK")});
         return false;
     }

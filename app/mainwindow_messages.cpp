@@ -6,6 +6,7 @@
 #include "productinfo.h"
 #include "prompter.h"
 #include "tavmessagebox.h"
+#include "tavprogressdialog.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -28,6 +29,12 @@ int MainWindow::showMessage(QMessageBox::Icon icon, const QString &title, const 
     const int answer = Prompter::instance()->choose(&box);
     stopTimeOut();
     return answer;
+}
+
+void MainWindow::showProgress(const QString &operation)
+{
+    progressDialog->setWindowTitle(ProductInfo::title() + QStringLiteral(" - ") + operation);
+    progressDialog->show();
 }
 
 void MainWindow::on_actionExit_triggered()

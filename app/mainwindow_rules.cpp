@@ -114,6 +114,8 @@ void MainWindow::showContextMenu(const QPoint &pos)
     menu.addAction(ui->actionRenameItem);
     menu.addSeparator();
     menu.addAction(ui->actionDeleteItem);
+    menu.addAction(ui->actionRemove_Folder);
+    menu.addAction(ui->actionRemove_Vault);
     // A vault is disconnected, never deleted, from here: its Delete goes
     // until the next view refresh.
     const QList<TAVItem *> selected = getSelectedItems();

@@ -10,6 +10,7 @@
 #include "tavcryptothread.h"
 #include "tavlogging.h"
 #include "tavstickmanager.h"
+#include "tavvault.h"
 #include "mainwindowform.h"
 
 #include <QCoreApplication>
@@ -136,6 +137,19 @@ void MainWindow::stopTimeOut()
         inactivityTimer->stop();
 }
 
+QStringList MainWindow::loadedVaults() const
+{
+    QStringList loaded;
+    TAVFileSystem *root = TAVFileSystem::getInstance();
+    for (int i = 0; i < root->getItemCount(); ++i) {
+        auto *vault = qobject_cast<TAVVault *>(root->getItemAt(i));
+        if (vault && vault->isLoaded())
+            loaded << vault->GetId().toString() + vault->getFullPhysicalVaultPath();
+    }
+    loaded.sort();
+    return loaded;
+}
+
 void MainWindow::MountUnmountUSB()
 {
     if (!mountWatcher)
@@ -151,10 +165,17 @@ void MainWindow::MountUnmountUSB()
         LOG_DEBUG << "drive refresh put off: an operation is running";
         return;
     }
+    // Only a change of the drives or of which vaults can be reached moves the
+    // view: on a busy machine other mounts come and go all the time, and the
+    // user keeps the folder shown, the selection and the window as they are.
+    const QStringList drivesBefore = TAVStickManager::drives();
+    const QStringList vaultsBefore = loadedVaults();
     TAVStickManager::update();
     refresh_vaults();
+    mountWatcher->clearFlags();
+    if (TAVStickManager::drives() == drivesBefore && loadedVaults() == vaultsBefore)
+        return;
     updateView(TAVFileSystem::getInstance());
     if (isVisible())
         showNormal();
-    mountWatcher->clearFlags();
 }

@@ -280,6 +280,14 @@ void MainWindow::downloadFinished()
     // What a normal close does before anything else touches the drive:
     // decrypted copies wiped (their changes saved first), settings written.
     fileWatcher->removeWatchingFiles();
+    // Copies whose changes could not reach their vault: the user may refuse
+    // to quit, and then no updater runs beside the program that goes on.
+    if (!confirmQuitWithKeptCopies()) {
+        LOG_INFO << "update not installed: the user kept the program running";
+        FileUtils::remove(target, false);
+        download->discard();
+        return;
+    }
     if (QFile::exists(settingsFile()))
         writeSettings();
 
@@ -287,6 +295,8 @@ void MainWindow::downloadFinished()
         fail(QStringLiteral("the updater could not be started"));
         return;
     }
+    // Already asked: the close that follows does not ask again.
+    quitConfirmed = true;
     LOG_INFO << "updater started:" << program << mountPoint;
 
     // The rest of the shutdown (vaults unloaded, worker stopped) is the

@@ -285,7 +285,7 @@ void MainWindow::newVault(TAVCipher cipher)
             if (!folderExisted)
                 QDir().rmdir(folder);
             showMessage(QMessageBox::Information, windowTitle(),
-                        tr("Unable to write vault structure. This program cannot continue."),
+                        tr("Unable to write vault structure. The vault was not created."),
                         {Ui_MainWindowClass::tr("OK")});
             return;
         }
@@ -467,7 +467,7 @@ void MainWindow::on_actionAdd_Existing_Vault_triggered()
         root->removeItem(vault);
         delete vault;
         showMessage(QMessageBox::Information, windowTitle(),
-                    tr("Unable to write vault structure. This program cannot continue."), {ok});
+                    tr("Unable to write vault structure. The vault was not added."), {ok});
         return;
     }
     // The new identifier is written, so the folder is known as listed from now on.

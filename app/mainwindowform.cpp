@@ -496,6 +496,9 @@ void Ui_MainWindowClass::setupMenus(QMainWindow *window)
     menuHelps = menu("menuHelps", true);
     window->setMenuBar(menuBar);
 
+    menuFile->addAction(actionNew_Vault);
+    menuFile->addAction(actionAdd_Existing_Vault);
+    menuFile->addSeparator();
     menuFile->addAction(actionAdd_Files);
     menuFile->addAction(actionDecrypt_File);
     menuFile->addAction(actionExit);

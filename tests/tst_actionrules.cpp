@@ -254,8 +254,11 @@ void TestActionRules::contextMenus()
     QCOMPARE(shown, (QStringList{"actionCopyItem", "actionCutItem", "actionPasteItem", "actionMoveItem", "-",
                                  "actionOpenInFinder", "actionBackupVault", "actionAdd_Files",
                                  "actionAddSyncPeer", "actionDecrypt_File", "-", "actionNew_Folder", "-",
-                                 "actionRenameItem", "-", "actionVaultProperty"}));
+                                 "actionRenameItem", "-", "actionRemove_Folder", "actionRemove_Vault",
+                                 "actionVaultProperty"}));
     QVERIFY(!ui->actionDeleteItem->isVisible());
+    QVERIFY(ui->actionRemove_Vault->isEnabled());
+    QVERIFY(!ui->actionRemove_Folder->isEnabled());
     QVERIFY(ui->menuEdit->actions().contains(ui->actionDeleteItem));
     QVERIFY(!ui->actionCopyItem->isEnabled());
 
@@ -268,6 +271,17 @@ void TestActionRules::contextMenus()
     QVERIFY(!shown.contains("actionOpenInFinder"));
     QVERIFY(ui->actionDeleteItem->isVisible() && ui->actionDeleteItem->isEnabled());
     QVERIFY(ui->actionCopyItem->isEnabled());
+    QVERIFY(!ui->actionRemove_Vault->isEnabled());
+    QVERIFY(!ui->actionRemove_Folder->isEnabled());
+
+    // A folder: Remove Folder is offered.
+    select(docs, {});
+    select(alpha, {"Docs"});
+    window->on_treeView_clicked(QModelIndex());
+    shown = menuOf([this] { window->showContextMenu(QPoint(5, 5)); });
+    QVERIFY(shown.contains("actionRemove_Folder"));
+    QVERIFY(ui->actionRemove_Folder->isEnabled());
+    QVERIFY(!ui->actionRemove_Vault->isEnabled());
 
     shown = menuOf([this] { window->localShowContextMenu(QPoint(5, 5)); });
     QCOMPARE(shown, (QStringList{"actionLocalRenameItem", "actionLocalDeleteItem"}));

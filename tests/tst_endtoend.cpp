@@ -536,7 +536,7 @@ void TestEndToEnd::itemsFromFirstRunToRestore()
 
     // Into the vault (its icon is the only one), then File > Add File(s).
     inVaultPane(run, {QStringLiteral("{Home}"), QStringLiteral("{Return}")});
-    menu(run, 0, {});
+    menu(run, 0, {QStringLiteral("Down"), QStringLiteral("Down")});
     pickPath(run, kAddFilesTitle, source, QStringLiteral("add-folder"));
     answerBox(run, 0, QStringLiteral("keep-originals")); // " No " has the focus
     checkDrive(run, password, stored);
@@ -561,7 +561,7 @@ void TestEndToEnd::itemsFromFirstRunToRestore()
     // Into the vault, select the folder, File > Save File(s) to...
     inVaultPane(run, {QStringLiteral("{Home}"), QStringLiteral("{Return}")});
     inVaultPane(run, {QStringLiteral("{Home}")});
-    menu(run, 0, {QStringLiteral("Down")});
+    menu(run, 0, {QStringLiteral("Down"), QStringLiteral("Down"), QStringLiteral("Down")});
     const QString out = run.path(QStringLiteral("out"));
     pickPath(run, kExtractTitle, out, QStringLiteral("extract-to"));
     answerBox(run, 0, QStringLiteral("extracted"));
@@ -693,7 +693,7 @@ void TestEndToEnd::folderSync()
     inVaultPane(run, {QStringLiteral("plan")});
     QVERIFY(run.input(run.mainWindow, {QStringLiteral("{ctrl+d}")}));
     answerBox(run, 1, QStringLiteral("delete-plan"));
-    menu(run, 0, {});
+    menu(run, 0, {QStringLiteral("Down"), QStringLiteral("Down")});
     pickPath(run, kAddFilesTitle, elsewhere, QStringLiteral("add-file"));
     answerBox(run, 0, QStringLiteral("keep-original"));
 

@@ -94,6 +94,7 @@ private slots:
     void damagedSettingsTakeTheirDefaults();
     void languageComboTranslatesTheForm();
     void drivePollActsOnMountTableChanges();
+    void unrelatedMountsLeaveTheViewAlone();
     void keptCopiesAreToldAtLockAndAtStart();
 
 private:
@@ -214,7 +215,8 @@ void TestMainWindow::formMenusAndWidgets()
         titles << menu->text();
     QCOMPARE(titles, QStringList({"File", "Edit", "Tools", "View", "Help"}));
     QCOMPARE(entries(ui.menuFile),
-             QStringList({"actionAdd_Files", "actionDecrypt_File", "actionExit", "actionLock"}));
+             QStringList({"actionNew_Vault", "actionAdd_Existing_Vault", "-", "actionAdd_Files",
+                          "actionDecrypt_File", "actionExit", "actionLock"}));
     QCOMPARE(entries(ui.menuEdit),
              QStringList({"actionCopyItem", "actionCutItem", "actionPasteItem", "-",
                           "actionNew_Folder", "actionRenameItem", "actionDeleteItem",
@@ -700,6 +702,56 @@ void TestMainWindow::drivePollActsOnMountTableChanges()
     window->MountUnmountUSB();
     QVERIFY(!TAVStickManager::isFlashDriveAvailable("SER2"));
     QVERIFY(!window->mountWatcher->isUnmount());
+}
+
+// Mounts that are neither drives nor under a vault come and go all the time
+// on a busy machine: the view stays where the user left it. A vault's drive
+// that goes still takes the view back to the vault list.
+void TestMainWindow::unrelatedMountsLeaveTheViewAlone()
+{
+    const QString table = dir.filePath("mountinfo-unrelated");
+    const QString root = "1 25 8:1 / / rw shared:1 - ext4 /dev/sda1 rw\n";
+    const QString other = "77 25 0:52 / /run/user/1000/doc rw - fuse.portal portal rw\n";
+    QVERIFY(writeBytes(table, root.toUtf8()));
+    MainWindow::setMountTablePath(table);
+    auto window = makeWindow();
+    MainWindow::setMountTablePath(QString());
+
+    VaultFixture fixture;
+    drives.plug(USBStick("SER3", fixture.path("vaults") + "/", 0x5581, 0x781));
+    TAVStickManager::update();
+    TAVVault *vault = fixture.addVault("Alpha");
+    TAVFolder *inner = fixture.addFolder(vault, "Inner");
+    fixture.addFile(inner, "a.txt", "alpha");
+    TAVFileSystem::getInstance()->addVaultItem(vault);
+    QCOMPARE(TAVFileSystem::getInstance()->getVaultList().first().location, QString("SER3"));
+    window->findChild<QStackedWidget *>("centralStackedWidget")->setCurrentIndex(1);
+    window->unlocked = true;
+    window->show();
+    window->setWindowState(Qt::WindowMaximized);
+    window->updateView(inner);
+    TAVFileSystemModel *model = TAVFileSystemModel::getInstance();
+    auto *view = window->findChild<TAVTreeView *>("treeView");
+    view->setCurrentIndex(model->index(0, 0));
+    QCOMPARE(view->getSelectedTAVItems().size(), 1);
+
+    for (const QString &lines : {root + other, root}) {
+        QVERIFY(writeBytes(table, lines.toUtf8()));
+        window->MountUnmountUSB();
+        QCOMPARE(model->rootItem(), static_cast<TAVItemContainer *>(inner));
+        QCOMPARE(view->getSelectedTAVItems().size(), 1);
+        QCOMPARE(view->getSelectedTAVItems().first()->GetName(), QString("a.txt"));
+        QVERIFY(window->windowState() & Qt::WindowMaximized);
+        QVERIFY(vault->isLoaded());
+    }
+
+    // The vault's drive unplugged: unloaded, and the view is back at the list.
+    drives.unplug("SER3");
+    QVERIFY(writeBytes(table, (root + other).toUtf8()));
+    window->MountUnmountUSB();
+    QVERIFY(!vault->isLoaded());
+    QCOMPARE(model->rootItem(), static_cast<TAVItemContainer *>(TAVFileSystem::getInstance()));
+    window->hide();
 }
 
 // Decrypted copies whose changes never reached their vault are never lost

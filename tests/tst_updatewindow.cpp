@@ -101,6 +101,7 @@ private slots:
     void offerDownloadsAndStartsTheUpdater();
     void failedInstallKeepsTheProgramRunning_data();
     void failedInstallKeepsTheProgramRunning();
+    void refusedQuitStartsNoUpdater();
 
 private:
     std::unique_ptr<MainWindow> makeWindow();
@@ -376,6 +377,52 @@ void TestUpdateWindow::offerDownloadsAndStartsTheUpdater()
     QCOMPARE(QDir(QFileInfo(unpacked).path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
              QStringList{"vaveUpdater"});
     QVERIFY(QFileInfo(unpacked).path().startsWith(QDir::tempPath() + "/kolvane-update-"));
+}
+
+// A copy whose edits could not reach its vault: the user answers " No " to
+// quitting, so the program goes on and no updater is started; " Yes " starts
+// it without asking a second time at the close.
+void TestUpdateWindow::refusedQuitStartsNoUpdater()
+{
+    const QByteArray archive = archiveOf(packageFolder);
+    QVERIFY(!archive.isEmpty());
+    for (const int answer : {0, -1, 1}) {
+        LocalHttpServer server;
+        QVERIFY(server.start());
+        server.setRoute("/dl/update.kvu", ok(archive));
+        auto window = makeWindow();
+        window->show();
+        VaultFixture fx;
+        TAVVault *vault = fx.addVault("Main");
+        ScriptedPrompter prompter;
+        const QString copy = window->fileWatcher->openCopy(fx.addFile(vault, "note.txt", "first"));
+        QVERIFY(writeBytes(copy, "edited while the vault is closed"));
+        vault->unload();
+        QTest::qWait(300); // the watcher's notice that the edit could not be stored
+        prompter.prompts.clear();
+        MainWindow::updateLink = server.url("/dl/update.kvu").toString();
+        const QStringList before = tempEntries();
+        RecordingLauncher launcher;
+        // The restart notice, then the quit question (the watcher's notice
+        // between them has only OK).
+        prompter.choices = {0, answer};
+
+        window->downloadAndInstallUpdate();
+
+        QStringList texts;
+        for (const auto &p : prompter.prompts)
+            texts << p.text;
+        QVERIFY2(texts.size() == 3 && texts.first() == "The application will now restart."
+                     && texts.last().contains("Quit anyway?") && texts.last().contains(copy),
+                 qPrintable(texts.join("\n--\n")));
+        QVERIFY2(launcher.programs.size() == (answer == 1 ? 1 : 0), qPrintable(texts.join("\n--\n")));
+        QCOMPARE(exits, answer == 1 ? QList<int>{0} : QList<int>{});
+        QCOMPARE(fileBytes(copy), QByteArray("edited while the vault is closed"));
+        if (answer != 1) // nothing unpacked stays behind
+            QCOMPARE(tempEntries(), before);
+        exits.clear();
+        QFile::remove(copy);
+    }
 }
 
 void TestUpdateWindow::failedInstallKeepsTheProgramRunning_data()

@@ -418,7 +418,7 @@ void TestVaultActions::createVaultFailedSaveLeavesNothing()
     }
     QVERIFY2(answers.ok(), qPrintable(answers.errorString()));
     QCOMPARE(promptTexts(prompter),
-             QStringList{"Unable to write vault structure. This program cannot continue."});
+             QStringList{"Unable to write vault structure. The vault was not created."});
     QCOMPARE(TAVFileSystem::getInstance()->getItemCount(), 0);
     QCOMPARE(listNames(), QStringList());
     QVERIFY(!QFileInfo::exists(folder));

@@ -82,6 +82,15 @@ bool TAVStickManager::isFlashDriveAvailable()
     return !getInstance()->m_sticks.isEmpty();
 }
 
+QStringList TAVStickManager::drives()
+{
+    QStringList list;
+    for (const TAVStick *stick : qAsConst(getInstance()->m_sticks))
+        list << stick->getSerialNo() + QLatin1Char('\n') + stick->getMountPoint();
+    list.sort();
+    return list;
+}
+
 bool TAVStickManager::isFlashDrive(const QString &path)
 {
     return getInstance()->findByPath(path) != nullptr;

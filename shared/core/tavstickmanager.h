@@ -3,6 +3,7 @@
 
 #include <QHash>
 #include <QString>
+#include <QStringList>
 
 class DriveLocator;
 
@@ -52,6 +53,9 @@ public:
     static QString getMountPoint(const QString &path);
     static bool isFlashDriveAvailable(const QString &serialNo);
     static bool isFlashDriveAvailable();
+    // Every drive as "serial number, mount point", sorted: two calls compare
+    // equal while the same drives stay at the same places.
+    static QStringList drives();
     static bool isFlashDrive(const QString &path);
     static bool isNetworkDrive(const QString &path);
     static bool isLocalDrive(const QString &path);
