@@ -65,18 +65,11 @@ QString canonicalOrClean(const QString &path)
 
 bool MainWindow::confirmFileDelete()
 {
-    if (ConfirmFileDeleteDialog::isSwitchedOff())
-        return true;
-    ConfirmFileDeleteDialog dialog(this);
-    dialog.setWindowTitle(tr("%1 - Confirm file delete").arg(ProductInfo::title()));
-    connect(this, &MainWindow::appLocked, &dialog, &QDialog::reject);
-    connect(&dialog, &TAVDialog::userAction, this, &MainWindow::startTimeOut);
     // A lock rejects it: the sources stay.
-    if (dialog.exec() != QDialog::Accepted)
-        return false;
-    if (dialog.getDoNotCheck())
-        dialog.saveSetting();
-    return true;
+    return ConfirmFileDeleteDialog::confirm(this, [this](ConfirmFileDeleteDialog *dialog) {
+        connect(this, &MainWindow::appLocked, dialog, &QDialog::reject);
+        connect(dialog, &TAVDialog::userAction, this, &MainWindow::startTimeOut);
+    });
 }
 
 void MainWindow::releaseViewsOf(TAVItem *doomed)

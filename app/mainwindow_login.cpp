@@ -58,18 +58,6 @@ QString listFileOf(const QString &settingsDir)
     return settingsDir + QStringLiteral("/filesystem.dat");
 }
 
-// A vault name not yet borne by a vault: "Flash Drive", else "Flash Drive1",
-// "Flash Drive2" and so on.
-QString unusedVaultName()
-{
-    const QString base = Ui_MainWindowClass::tr("Flash Drive");
-    TAVFileSystem *root = TAVFileSystem::getInstance();
-    QString name = base;
-    for (int n = 1; root->vaultNameIsExist(name); ++n)
-        name = base + QString::number(n);
-    return name;
-}
-
 QList<TAVVault *> vaultsOfRoot()
 {
     QList<TAVVault *> vaults;
@@ -297,7 +285,8 @@ bool MainWindow::recreateMissingVault(TAVVault *vault)
     const bool folderExisted = QFileInfo::exists(folder);
     QDir().mkpath(folder);
 
-    // The new vault's name as if the missing one were gone already.
+    // The new vault's name as if the missing one were gone already:
+    // "Flash Drive", else "Flash Drive1", "Flash Drive2" and so on.
     const QString base = Ui_MainWindowClass::tr("Flash Drive");
     QString name = base;
     for (int n = 1; name != vault->GetName() && root->vaultNameIsExist(name); ++n)

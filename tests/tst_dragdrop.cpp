@@ -29,6 +29,8 @@
 
 #include <QtTest>
 
+#include <QAction>
+#include <QCheckBox>
 #include <QDrag>
 #include <QDragEnterEvent>
 #include <QFileSystemModel>
@@ -225,6 +227,9 @@ private slots:
     void movingTheShownFolderLeavesNoDanglingView();
     void movedTreeBetweenVaultsOfOtherKeys();
     void dragOutDecryptsIntoPrivateFolderWipedAtLock();
+    void mouseStartsADragOnEveryView_data();
+    void mouseStartsADragOnEveryView();
+    void shiftDragToDiskRemovesOnlyWhatWasExtracted();
     void screenshotOfTheViews();
 
 private:
@@ -808,10 +813,11 @@ void TestDragDrop::cancelAfterKOfN()
 void TestDragDrop::moveConfirmation_data()
 {
     QTest::addColumn<int>("dropCase");
-    QTest::addColumn<QString>("answer"); // "yes", "no", "never ask" (stored before)
+    QTest::addColumn<QString>("answer"); // "yes", "yes, ticked", "no", "never ask" (stored before)
     QTest::addColumn<bool>("removed");
     for (int dropCase : {2, 3, 4}) {
         QTest::addRow("case %d, Yes", dropCase) << dropCase << "yes" << true;
+        QTest::addRow("case %d, Yes with the box ticked", dropCase) << dropCase << "yes, ticked" << true;
         QTest::addRow("case %d, No", dropCase) << dropCase << "no" << false;
         QTest::addRow("case %d, told never to ask", dropCase) << dropCase << "never ask" << true;
     }
@@ -833,7 +839,12 @@ void TestDragDrop::moveConfirmation()
     show(window.get(), vault, base + "/dst", false);
     if (answer == "never ask")
         QCOMPARE(ConfirmFileDeleteDialog::storeDoNotAsk(true), 0);
-    ConfirmAnswer confirm({answer == "yes" ? "btnYes" : "btnNo"});
+    ConfirmAnswer confirm({answer.startsWith("yes") ? "btnYes" : "btnNo"});
+    confirm.before = [answer] {
+        for (QWidget *widget : QApplication::topLevelWidgets())
+            if (auto *dialog = qobject_cast<ConfirmFileDeleteDialog *>(widget))
+                dialog->findChild<QCheckBox *>("chkDoNotAsk")->setChecked(answer == "yes, ticked");
+    };
     std::unique_ptr<QMimeData> data(dropCase == 3 ? itemData({file}) : urlData({base + "/src/a.txt"}));
     if (dropCase == 2)
         drop(window->ui->treeView, rowOf(window->ui->treeView, target), data.get(), true);
@@ -842,6 +853,8 @@ void TestDragDrop::moveConfirmation()
     QCOMPARE(confirm.shown, answer == "never ask" ? 0 : 1);
     if (answer != "never ask")
         QCOMPARE(confirm.titles.value(0), QString::fromUtf8("Kolvane\u2122 vave - Confirm file delete"));
+    // Only a ticked box (or the earlier choice) stops the question for good.
+    QCOMPARE(ConfirmFileDeleteDialog::isSwitchedOff(), answer == "yes, ticked" || answer == "never ask");
     if (dropCase == 3) {
         QCOMPARE(fileBytes(base + "/dst/a.txt"), QByteArray("vault"));
         QCOMPARE(vault->getItem("a.txt") == nullptr, removed);
@@ -1107,6 +1120,124 @@ void TestDragDrop::dragOutDecryptsIntoPrivateFolderWipedAtLock()
     window->on_actionLock_triggered();
     QVERIFY(!QFileInfo::exists(dragFolder));
     QVERIFY(TAVView::dragFolders().isEmpty());
+}
+
+void TestDragDrop::mouseStartsADragOnEveryView_data()
+{
+    QTest::addColumn<QString>("view");
+    QTest::addColumn<bool>("copies"); // plain copies are made for the drag
+    QTest::newRow("details") << "treeView" << true;
+    QTest::newRow("icons") << "listView" << true;
+    QTest::newRow("local folder tree") << "fsDirView" << false;
+    QTest::newRow("local list") << "fsTreeView" << false;
+}
+
+// Pressed on an item and moved past the drag distance, as a person drags: the
+// drag begins. Refused (Escape), it leaves no plain copy behind.
+void TestDragDrop::mouseStartsADragOnEveryView()
+{
+    QFETCH(QString, view);
+    QFETCH(bool, copies);
+    auto window = makeWindow();
+    VaultFixture fixture;
+    TAVVault *vault = fixture.addVault("Alpha");
+    TAVFolder *docs = fixture.addFolder(vault, "Docs");
+    fixture.addFile(docs, "inner.txt", "inner");
+    TAVFile *file = fixture.addFile(vault, "a.txt", "plain a");
+    QVERIFY(putFile(work->path() + "/local.txt", "local"));
+    const bool icons = view == "listView";
+    show(window.get(), vault, work->path(), icons);
+    if (icons)
+        window->ui->tavViewStackedWidget->setCurrentWidget(window->ui->listView);
+
+    auto *target = window->findChild<QAbstractItemView *>(view);
+    QVERIFY(target);
+    QVERIFY(target->isVisible());
+    QPoint at;
+    if (view == "fsTreeView") {
+        auto *local = qobject_cast<LocalFileSystemModel *>(target->model());
+        QModelIndex row;
+        for (int i = 0; i < local->rowCount(); ++i)
+            if (local->fileInfo(local->index(i, 0)).fileName() == "local.txt")
+                row = local->index(i, 0);
+        QVERIFY(row.isValid());
+        at = target->visualRect(row).center();
+    } else if (view == "fsDirView") {
+        auto *tree = qobject_cast<QTreeView *>(target);
+        auto *folders = qobject_cast<QFileSystemModel *>(tree->model());
+        QVERIFY(folders);
+        const QModelIndex index = folders->index(work->path());
+        QVERIFY(index.isValid());
+        for (QModelIndex up = index.parent(); up.isValid(); up = up.parent())
+            tree->expand(up);
+        QTRY_VERIFY((tree->scrollTo(index), tree->viewport()->rect().contains(tree->visualRect(index).center())));
+        at = tree->visualRect(index).center();
+    } else {
+        at = rowOf(target, file);
+    }
+    QVERIFY(target->viewport()->rect().contains(at));
+
+    // The drag loop answered as a refusal, then as a drop onto another
+    // application.
+    for (const Qt::DropAction answer : {Qt::IgnoreAction, Qt::CopyAction}) {
+        int began = 0;
+        QStringList copiesSeen;
+        TAVView::setDragRunner([&](QDrag *drag) {
+            ++began;
+            for (const QUrl &url : drag->mimeData()->urls())
+                if (QFileInfo::exists(url.toLocalFile()) && !url.toLocalFile().startsWith(work->path()))
+                    copiesSeen << url.toLocalFile();
+            return answer;
+        });
+        QTest::mousePress(target->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+        const QPoint past = at + QPoint(QApplication::startDragDistance() + 4, 0);
+        QMouseEvent move(QEvent::MouseMove, past, target->viewport()->mapToGlobal(past), Qt::NoButton,
+                         Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target->viewport(), &move);
+        QTest::mouseRelease(target->viewport(), Qt::LeftButton, Qt::NoModifier, past);
+        TAVView::setDragRunner(nullptr);
+        QCOMPARE(began, 1);
+        QCOMPARE(copiesSeen.size(), copies ? 1 : 0);
+        if (answer == Qt::IgnoreAction) {
+            // Refused: its copies are gone at once, not at the lock.
+            QVERIFY(TAVView::dragFolders().isEmpty());
+            for (const QString &copy : copiesSeen)
+                QVERIFY2(!QFileInfo::exists(copy), qPrintable(copy));
+        } else {
+            // Another application may still be reading them: kept until the lock.
+            QCOMPARE(TAVView::dragFolders().size(), copies ? 1 : 0);
+            for (const QString &copy : copiesSeen)
+                QVERIFY2(QFileInfo::exists(copy), qPrintable(copy));
+            window->on_actionLock_triggered();
+            for (const QString &copy : copiesSeen)
+                QVERIFY2(!QFileInfo::exists(copy), qPrintable(copy));
+        }
+    }
+}
+
+// A Shift-drag onto the disk moves: only the items written whole leave the
+// vault; one whose replacing the user refused stays.
+void TestDragDrop::shiftDragToDiskRemovesOnlyWhatWasExtracted()
+{
+    auto window = makeWindow();
+    VaultFixture fixture;
+    TAVVault *vault = fixture.addVault("Alpha");
+    TAVFile *a = fixture.addFile(vault, "a.txt", "vault a");
+    TAVFile *b = fixture.addFile(vault, "b.txt", "vault b");
+    const QString base = work->path();
+    QVERIFY(putFile(base + "/dst/b.txt", "disk b"));
+    show(window.get(), vault, base + "/dst", false);
+    prompter->choices = {2}; // " No " to replacing b.txt
+    ConfirmAnswer confirm({"btnYes"});
+    std::unique_ptr<QMimeData> data(itemData({a, b}));
+    drop(window->ui->fsTreeView, emptyArea(window->ui->fsTreeView), data.get(), true);
+    QCOMPARE(confirm.shown, 1);
+    QCOMPARE(fileBytes(base + "/dst/a.txt"), QByteArray("vault a"));
+    QCOMPARE(fileBytes(base + "/dst/b.txt"), QByteArray("disk b"));
+    QVERIFY(!vault->getItem("a.txt"));
+    auto *kept = qobject_cast<TAVFile *>(vault->getItem("b.txt"));
+    QVERIFY(kept);
+    QCOMPARE(fixture.plain(kept), QByteArray("vault b"));
 }
 
 void TestDragDrop::screenshotOfTheViews()

@@ -24,12 +24,15 @@ ConfirmFileDeleteDialog::~ConfirmFileDeleteDialog()
     delete ui;
 }
 
-bool ConfirmFileDeleteDialog::confirm(QWidget *parent)
+bool ConfirmFileDeleteDialog::confirm(QWidget *parent,
+                                      const std::function<void(ConfirmFileDeleteDialog *)> &prepare)
 {
     if (isSwitchedOff())
         return true;
     ConfirmFileDeleteDialog dialog(parent);
     dialog.setWindowTitle(QCoreApplication::translate("MainWindow", "%1 - Confirm file delete").arg(ProductInfo::title()));
+    if (prepare)
+        prepare(&dialog);
     if (dialog.exec() != QDialog::Accepted)
         return false;
     if (dialog.getDoNotCheck())

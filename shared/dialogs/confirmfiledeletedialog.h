@@ -3,6 +3,8 @@
 
 #include "tavdialog.h"
 
+#include <functional>
+
 namespace Ui {
 class ConfirmFileDeleteDialog;
 }
@@ -22,7 +24,10 @@ public:
     // deleted. Asks nothing when "DoNotAsk" is stored true; otherwise shows
     // the dialog (title "<product> - Confirm file delete") and, on Yes with
     // the box ticked, stores "DoNotAsk". Escape, No and the lock give false.
-    static bool confirm(QWidget *parent);
+    // `prepare` sees the dialog before it shows (the caller's lock and
+    // activity connections).
+    static bool confirm(QWidget *parent,
+                        const std::function<void(ConfirmFileDeleteDialog *)> &prepare = nullptr);
 
     // Whether "DoNotAsk" is stored true. Anything but a stored true (absent,
     // false, a damaged value) keeps the question on.

@@ -76,7 +76,7 @@ void LocalDirTreeView::startDrag()
         data->setUrls({QUrl::fromLocalFile(info.absoluteFilePath())});
         auto *drag = new QDrag(this);
         drag->setMimeData(data);
-        drag->exec(Qt::CopyAction | Qt::MoveAction);
+        TAVView::execDrag(drag);
     }
     setCursor(Qt::ArrowCursor);
 }

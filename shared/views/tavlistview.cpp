@@ -167,7 +167,7 @@ void TAVListView::startDrag()
     TAVView::setDragAndDropCursor(drag, data->urls().size() > 1);
     setCursor(Qt::ArrowCursor);
     // The result is not used: a drag never removes its source.
-    drag->exec(Qt::CopyAction | Qt::MoveAction);
+    TAVView::execDrag(drag);
     setCursor(Qt::ArrowCursor);
 }
 

@@ -185,7 +185,7 @@ void TAVTreeView::startDrag()
     TAVView::setDragAndDropCursor(drag, data->urls().size() > 1);
     setCursor(Qt::ArrowCursor);
     // The result is not used: a drag never removes its source.
-    drag->exec(Qt::CopyAction | Qt::MoveAction);
+    TAVView::execDrag(drag);
 }
 
 void TAVTreeView::paintEvent(QPaintEvent *event)

@@ -30,6 +30,15 @@ const char TAVView::kOriginMimeType[] = "application/x-kolvane-item-origin";
 
 namespace {
 
+// The drag folder a drag's data was prepared in.
+const char kDragFolderProperty[] = "kvDragFolder";
+
+std::function<Qt::DropAction(QDrag *)> &dragRunner()
+{
+    static std::function<Qt::DropAction(QDrag *)> runner;
+    return runner;
+}
+
 QStringList &dragFolderList()
 {
     static QStringList folders;
@@ -279,8 +288,28 @@ QMimeData *TAVView::makeVaultDragData(QWidget *parent, const QList<TAVItem *> &i
             return nullptr;
     auto *data = new QMimeData;
     setItemPayload(data, items);
-    data->setUrls(prepareUrls(parent, items, makeDragFolder()));
+    const QString folder = makeDragFolder();
+    data->setProperty(kDragFolderProperty, folder);
+    data->setUrls(prepareUrls(parent, items, folder));
     return data;
+}
+
+void TAVView::setDragRunner(std::function<Qt::DropAction(QDrag *)> runner)
+{
+    dragRunner() = std::move(runner);
+}
+
+Qt::DropAction TAVView::execDrag(QDrag *drag)
+{
+    const QString folder = drag->mimeData()->property(kDragFolderProperty).toString();
+    const Qt::DropAction result =
+        dragRunner() ? dragRunner()(drag) : drag->exec(Qt::CopyAction | Qt::MoveAction);
+    // target() is a widget of this program, or null for another application.
+    if (!folder.isEmpty() && (result == Qt::IgnoreAction || drag->target())
+        && dragFolderList().removeAll(folder) > 0 && QFileInfo(folder).isDir()
+        && !FileUtils::removeDir(folder, true))
+        LOG_ERROR << "the drag folder" << folder << "could not be removed";
+    return result;
 }
 
 bool TAVView::shiftHeld(const QDropEvent *event)

@@ -94,6 +94,13 @@ public:
     // their plain copies in a new drag folder. Null when nothing may be
     // dragged (no item, or a vault among them).
     static QMimeData *makeVaultDragData(QWidget *parent, const QList<TAVItem *> &items);
+    // Runs a drag and, when it ended inside the program or was refused,
+    // wipes the plain copies it made at once: only another application that
+    // took the drop may still be reading them.
+    static Qt::DropAction execDrag(QDrag *drag);
+    // What runs a drag once it is made; tests answer in place of the
+    // platform's drag loop. Null restores QDrag::exec.
+    static void setDragRunner(std::function<Qt::DropAction(QDrag *)> runner);
 
     // The drop rules the three views share. The vault container a drag of
     // `data` may be dropped into (the views find it by role); whether the
