@@ -104,8 +104,9 @@ public:
     // Every question and report: a modal box with the caller's button texts,
     // tied to the lock and to the inactivity timer. Returns the index of the
     // pressed button, or -1 when the box closed without one (a lock).
+    // `focused` is the button Return presses (the first when -1).
     int showMessage(QMessageBox::Icon icon, const QString &title, const QString &text,
-                    QStringList buttons);
+                    QStringList buttons, int focused = -1);
 
     // View refresh and navigation.
     void updateView(TAVItemContainer *container);
@@ -193,6 +194,9 @@ public:
     bool changeMasterKey(const TAVKey &oldKey, const TAVKey &newKey);
     // The text that tells a damaged file apart from a wrong password.
     QString damagedFileText(const QString &path) const;
+    // Whether the vault's key file, unwrapped under the master key, opens
+    // its index: then a list key that does not is the list's damage.
+    bool keyFileOpensIndex(TAVVault *vault) const;
     // Asks before quitting while decrypted copies hold changes that are not
     // in their vault; true when the program may end.
     bool confirmQuitWithKeptCopies();
@@ -484,7 +488,11 @@ private:
     // Add job (mainwindow_add.cpp).
     QStringList chooseFilesToAdd();
     void runAddJob(TAVItemContainer *container, const QStringList &paths);
-    bool commitAddJob(TAVItemContainer *container);
+    // Makes the job's bodies durable and saves the index. When the save
+    // fails, the tree is read back from the disk and `container` becomes its
+    // reloaded self.
+    bool commitAddJob(TAVItemContainer *&container);
+    TAVItemContainer *revertToSavedIndex(TAVVault *vault, TAVItemContainer *container);
     void removeStoredSources(const QStringList &paths);
     int removeStored(const QString &path); // 0 go on, 1 stop removing
     void scheduleVaultStats(TAVItem *item);
@@ -522,6 +530,8 @@ private:
     // What this first run made, in order; undone in reverse when it fails.
     QStringList firstRunCreated;
     QString previousVaultList; // an earlier list set aside by this first run
+    // Tells where the earlier list went, once the first run has succeeded.
+    void tellPreviousVaultList();
 
     // Vault properties, index repair and the refreshes the sync asks for.
 public:

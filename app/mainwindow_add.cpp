@@ -29,6 +29,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QSet>
 #include <QTimer>
 
 #include <unistd.h>
@@ -195,6 +196,8 @@ void MainWindow::runAddJob(TAVItemContainer *container, const QStringList &paths
             removeSources = true;
     }
 
+    // A failed save puts the tree back as the disk holds it: the container
+    // shown is then its reloaded self.
     const bool committed = commitAddJob(container);
     updateView(container);
     syncDirView();
@@ -204,7 +207,50 @@ void MainWindow::runAddJob(TAVItemContainer *container, const QStringList &paths
     storedSources.clear();
 }
 
-bool MainWindow::commitAddJob(TAVItemContainer *container)
+namespace {
+
+void collectBodies(const TAVItemContainer *container, QSet<QString> *bodies)
+{
+    for (int i = 0; i < container->getItemCount(); ++i) {
+        TAVItem *item = container->getItemAt(i);
+        if (auto *file = qobject_cast<TAVFile *>(item))
+            bodies->insert(file->getFullPhysicalFileName());
+        else if (auto *folder = qobject_cast<TAVItemContainer *>(item))
+            collectBodies(folder, bodies);
+    }
+}
+
+} // namespace
+
+TAVItemContainer *MainWindow::revertToSavedIndex(TAVVault *vault, TAVItemContainer *container)
+{
+    // The tree goes back to what the index on the disk lists, so that the
+    // view shows what the vault holds; the bodies written since, which no
+    // index names, go. Nothing is removed when the index can't be read back.
+    const QString path = container->GetFullPath();
+    QSet<QString> before;
+    collectBodies(vault, &before);
+    resetItemViews();
+    vault->unload();
+    int loaded = TAVVault::VaultFailed;
+    try {
+        loaded = vault->load();
+    } catch (const TAVException &e) {
+        LOG_ERROR << "the index of vault" << vault->GetName() << "could not be read back:" << e.what();
+    }
+    if (loaded != 0)
+        return TAVFileSystem::getInstance();
+    QSet<QString> kept;
+    collectBodies(vault, &kept);
+    for (const QString &body : qAsConst(before)) {
+        if (!kept.contains(body) && QFileInfo::exists(body) && !QFile::remove(body))
+            LOG_ERROR << "the unsaved body" << body << "could not be removed";
+    }
+    auto *again = qobject_cast<TAVItemContainer *>(TAVFileSystem::getInstance()->findItemByPath(path));
+    return again ? again : vault;
+}
+
+bool MainWindow::commitAddJob(TAVItemContainer *&container)
 {
     flushVaultStats();
     TAVVault *vault = vaultOf(container);
@@ -216,6 +262,8 @@ bool MainWindow::commitAddJob(TAVItemContainer *container)
     const bool saved = vault->isLoaded() && QDir(folder).exists() && vault->save() == 0;
 
     TAVFileSystem *root = TAVFileSystem::getInstance();
+    if (!saved)
+        container = revertToSavedIndex(vault, container);
     TAVFileSystemTreeModel::getInstance()->setRootItem(root);
     TAVSearchIndex::getInstance()->clear();
     buildSearchIndex(root);

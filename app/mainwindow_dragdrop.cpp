@@ -241,7 +241,15 @@ void MainWindow::dropFilesOnVault(QWidget *view, TAVItemContainer *targetContain
     const bool cancelled = progressDialog->wasCanceled;
 
     // The bodies are made durable and the index saved before any source goes.
-    const bool committed = target && commitAddJob(target);
+    // A failed save reads the tree back from the disk: what was shown is
+    // found again by its path.
+    const QString shownPath = shown ? shown->GetFullPath() : QString();
+    TAVItemContainer *committedTarget = target;
+    const bool committed = committedTarget && commitAddJob(committedTarget);
+    if (!committed && committedTarget != target.data()) {
+        target = committedTarget;
+        shown = qobject_cast<TAVItemContainer *>(TAVFileSystem::getInstance()->findItemByPath(shownPath));
+    }
     progressDialog->close();
     QCoreApplication::processEvents();
     if (move && last && !cancelled && committed && unlocked && !added.isEmpty() && confirmFileDelete()) {

@@ -83,7 +83,18 @@ void MainWindow::firstRun()
     }
     if (!registerStick(password))
         return;
+    tellPreviousVaultList();
     loadVault();
+}
+
+void MainWindow::tellPreviousVaultList()
+{
+    if (previousVaultList.isEmpty())
+        return;
+    showMessage(QMessageBox::Information, ProductInfo::title(),
+                tr("An earlier list of vaults was found on the drive. It was kept as %1.")
+                    .arg(QDir::toNativeSeparators(previousVaultList)),
+                {Ui_MainWindowClass::tr("OK")});
 }
 
 bool MainWindow::kvVaveCreatePassword()
@@ -166,8 +177,10 @@ bool MainWindow::registerStick(const QString &newPassword)
 
 void MainWindow::connectVault()
 {
-    if (adoptDefaultVault(QString()))
-        loadVault();
+    if (!adoptDefaultVault(QString()))
+        return;
+    tellPreviousVaultList();
+    loadVault();
 }
 
 bool MainWindow::unwrapDefaultVaultKey(const QString &candidate, TAVKey *vaultKey,
@@ -202,6 +215,16 @@ bool MainWindow::adoptDefaultVault(const QString &newPassword)
                     yesNo) != 0)
         return refuseAdoption();
 
+    // A key file that can't be read is damage: no password would help.
+    {
+        TAVKeyChain chain(defaultVaultDir + QStringLiteral("/keychain.dat"));
+        TAVKey wrapped;
+        if (chain.read() != 0 || chain.getKey(QString(), &wrapped) != 0) {
+            showMessage(QMessageBox::Warning, title, damagedFileText(chain.fileName),
+                        {Ui_MainWindowClass::tr("OK")});
+            return refuseAdoption();
+        }
+    }
     const QString label = newPassword.isNull()
         ? tr("Please enter a new password to decrypt the key:")
         : tr("Enter your password to unlock the vault:");

@@ -219,7 +219,9 @@ int MainWindow::doUnlock(const QString &password)
                 const int answer = showMessage(
                     QMessageBox::Question, windowTitle(),
                     tr("The vault on your Flash Drive is missing, do you want to create a new one?"),
-                    {Ui_MainWindowClass::tr(" Yes "), Ui_MainWindowClass::tr(" No ")});
+                    // " No " keeps the entry, and with it the vault's key: one
+                    // Return must never replace it by an empty vault.
+                    {Ui_MainWindowClass::tr(" Yes "), Ui_MainWindowClass::tr(" No ")}, 1);
                 if (answer == 0)
                     recreateMissingVault(vault);
             }
@@ -234,6 +236,20 @@ int MainWindow::doUnlock(const QString &password)
     return 0;
 }
 
+bool MainWindow::keyFileOpensIndex(TAVVault *vault) const
+{
+    const TAVKeyChain chain(vault->getKeyFileName());
+    TAVKey vaultKey;
+    if (chain.getKey(QString(), &vaultKey) != 0 || vaultKey.decrypt(key) != 0)
+        return false;
+    TAVCryptoFile index(vault->getVaultIdxFileName());
+    TAVCipher cipher = TAV_CIPHER_NONE;
+    unsigned int version = 0;
+    const int opened = index.open(QIODevice::ReadOnly, &cipher, vaultKey, &version);
+    index.close();
+    return opened == 0;
+}
+
 void MainWindow::loadVaultAtUnlock(TAVVault *vault)
 {
     const QString index = vault->getVaultIdxFileName();
@@ -246,9 +262,17 @@ void MainWindow::loadVaultAtUnlock(TAVVault *vault)
         return;
     }
     if (loaded != 0) {
-        // The password opened the list, so a key that does not fit the
-        // index, or an index that can't be read, is the index's fault.
-        if (loaded == TAVVault::VaultWrongKey || QFileInfo::exists(index))
+        // The password opened the list. A key that does not fit the index
+        // while the vault's own key file opens it is the list's damage;
+        // otherwise the index can't be read.
+        if (loaded == TAVVault::VaultWrongKey && keyFileOpensIndex(vault))
+            showMessage(QMessageBox::Warning, windowTitle(),
+                        tr("The key of the vault %1 in %2 is damaged. The vault's own key file still "
+                           "opens it: disconnect the vault and add it again with Add Existing Vault.")
+                            .arg(vault->GetDisplayName(),
+                                 QDir::toNativeSeparators(listFileOf(settingsDir))),
+                        {Ui_MainWindowClass::tr("OK")});
+        else if (loaded == TAVVault::VaultWrongKey || QFileInfo::exists(index))
             showMessage(QMessageBox::Warning, windowTitle(), damagedFileText(index),
                         {Ui_MainWindowClass::tr("OK")});
         LOG_ERROR << "vault" << vault->GetName() << "not loaded, code" << loaded;

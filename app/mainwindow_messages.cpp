@@ -14,12 +14,14 @@
 #include <QPushButton>
 
 int MainWindow::showMessage(QMessageBox::Icon icon, const QString &title, const QString &text,
-                            QStringList buttons)
+                            QStringList buttons, int focused)
 {
     TAVMessageBox box(icon, title, text, QMessageBox::NoButton, nullptr,
                       Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
     for (const QString &caption : buttons)
         box.addButton(caption, QMessageBox::ActionRole);
+    if (focused >= 0 && focused < box.buttons().size())
+        box.setDefaultButton(qobject_cast<QPushButton *>(box.buttons().at(focused)));
     connect(&box, &TAVMessageBox::userAction, this, &MainWindow::startTimeOut);
     connect(this, &MainWindow::appLocked, &box, &QDialog::reject);
     startTimeOut();

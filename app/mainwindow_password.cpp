@@ -98,32 +98,38 @@ bool opensIndex(const QString &folder, const TAVKey &vaultKey)
 // but only an entry that the old master key unwraps to the vault's own key:
 // one wrapped under another password is left exactly as it is. False only
 // when the file should have been rewritten and could not be (the old file
-// then stays whole).
-bool rewrapKeyFile(const KeyFileTarget &target, const TAVKey &oldKey, const TAVKey &newKey)
+// then stays whole); Damaged when it can't be read, and is left as it is.
+enum class Rewrap { Done, Failed, Damaged };
+
+Rewrap rewrapKeyFile(const KeyFileTarget &target, const TAVKey &oldKey, const TAVKey &newKey)
 {
     const QString file = target.folder + QStringLiteral("/keychain.dat");
     if (!QFileInfo::exists(file)) {
         LOG_DEBUG << "unable to get key: no key file in" << target.folder;
-        return true;
+        return Rewrap::Done;
     }
     TAVKeyChain chain(file);
+    if (chain.read() != 0) {
+        LOG_ERROR << "key file" << file << "is damaged; left as it is";
+        return Rewrap::Damaged;
+    }
     TAVKey vaultKey;
     if (chain.getKey(QString(), &vaultKey) != 0) {
         LOG_DEBUG << "unable to get key from" << file;
-        return true;
+        return Rewrap::Done;
     }
     if (vaultKey.decrypt(oldKey) != 0)
-        return true;
+        return Rewrap::Done;
     const bool ours = target.listed ? vaultKey == target.listKey : opensIndex(target.folder, vaultKey);
     if (!ours) {
         LOG_INFO << "key file" << file << "is not wrapped under the master key; left as it is";
-        return true;
+        return Rewrap::Done;
     }
     if (vaultKey.encrypt(newKey) != 0 || chain.setKey(QString(), vaultKey) != 0) {
         LOG_ERROR << "unable to set key in" << file;
-        return false;
+        return Rewrap::Failed;
     }
-    return true;
+    return Rewrap::Done;
 }
 
 } // namespace
@@ -213,10 +219,15 @@ bool MainWindow::changeMasterKey(const TAVKey &oldKey, const TAVKey &newKey)
     }
 
     QStringList failed;
+    QStringList damaged;
     for (const KeyFileTarget &target : keyFileTargets(defaultVaultDir)) {
-        if (!rewrapKeyFile(target, oldKey, newKey))
-            failed << QStringLiteral("%1 (%2)").arg(
-                target.name, QDir::toNativeSeparators(target.folder + QStringLiteral("/keychain.dat")));
+        const Rewrap result = rewrapKeyFile(target, oldKey, newKey);
+        const QString named = QStringLiteral("%1 (%2)").arg(
+            target.name, QDir::toNativeSeparators(target.folder + QStringLiteral("/keychain.dat")));
+        if (result == Rewrap::Failed)
+            failed << named;
+        else if (result == Rewrap::Damaged)
+            damaged << named;
     }
     key = newKey;
     LOG_INFO << "password changed";
@@ -227,6 +238,13 @@ bool MainWindow::changeMasterKey(const TAVKey &oldKey, const TAVKey &newKey)
                        "The vaults open as before; only adding such a folder again as an existing "
                        "vault needs the old password.")
                         .arg(failed.join(QLatin1Char('\n'))),
+                    {MainFormText::tr("OK")});
+    if (!damaged.isEmpty())
+        showMessage(QMessageBox::Warning, windowTitle(),
+                    tr("Your password has been changed, but the key files of these vaults are "
+                       "damaged and were left as they are:\n%1\n\nThe vaults open as before, but "
+                       "such a folder can't be added again as an existing vault.")
+                        .arg(damaged.join(QLatin1Char('\n'))),
                     {MainFormText::tr("OK")});
     return true;
 }

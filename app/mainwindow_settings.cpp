@@ -3,6 +3,7 @@
 
 #include "languagetable.h"
 #include "mainsettings.h"
+#include "productinfo.h"
 #include "tavlogging.h"
 #include "tavsettings.h"
 #include "tavtreeview.h"
@@ -11,6 +12,7 @@
 #include "mainwindowform.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLocale>
@@ -22,6 +24,13 @@ void MainWindow::readSettings()
     // cipher that does not exist (each such value takes its default, logged).
     MainSettings settings;
     settings.read(settingsFileName);
+    const QString kept = TAVSettings::getInstance()->keptDamagedFile();
+    if (!kept.isEmpty())
+        showMessage(QMessageBox::Warning, ProductInfo::title(),
+                    tr("The settings file %1 is damaged. It was kept as %2, and the default "
+                       "settings are used.")
+                        .arg(QDir::toNativeSeparators(settingsFileName), QDir::toNativeSeparators(kept)),
+                    {Ui_MainWindowClass::tr("OK")});
 
     resize(settings.size);
     move(settings.pos);

@@ -1,5 +1,7 @@
 #include "mainwindowform.h"
 
+#include "textfit.h"
+
 #include "localdirtreeview.h"
 #include "tavlistview.h"
 #include "tavtreeview.h"
@@ -554,6 +556,8 @@ void Ui_MainWindowClass::retranslateUi(QMainWindow *window)
     btnVirKeyBoard->setText(QString());
     btnVirKeyBoard->setToolTip(tr("Virtual Keyboard"));
     ledPassword->setPlaceholderText(tr("Enter Your Password"));
+    // 170 pixels, or what the hint needs in a longer language.
+    ledPassword->setFixedWidth(qMax(170, TextFit::neededWidth(ledPassword)));
     qSearchLed->setPlaceholderText(tr("Search..."));
     lblComputerHeader->setText(tr("My Computer"));
     lblVaultHeader->setText(tr("My Vault"));

@@ -11,6 +11,7 @@
 #include "tavcryptothread.h"
 #include "tavfile.h"
 #include "tavfilesystem.h"
+#include "tavfilesystemmodel.h"
 #include "tavfolder.h"
 #include "tavprogressdialog.h"
 #include "tavstickmanager.h"
@@ -291,7 +292,13 @@ void TestAddFiles::cancelDuringTheSecondOfThreeFiles()
 void TestAddFiles::failedIndexSaveWipesNothing()
 {
     CountingVault *vault = addVault("Alpha");
-    QCOMPARE(vault->save(), 0); // an empty vault on the disk
+    // One file on the disk already.
+    const QString kept = work->filePath("old/kept.txt");
+    QDir().mkpath(work->filePath("old"));
+    QVERIFY(writeBytes(kept, "kept before"));
+    vault->addFile(kept)->encrypt(kept);
+    QCOMPARE(vault->save(), 0);
+    const QStringList bodiesBefore = VaultFixture::bodies(vault);
     const QString a = local("a.txt", "alpha");
     const QString b = local("Tree/b.txt", "bravo");
 
@@ -309,7 +316,15 @@ void TestAddFiles::failedIndexSaveWipesNothing()
     QVERIFY(!full);
     QCOMPARE(fileBytes(a), QByteArray("alpha"));
     QCOMPARE(fileBytes(b), QByteArray("bravo"));
-    QCOMPARE(reloaded(vault), Tree());
+    QCOMPARE(reloaded(vault), (Tree{{"kept.txt", "kept before"}}));
+    // What the window shows is what the disk holds: the new items are out
+    // of the tree and the view, their bodies gone, the old one kept.
+    QCOMPARE(childNames(vault), QStringList{"kept.txt"});
+    TAVFileSystemModel *model = TAVFileSystemModel::getInstance();
+    QCOMPARE(model->rootItem(), static_cast<TAVItemContainer *>(vault));
+    QCOMPARE(model->rowCount(), 1);
+    QCOMPARE(model->index(0, 0).data().toString(), QString("kept.txt"));
+    QCOMPARE(VaultFixture::bodies(vault), bodiesBefore);
 }
 
 void TestAddFiles::replacedItemSurvivesAFailedReplace_data()

@@ -72,6 +72,7 @@ struct DriveContents
     QMap<QString, QByteArray> files; // "Vault/dir/name" -> plain bytes
     QStringList folders;           // "Vault/dir"
     QStringList orphanBodies;      // body files no index names
+    QStringList vaults;            // the names the vault list holds, in its order
     QString vaultId;               // of the first vault
 };
 
@@ -133,6 +134,8 @@ DriveContents readDrive(const QString &drive, const QString &password, const QSt
         resetTree();
         return out;
     }
+    for (const TAVFileSystemEntry &entry : root->getVaultList())
+        out.vaults << entry.name;
     try {
         for (int i = 0; i < root->getItemCount(); ++i) {
             auto *vault = qobject_cast<TAVVault *>(root->getItemAt(i));
@@ -140,7 +143,10 @@ DriveContents readDrive(const QString &drive, const QString &password, const QSt
                 continue;
             for (const TAVFileSystemEntry &entry : root->getVaultList()) {
                 if (entry.name == vault->GetName()) {
-                    vault->setFullPhysicalVaultPath(drive + QLatin1Char('/') + entry.path);
+                    // A vault on the drive is listed by its place on it; any
+                    // other by its full path.
+                    if (entry.type == TAV_VAULT_FLASH || entry.type == TAV_VAULT_PARTNER_FLASH)
+                        vault->setFullPhysicalVaultPath(drive + QLatin1Char('/') + entry.path);
                     if (out.vaultId.isEmpty())
                         out.vaultId = entry.id.toString();
                 }
@@ -363,6 +369,7 @@ private slots:
 
     void itemsFromFirstRunToRestore();
     void folderSync();
+    void vaultsAndDragOut();
 
 private:
     // First run with a new password: the main window stands, the list opens.
@@ -647,6 +654,82 @@ void TestEndToEnd::changePassword(ProgramRun &run, QString *password)
 
 // A sync peer: the vault and a folder on the disk in step, then changes on
 // both sides and Synchronize.
+// A second vault made through File > New Vault, disconnected through its
+// context menu and added back through File > Add Existing Vault; a file
+// dragged with the mouse out of the vault onto the local pane.
+void TestEndToEnd::vaultsAndDragOut()
+{
+    ProgramRun run(QStringLiteral("vaults"));
+    QString why;
+    QVERIFY2(run.setUp(&why), qPrintable(why));
+    const QString second = run.path(QStringLiteral("Second"));
+    const QString desktop = run.path(QStringLiteral("home/Desktop"));
+    const QString letter = run.path(QStringLiteral("source/letter.txt"));
+    QVERIFY(QDir().mkpath(second));
+    QVERIFY(QDir().mkpath(desktop));
+    const QByteArray letterBytes("Dear reader,\nthis leaves the vault by hand.\n");
+    QVERIFY(FileFixture::write(letter, letterBytes));
+    const QString password = kPassword;
+    auto vaults = [&] {
+        return readDrive(run.drive(), password, run.path(QStringLiteral("scratch"))).vaults;
+    };
+
+    firstRun(run, password);
+    if (QTest::currentTestFailed())
+        return;
+
+    // File > New Vault, the first entry, in a folder of the disk.
+    inVaultPane(run, {});
+    menu(run, 0, {});
+    pickPath(run, QStringLiteral("Please select a location for the new vault:"), second,
+             QStringLiteral("new-vault"));
+    QVERIFY(eventually([&] { return vaults() == QStringList({QStringLiteral("Flash Drive"), QStringLiteral("Second")}); }));
+    for (const char *name : {"index.dat", "version.dat", "keychain.dat"})
+        QVERIFY2(QFileInfo::exists(second + QLatin1Char('/') + QLatin1String(name)), name);
+    run.shot(QStringLiteral("two-vaults"));
+
+    // Its context menu (the menu key on the selected vault), Disconnect Vault:
+    // the list forgets it, its folder stays.
+    inVaultPane(run, {QStringLiteral("Sec"), QStringLiteral("{Menu}"), QStringLiteral("{Up}"),
+                      QStringLiteral("{Up}")});
+    run.shot(QStringLiteral("vault-menu"));
+    QVERIFY(run.input(run.mainWindow, {QStringLiteral("{Return}")}));
+    answerBox(run, 1, QStringLiteral("disconnect")); // " Yes "
+    QVERIFY(eventually([&] { return vaults() == QStringList{QStringLiteral("Flash Drive")}; }));
+    QVERIFY(QFileInfo::exists(second + QStringLiteral("/index.dat")));
+
+    // File > Add Existing Vault, the second entry, with the password.
+    inVaultPane(run, {});
+    menu(run, 0, {QStringLiteral("Down")});
+    pickPath(run, QStringLiteral("Please choose the folder of your existing vault\\(s\\):"), second,
+             QStringLiteral("add-existing"));
+    const QString ask = run.waitForDialog(kMainTitle);
+    QVERIFY2(!ask.isEmpty(), "no password question");
+    QVERIFY(run.input(ask, {password, QStringLiteral("{Return}")}));
+    QVERIFY(eventually([&] { return vaults() == QStringList({QStringLiteral("Flash Drive"), QStringLiteral("Second")}); }));
+    run.shot(QStringLiteral("added-back"));
+
+    // A letter into the first vault, then dragged out onto the local pane,
+    // which shows the Desktop.
+    inVaultPane(run, {QStringLiteral("{Home}"), QStringLiteral("{Return}")});
+    menu(run, 0, {QStringLiteral("Down"), QStringLiteral("Down")});
+    pickPath(run, kAddFilesTitle, letter, QStringLiteral("add-letter"));
+    answerBox(run, 0, QStringLiteral("keep-letter"));
+    checkDrive(run, password, {{QStringLiteral("Flash Drive/letter.txt"), letterBytes}});
+    QVERIFY(run.x().click(run.mainWindow, 52, 411)); // the Desktop button
+    QThread::msleep(500);
+    run.shot(QStringLiteral("before-drag"));
+    QVERIFY(run.x().drag(run.mainWindow, QPoint(60, 126), QPoint(650, 470)));
+    QVERIFY2(eventually([&] { return fileBytes(desktop + QStringLiteral("/letter.txt")) == letterBytes; }),
+             "the dragged letter did not arrive");
+    run.shot(QStringLiteral("dragged-out"));
+    // Dropped inside the program: the plain copy made for the drag is gone.
+    QVERIFY2(eventually([&] { return run.decryptedCopies().isEmpty(); }, 10000),
+             qPrintable(run.decryptedCopies().join(QStringLiteral(", "))));
+    checkDrive(run, password, {{QStringLiteral("Flash Drive/letter.txt"), letterBytes}});
+    quit(run);
+}
+
 void TestEndToEnd::folderSync()
 {
     ProgramRun run(QStringLiteral("sync"));

@@ -595,8 +595,11 @@ void TestLogin::missingVaultIsAskedForOnlyOnItsOwnDrive()
     const QString question = "The vault on your Flash Drive is missing, do you want to create a new one?";
     QFETCH(bool, asked);
     QCOMPARE(texts(prompter), asked ? QStringList({question}) : QStringList());
-    if (asked)
+    if (asked) {
         QCOMPARE(prompter.prompts.first().buttonTexts, QStringList({" Yes ", " No "}));
+        // Return keeps the entry.
+        QCOMPARE(prompter.prompts.first().defaultText, QString(" No "));
+    }
 
     QStringList listed;
     for (const TAVFileSystemEntry &entry : TAVFileSystem::getInstance()->getVaultList())

@@ -92,6 +92,7 @@ private slots:
     void shutdownDuringEncryptionLeavesNoPartialBody();
 
     void damagedSettingsTakeTheirDefaults();
+    void cutSettingsFileIsKeptAndTold();
     void languageComboTranslatesTheForm();
     void drivePollActsOnMountTableChanges();
     void unrelatedMountsLeaveTheViewAlone();
@@ -638,6 +639,43 @@ void TestMainWindow::damagedSettingsTakeTheirDefaults()
         QCOMPARE(window->passwordHintText, QString("blue"));
         QCOMPARE(window->size(), QSize(1100, 700));
         QVERIFY(!window->findChild<QPushButton *>("passwordHint")->isHidden());
+    }
+    QVERIFY(writeBytes(file, before));
+    store->read();
+}
+
+// A settings file cut short is set aside whole under a name of its own,
+// the user is told once, and the defaults are used; the next save writes a
+// new file beside the kept one.
+void TestMainWindow::cutSettingsFileIsKeptAndTold()
+{
+    const QString file = drive + "KolvaneVave Settings/config.dat";
+    const QByteArray before = fileBytes(file);
+    TAVSettings *store = TAVSettings::getInstance();
+    store->setFileName(file);
+    store->beginGroup("Settings");
+    store->setValue("passwordhint", "the blue one");
+    store->setValue("MinuteOfTimeOut", 25);
+    store->endGroup();
+    QCOMPARE(store->write(), int(TAVSettings::WriteOk));
+    const QByteArray cut = fileBytes(file).left(fileBytes(file).size() / 2);
+    QVERIFY(writeBytes(file, cut));
+
+    {
+        ScriptedPrompter prompter;
+        auto window = makeWindow();
+        QCOMPARE(prompter.prompts.size(), 1);
+        const QString kept = store->keptDamagedFile();
+        QVERIFY(kept.startsWith(file + ".damaged-"));
+        QCOMPARE(fileBytes(kept), cut);
+        QCOMPARE(prompter.prompts.first().icon, QMessageBox::Warning);
+        QCOMPARE(prompter.prompts.first().text,
+                 QString("The settings file %1 is damaged. It was kept as %2, and the default settings are used.")
+                     .arg(file, kept));
+        QCOMPARE(window->minuteOfTimeOut, 10);
+        window.reset(); // writes the settings anew
+        QCOMPARE(fileBytes(kept), cut);
+        QVERIFY(QFile::remove(kept));
     }
     QVERIFY(writeBytes(file, before));
     store->read();

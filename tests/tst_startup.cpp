@@ -154,6 +154,7 @@ void TestStartup::init()
     static int run = 0;
     m_drive = m_home.filePath(QStringLiteral("drive%1").arg(++run));
     qputenv("KOLVANE_DRIVE_ROOT", QFile::encodeName(m_drive));
+    QVERIFY(QDir().mkpath(m_drive));
     m_settings = m_drive + "/KolvaneVave Settings";
     m_vault = m_drive + "/KolvaneVave Vault";
     MainWindow::setArguments({"kolvanevave"});

@@ -32,7 +32,10 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QTabBar>
 #include <QTabWidget>
+#include <QTranslator>
 #include <QComboBox>
 #include <QDialog>
 #include <QGuiApplication>
@@ -136,7 +139,21 @@ QStringList cutTexts(QWidget *dialog)
                   group->fontMetrics().horizontalAdvance(group->title()) + 16 <= group->width(),
                   group->fontMetrics().horizontalAdvance(group->title()) + 16);
     };
+    for (QLineEdit *edit : dialog->findChildren<QLineEdit *>()) {
+        if (edit->placeholderText().isEmpty() || !edit->text().isEmpty())
+            continue;
+        // The frame, the text margins and the room of a trailing action.
+        const int needed = edit->fontMetrics().horizontalAdvance(edit->placeholderText()) + 12
+            + (edit->actions().isEmpty() ? 0 : edit->height());
+        check(edit, edit->placeholderText(), needed <= edit->width(), needed);
+    }
     if (auto *tabs = dialog->findChild<QTabWidget *>()) {
+        // No tab squeezed or scrolled out of sight.
+        QTabBar *bar = tabs->tabBar();
+        for (int i = 0; i < tabs->count(); ++i)
+            check(bar, tabs->tabText(i),
+                  bar->sizeHint().width() <= bar->width() && bar->rect().contains(bar->tabRect(i)),
+                  bar->sizeHint().width());
         for (int i = 0; i < tabs->count(); ++i) {
             tabs->setCurrentIndex(i);
             QCoreApplication::processEvents();
@@ -435,8 +452,14 @@ void TestWindowFlows::languageSwitchRetranslatesEveryFormText()
 void TestWindowFlows::dialogsShowEveryTextWhole_data()
 {
     QTest::addColumn<QString>("dialog");
-    for (const char *name : {"folder-picker", "delete-confirmation", "change-password", "options"})
-        QTest::newRow(name) << name;
+    QTest::addColumn<QString>("language");
+    // Every translation the program has, Korean and Arabic included.
+    const QStringList languages = {"en_US", "nl_NL", "zh_TW", "zh_CN", "es_ES", "de_DE",
+                                   "pt_PT", "it_IT", "ko_KO", "ja_JP", "fr_FR", "ar_AR"};
+    for (const QString &language : languages) {
+        for (const char *name : {"folder-picker", "delete-confirmation", "change-password", "options", "login"})
+            QTest::addRow("%s, %s", name, qPrintable(language)) << name << language;
+    }
 }
 
 // Each dialog as its opener shows it: no text cut off. With KV_SHOT_DIR
@@ -444,9 +467,40 @@ void TestWindowFlows::dialogsShowEveryTextWhole_data()
 void TestWindowFlows::dialogsShowEveryTextWhole()
 {
     QFETCH(QString, dialog);
+    QFETCH(QString, language);
+    // The window is made again in the language, as a start in it makes it.
+    window.reset();
+    QTranslator translator;
+    if (language != LanguageTable::sourceLanguage()) {
+        QVERIFY(translator.load(LanguageTable::translationResource(language)));
+        QCoreApplication::installTranslator(&translator);
+    }
+    QGuiApplication::setLayoutDirection(LanguageTable::layoutDirection(language));
+    struct Restore {
+        QTranslator *translator;
+        ~Restore()
+        {
+            QCoreApplication::removeTranslator(translator);
+            QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+        }
+    } restore{&translator};
+    window = std::make_unique<MainWindow>();
     VaultFixture fixture;
     std::unique_ptr<QDialog> shown;
     const QString title = window->windowTitle();
+    if (dialog == "login") {
+        // The login page is the window's first page: measured in the window.
+        window->resize(1024, 580);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QCOMPARE(window->ui->centralStackedWidget->currentIndex(), 0);
+        const QStringList cut = cutTexts(window->ui->centralStackedWidget->currentWidget());
+        if (ScreenShot::enabled())
+            QVERIFY(ScreenShot::take("login-" + language));
+        window.reset();
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join('\n')));
+        return;
+    }
     if (dialog == "folder-picker") {
         TAVVault *documents = fixture.addVault("Documents");
         fixture.addFolder(fixture.addFolder(documents, "Reports"), "2014");
@@ -470,7 +524,7 @@ void TestWindowFlows::dialogsShowEveryTextWhole()
     QVERIFY(QTest::qWaitForWindowExposed(shown.get()));
     const QStringList cut = cutTexts(shown.get());
     if (ScreenShot::enabled())
-        QVERIFY(ScreenShot::take("dialog-" + dialog));
+        QVERIFY(ScreenShot::take("dialog-" + dialog + "-" + language));
     shown.reset();
     window.reset(); // before the vaults go with the fixture
     QVERIFY2(cut.isEmpty(), qPrintable(cut.join('\n')));

@@ -96,6 +96,7 @@ void TestWorkingDrive::programOnAStick()
 void TestWorkingDrive::standInIsRegisteredWithAStableSerial()
 {
     const QString program = path("home/bin/kolvanevave");
+    QVERIFY(QDir().mkpath(path("drive")));
     QString serial;
     {
         WorkingDrive drive(m_usb.get());
@@ -104,7 +105,6 @@ void TestWorkingDrive::standInIsRegisteredWithAStableSerial()
         QCOMPARE(drive.mountPoint(), path("drive") + "/");
         serial = drive.serialNo();
         QVERIFY(!serial.isEmpty());
-        QCOMPARE(modeOf(path("drive")), mode_t(0700));
         const QString serialFile = path("drive/") + WorkingDrive::serialFileName();
         QCOMPARE(modeOf(serialFile), mode_t(0600));
         QCOMPARE(readFile(serialFile).trimmed(), serial.toLatin1());
@@ -135,6 +135,8 @@ void TestWorkingDrive::standInUnderTheDataFolder()
     QVERIFY(expected.startsWith(path("xdg-data")));
     QCOMPARE(drive.mountPoint(), expected);
     QVERIFY(QFileInfo::exists(expected + WorkingDrive::serialFileName()));
+    // Made here, for this user only.
+    QCOMPARE(modeOf(expected), mode_t(0700));
 }
 
 void TestWorkingDrive::serialFileWrittenByHand()
@@ -163,6 +165,7 @@ void TestWorkingDrive::noStandIn_data()
     QTest::addColumn<QByteArray>("serialFile");
 
     QTest::newRow("relative folder") << "!drive" << QByteArray();
+    QTest::newRow("missing folder: never made") << "elsewhere/drive" << QByteArray();
     QTest::newRow("root folder") << "!/" << QByteArray();
     QTest::newRow("folder below a file") << "a file/drive" << QByteArray();
     QTest::newRow("empty serial file") << "drive" << QByteArray("");
@@ -198,6 +201,10 @@ void TestWorkingDrive::noStandIn()
     QCOMPARE(drive.getUSBSticks().keys(), QStringList{"OTHERSTICK01"});
     if (!serialFile.isNull())
         QCOMPARE(readFile(serialPath), serialFile);
+    if (QByteArray(QTest::currentDataTag()).startsWith("missing folder")) {
+        QVERIFY2(drive.errorText().contains(folder), qPrintable(drive.errorText()));
+        QVERIFY(!QFileInfo::exists(path("elsewhere")));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestWorkingDrive)

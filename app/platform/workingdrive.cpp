@@ -142,6 +142,11 @@ bool WorkingDrive::openStandIn()
     }
     folder = QDir::cleanPath(folder);
 
+    // A folder named by hand that is not there (a stick not mounted, a typo)
+    // is never made: only the default one is.
+    if (!qEnvironmentVariableIsEmpty(kRootVariable) && !QFileInfo(folder).isDir())
+        return fail(QCoreApplication::translate("WorkingDrive", "The drive folder %1 named by %2 does not exist.")
+                        .arg(folder, QLatin1String(kRootVariable)));
     const bool made = !QFileInfo::exists(folder);
     if (!QDir().mkpath(folder) || !QFileInfo(folder).isDir())
         return fail(QCoreApplication::translate("WorkingDrive", "The drive folder %1 can't be made.").arg(folder));

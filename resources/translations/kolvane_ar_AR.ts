@@ -780,6 +780,36 @@ The vaults open as before; only adding such a folder again as an existing vault 
 
 تُفتح الخزائن كما كانت من قبل؛ ولا تلزم كلمة المرور القديمة إلا عند إضافة مجلد كهذا مرة أخرى كخزنة موجودة.</translation>
     </message>
+    <message>
+        <source>Unable to write vault structure. The vault was not created.</source>
+        <translation>تعذّرت كتابة بنية الخزنة. لم يتم إنشاء الخزنة.</translation>
+    </message>
+    <message>
+        <source>Unable to write vault structure. The vault was not added.</source>
+        <translation>تعذّرت كتابة بنية الخزنة. لم تتم إضافة الخزنة.</translation>
+    </message>
+    <message>
+        <source>An earlier list of vaults was found on the drive. It was kept as %1.</source>
+        <translation>تم العثور على قائمة خزائن سابقة على محرك الأقراص. تم الاحتفاظ بها باسم %1.</translation>
+    </message>
+    <message>
+        <source>The key of the vault %1 in %2 is damaged. The vault&apos;s own key file still opens it: disconnect the vault and add it again with Add Existing Vault.</source>
+        <translation>مفتاح الخزنة %1 في %2 تالف. لا يزال ملف مفتاح الخزنة نفسه يفتحها: افصل الخزنة ثم أضفها مرة أخرى باستخدام «إضافة خزنة موجودة».</translation>
+    </message>
+    <message>
+        <source>Your password has been changed, but the key files of these vaults are damaged and were left as they are:
+%1
+
+The vaults open as before, but such a folder can&apos;t be added again as an existing vault.</source>
+        <translation>تم تغيير كلمة المرور، لكن ملفات المفاتيح لهذه الخزائن تالفة وتُركت كما هي:
+%1
+
+تفتح الخزائن كما كانت من قبل، لكن لا يمكن إضافة مثل هذا المجلد مرة أخرى كخزنة موجودة.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is damaged. It was kept as %2, and the default settings are used.</source>
+        <translation>ملف الإعدادات %1 تالف. تم الاحتفاظ به باسم %2، وتُستخدم الإعدادات الافتراضية.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindowClass</name>
@@ -2241,6 +2271,10 @@ Please try again later.</source>
     <message>
         <source>The drive&apos;s serial file %1 is damaged.</source>
         <translation>ملف الرقم التسلسلي لمحرك الأقراص %1 تالف.</translation>
+    </message>
+    <message>
+        <source>The drive folder %1 named by %2 does not exist.</source>
+        <translation>مجلد محرك الأقراص %1 المحدد بواسطة %2 غير موجود.</translation>
     </message>
 </context>
 <context>

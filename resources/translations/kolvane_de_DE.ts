@@ -780,6 +780,36 @@ The vaults open as before; only adding such a folder again as an existing vault 
 
 Die Tresore lassen sich wie bisher öffnen; nur wenn Sie einen solchen Ordner erneut als vorhandenen Tresor hinzufügen, wird das alte Passwort benötigt.</translation>
     </message>
+    <message>
+        <source>Unable to write vault structure. The vault was not created.</source>
+        <translation>Die Tresorstruktur konnte nicht geschrieben werden. Der Tresor wurde nicht angelegt.</translation>
+    </message>
+    <message>
+        <source>Unable to write vault structure. The vault was not added.</source>
+        <translation>Die Tresorstruktur konnte nicht geschrieben werden. Der Tresor wurde nicht hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>An earlier list of vaults was found on the drive. It was kept as %1.</source>
+        <translation>Auf dem Laufwerk wurde eine frühere Tresorliste gefunden. Sie wurde als %1 aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>The key of the vault %1 in %2 is damaged. The vault&apos;s own key file still opens it: disconnect the vault and add it again with Add Existing Vault.</source>
+        <translation>Der Schlüssel des Tresors %1 in %2 ist beschädigt. Die eigene Schlüsseldatei des Tresors öffnet ihn noch: Trennen Sie den Tresor und fügen Sie ihn mit „Vorhandenen Tresor hinzufügen“ wieder hinzu.</translation>
+    </message>
+    <message>
+        <source>Your password has been changed, but the key files of these vaults are damaged and were left as they are:
+%1
+
+The vaults open as before, but such a folder can&apos;t be added again as an existing vault.</source>
+        <translation>Ihr Passwort wurde geändert, aber die Schlüsseldateien dieser Tresore sind beschädigt und wurden unverändert gelassen:
+%1
+
+Die Tresore lassen sich wie bisher öffnen, aber ein solcher Ordner kann nicht erneut als vorhandener Tresor hinzugefügt werden.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is damaged. It was kept as %2, and the default settings are used.</source>
+        <translation>Die Einstellungsdatei %1 ist beschädigt. Sie wurde als %2 aufbewahrt; es gelten die Standardeinstellungen.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindowClass</name>
@@ -1302,7 +1332,7 @@ Bitte verwenden Sie nur Buchstaben, Ziffern und Zeichen westeuropäischer Sprach
     </message>
     <message>
         <source>Enable automatic backup retention</source>
-        <translation>Automatische Aufbewahrung der Sicherungen aktivieren</translation>
+        <translation>Alte Sicherungen automatisch löschen</translation>
     </message>
     <message>
         <source>You will need to restart the application for these changes to take effect</source>
@@ -2241,6 +2271,10 @@ Bitte versuchen Sie es später erneut.</translation>
     <message>
         <source>The drive&apos;s serial file %1 is damaged.</source>
         <translation>Die Seriennummerndatei %1 des Laufwerks ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>The drive folder %1 named by %2 does not exist.</source>
+        <translation>Der durch %2 angegebene Laufwerksordner %1 existiert nicht.</translation>
     </message>
 </context>
 <context>

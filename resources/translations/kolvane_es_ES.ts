@@ -780,6 +780,36 @@ The vaults open as before; only adding such a folder again as an existing vault 
 
 Las cajas fuertes se abren como antes; solo se necesita la contraseña anterior para volver a añadir una de estas carpetas como caja fuerte existente.</translation>
     </message>
+    <message>
+        <source>Unable to write vault structure. The vault was not created.</source>
+        <translation>No se pudo escribir la estructura de la caja fuerte. La caja fuerte no se ha creado.</translation>
+    </message>
+    <message>
+        <source>Unable to write vault structure. The vault was not added.</source>
+        <translation>No se pudo escribir la estructura de la caja fuerte. La caja fuerte no se ha añadido.</translation>
+    </message>
+    <message>
+        <source>An earlier list of vaults was found on the drive. It was kept as %1.</source>
+        <translation>Se encontró una lista anterior de cajas fuertes en la unidad. Se ha conservado como %1.</translation>
+    </message>
+    <message>
+        <source>The key of the vault %1 in %2 is damaged. The vault&apos;s own key file still opens it: disconnect the vault and add it again with Add Existing Vault.</source>
+        <translation>La clave de la caja fuerte %1 en %2 está dañada. El archivo de clave propio de la caja fuerte aún la abre: desconecte la caja fuerte y vuelva a añadirla con «Añadir caja fuerte existente».</translation>
+    </message>
+    <message>
+        <source>Your password has been changed, but the key files of these vaults are damaged and were left as they are:
+%1
+
+The vaults open as before, but such a folder can&apos;t be added again as an existing vault.</source>
+        <translation>Su contraseña se ha cambiado, pero los archivos de clave de estas cajas fuertes están dañados y se han dejado como estaban:
+%1
+
+Las cajas fuertes se abren como antes, pero esa carpeta no se puede volver a añadir como caja fuerte existente.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is damaged. It was kept as %2, and the default settings are used.</source>
+        <translation>El archivo de configuración %1 está dañado. Se ha conservado como %2 y se usa la configuración predeterminada.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindowClass</name>
@@ -1302,7 +1332,7 @@ Use solo letras, dígitos y signos de los idiomas de Europa occidental.</transla
     </message>
     <message>
         <source>Enable automatic backup retention</source>
-        <translation>Activar la conservación automática de copias de seguridad</translation>
+        <translation>Limitar las copias conservadas</translation>
     </message>
     <message>
         <source>You will need to restart the application for these changes to take effect</source>
@@ -2241,6 +2271,10 @@ Inténtelo de nuevo más tarde.</translation>
     <message>
         <source>The drive&apos;s serial file %1 is damaged.</source>
         <translation>El archivo de número de serie de la unidad %1 está dañado.</translation>
+    </message>
+    <message>
+        <source>The drive folder %1 named by %2 does not exist.</source>
+        <translation>La carpeta de unidad %1 indicada por %2 no existe.</translation>
     </message>
 </context>
 <context>

@@ -780,6 +780,36 @@ The vaults open as before; only adding such a folder again as an existing vault 
 
 Les coffres s&apos;ouvrent comme avant ; seul le fait d&apos;ajouter à nouveau un tel dossier comme coffre existant nécessite l&apos;ancien mot de passe.</translation>
     </message>
+    <message>
+        <source>Unable to write vault structure. The vault was not created.</source>
+        <translation>Impossible d&apos;écrire la structure du coffre. Le coffre n&apos;a pas été créé.</translation>
+    </message>
+    <message>
+        <source>Unable to write vault structure. The vault was not added.</source>
+        <translation>Impossible d&apos;écrire la structure du coffre. Le coffre n&apos;a pas été ajouté.</translation>
+    </message>
+    <message>
+        <source>An earlier list of vaults was found on the drive. It was kept as %1.</source>
+        <translation>Une ancienne liste de coffres a été trouvée sur le lecteur. Elle a été conservée sous %1.</translation>
+    </message>
+    <message>
+        <source>The key of the vault %1 in %2 is damaged. The vault&apos;s own key file still opens it: disconnect the vault and add it again with Add Existing Vault.</source>
+        <translation>La clé du coffre %1 dans %2 est endommagée. Le fichier de clé du coffre l&apos;ouvre encore : déconnectez le coffre puis ajoutez-le à nouveau avec « Ajouter un coffre existant ».</translation>
+    </message>
+    <message>
+        <source>Your password has been changed, but the key files of these vaults are damaged and were left as they are:
+%1
+
+The vaults open as before, but such a folder can&apos;t be added again as an existing vault.</source>
+        <translation>Votre mot de passe a été modifié, mais les fichiers de clé de ces coffres sont endommagés et ont été laissés tels quels :
+%1
+
+Les coffres s&apos;ouvrent comme avant, mais un tel dossier ne peut plus être ajouté comme coffre existant.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is damaged. It was kept as %2, and the default settings are used.</source>
+        <translation>Le fichier de paramètres %1 est endommagé. Il a été conservé sous %2 et les paramètres par défaut sont utilisés.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindowClass</name>
@@ -1302,7 +1332,7 @@ Veuillez n&apos;utiliser que des lettres, des chiffres et des signes des langues
     </message>
     <message>
         <source>Enable automatic backup retention</source>
-        <translation>Activer la conservation automatique des sauvegardes</translation>
+        <translation>Limiter le nombre de sauvegardes</translation>
     </message>
     <message>
         <source>You will need to restart the application for these changes to take effect</source>
@@ -2241,6 +2271,10 @@ Veuillez réessayer plus tard.</translation>
     <message>
         <source>The drive&apos;s serial file %1 is damaged.</source>
         <translation>Le fichier de numéro de série du lecteur %1 est endommagé.</translation>
+    </message>
+    <message>
+        <source>The drive folder %1 named by %2 does not exist.</source>
+        <translation>Le dossier de lecteur %1 indiqué par %2 n&apos;existe pas.</translation>
     </message>
 </context>
 <context>

@@ -780,6 +780,36 @@ The vaults open as before; only adding such a folder again as an existing vault 
 
 Le casseforti si aprono come prima; la vecchia password serve solo per aggiungere di nuovo una di queste cartelle come cassaforte esistente.</translation>
     </message>
+    <message>
+        <source>Unable to write vault structure. The vault was not created.</source>
+        <translation>Impossibile scrivere la struttura della cassaforte. La cassaforte non è stata creata.</translation>
+    </message>
+    <message>
+        <source>Unable to write vault structure. The vault was not added.</source>
+        <translation>Impossibile scrivere la struttura della cassaforte. La cassaforte non è stata aggiunta.</translation>
+    </message>
+    <message>
+        <source>An earlier list of vaults was found on the drive. It was kept as %1.</source>
+        <translation>Sull&apos;unità è stato trovato un elenco precedente di casseforti. È stato conservato come %1.</translation>
+    </message>
+    <message>
+        <source>The key of the vault %1 in %2 is damaged. The vault&apos;s own key file still opens it: disconnect the vault and add it again with Add Existing Vault.</source>
+        <translation>La chiave della cassaforte %1 in %2 è danneggiata. Il file di chiave della cassaforte la apre ancora: disconnetti la cassaforte e aggiungila di nuovo con «Aggiungi cassaforte esistente».</translation>
+    </message>
+    <message>
+        <source>Your password has been changed, but the key files of these vaults are damaged and were left as they are:
+%1
+
+The vaults open as before, but such a folder can&apos;t be added again as an existing vault.</source>
+        <translation>La password è stata cambiata, ma i file di chiave di queste casseforti sono danneggiati e sono stati lasciati come erano:
+%1
+
+Le casseforti si aprono come prima, ma una tale cartella non può essere aggiunta di nuovo come cassaforte esistente.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is damaged. It was kept as %2, and the default settings are used.</source>
+        <translation>Il file delle impostazioni %1 è danneggiato. È stato conservato come %2 e vengono usate le impostazioni predefinite.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindowClass</name>
@@ -1302,7 +1332,7 @@ Usare solo lettere, cifre e segni delle lingue dell&apos;Europa occidentale.</tr
     </message>
     <message>
         <source>Enable automatic backup retention</source>
-        <translation>Attiva la conservazione automatica dei backup</translation>
+        <translation>Limita i backup conservati</translation>
     </message>
     <message>
         <source>You will need to restart the application for these changes to take effect</source>
@@ -2241,6 +2271,10 @@ Riprova più tardi.</translation>
     <message>
         <source>The drive&apos;s serial file %1 is damaged.</source>
         <translation>Il file del numero di serie dell&apos;unità %1 è danneggiato.</translation>
+    </message>
+    <message>
+        <source>The drive folder %1 named by %2 does not exist.</source>
+        <translation>La cartella dell&apos;unità %1 indicata da %2 non esiste.</translation>
     </message>
 </context>
 <context>

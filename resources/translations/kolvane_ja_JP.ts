@@ -780,6 +780,36 @@ The vaults open as before; only adding such a folder again as an existing vault 
 
 これらの保管庫はこれまでどおり開けます。このようなフォルダーを既存の保管庫として再度追加する場合にのみ、古いパスワードが必要です。</translation>
     </message>
+    <message>
+        <source>Unable to write vault structure. The vault was not created.</source>
+        <translation>保管庫の構造を書き込めませんでした。保管庫は作成されていません。</translation>
+    </message>
+    <message>
+        <source>Unable to write vault structure. The vault was not added.</source>
+        <translation>保管庫の構造を書き込めませんでした。保管庫は追加されていません。</translation>
+    </message>
+    <message>
+        <source>An earlier list of vaults was found on the drive. It was kept as %1.</source>
+        <translation>ドライブに以前の保管庫リストが見つかりました。%1 として保存されています。</translation>
+    </message>
+    <message>
+        <source>The key of the vault %1 in %2 is damaged. The vault&apos;s own key file still opens it: disconnect the vault and add it again with Add Existing Vault.</source>
+        <translation>%2 にある保管庫 %1 のキーが破損しています。保管庫自身のキーファイルではまだ開けます。保管庫の接続を解除し、「既存の保管庫を追加」で追加し直してください。</translation>
+    </message>
+    <message>
+        <source>Your password has been changed, but the key files of these vaults are damaged and were left as they are:
+%1
+
+The vaults open as before, but such a folder can&apos;t be added again as an existing vault.</source>
+        <translation>パスワードは変更されましたが、次の保管庫のキーファイルは破損しているため、そのままにしました:
+%1
+
+保管庫はこれまでどおり開けますが、このようなフォルダーを既存の保管庫として再び追加することはできません。</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is damaged. It was kept as %2, and the default settings are used.</source>
+        <translation>設定ファイル %1 が破損しています。%2 として保存し、既定の設定を使用します。</translation>
+    </message>
 </context>
 <context>
     <name>MainWindowClass</name>
@@ -2241,6 +2271,10 @@ Please try again later.</source>
     <message>
         <source>The drive&apos;s serial file %1 is damaged.</source>
         <translation>ドライブのシリアルファイル %1 が破損しています。</translation>
+    </message>
+    <message>
+        <source>The drive folder %1 named by %2 does not exist.</source>
+        <translation>%2 で指定されたドライブフォルダー %1 は存在しません。</translation>
     </message>
 </context>
 <context>

@@ -780,6 +780,36 @@ The vaults open as before; only adding such a folder again as an existing vault 
 
 보관함은 이전과 같이 열 수 있습니다. 이러한 폴더를 기존 보관함으로 다시 추가할 때에만 이전 암호가 필요합니다.</translation>
     </message>
+    <message>
+        <source>Unable to write vault structure. The vault was not created.</source>
+        <translation>보관함 구조를 쓸 수 없습니다. 보관함이 만들어지지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>Unable to write vault structure. The vault was not added.</source>
+        <translation>보관함 구조를 쓸 수 없습니다. 보관함이 추가되지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>An earlier list of vaults was found on the drive. It was kept as %1.</source>
+        <translation>드라이브에서 이전 보관함 목록을 찾았습니다. %1(으)로 보관했습니다.</translation>
+    </message>
+    <message>
+        <source>The key of the vault %1 in %2 is damaged. The vault&apos;s own key file still opens it: disconnect the vault and add it again with Add Existing Vault.</source>
+        <translation>%2에 있는 보관함 %1의 키가 손상되었습니다. 보관함 자체의 키 파일로는 아직 열 수 있습니다. 보관함 연결을 끊은 다음 &quot;기존 보관함 추가&quot;로 다시 추가하십시오.</translation>
+    </message>
+    <message>
+        <source>Your password has been changed, but the key files of these vaults are damaged and were left as they are:
+%1
+
+The vaults open as before, but such a folder can&apos;t be added again as an existing vault.</source>
+        <translation>암호가 변경되었지만 다음 보관함의 키 파일이 손상되어 그대로 두었습니다:
+%1
+
+보관함은 이전처럼 열리지만, 이러한 폴더는 기존 보관함으로 다시 추가할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is damaged. It was kept as %2, and the default settings are used.</source>
+        <translation>설정 파일 %1이(가) 손상되었습니다. %2(으)로 보관했으며 기본 설정을 사용합니다.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindowClass</name>
@@ -2241,6 +2271,10 @@ Please try again later.</source>
     <message>
         <source>The drive&apos;s serial file %1 is damaged.</source>
         <translation>드라이브의 일련 번호 파일 %1이(가) 손상되었습니다.</translation>
+    </message>
+    <message>
+        <source>The drive folder %1 named by %2 does not exist.</source>
+        <translation>%2에서 지정한 드라이브 폴더 %1이(가) 없습니다.</translation>
     </message>
 </context>
 <context>

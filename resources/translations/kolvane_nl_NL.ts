@@ -780,6 +780,36 @@ The vaults open as before; only adding such a folder again as an existing vault 
 
 De kluizen openen zoals voorheen; alleen om zo&apos;n map opnieuw als bestaande kluis toe te voegen is het oude wachtwoord nodig.</translation>
     </message>
+    <message>
+        <source>Unable to write vault structure. The vault was not created.</source>
+        <translation>De kluisstructuur kon niet worden geschreven. De kluis is niet aangemaakt.</translation>
+    </message>
+    <message>
+        <source>Unable to write vault structure. The vault was not added.</source>
+        <translation>De kluisstructuur kon niet worden geschreven. De kluis is niet toegevoegd.</translation>
+    </message>
+    <message>
+        <source>An earlier list of vaults was found on the drive. It was kept as %1.</source>
+        <translation>Op het station is een eerdere lijst met kluizen gevonden. Deze is bewaard als %1.</translation>
+    </message>
+    <message>
+        <source>The key of the vault %1 in %2 is damaged. The vault&apos;s own key file still opens it: disconnect the vault and add it again with Add Existing Vault.</source>
+        <translation>De sleutel van kluis %1 in %2 is beschadigd. Het eigen sleutelbestand van de kluis opent hem nog: koppel de kluis los en voeg hem opnieuw toe met &apos;Bestaande kluis toevoegen&apos;.</translation>
+    </message>
+    <message>
+        <source>Your password has been changed, but the key files of these vaults are damaged and were left as they are:
+%1
+
+The vaults open as before, but such a folder can&apos;t be added again as an existing vault.</source>
+        <translation>Uw wachtwoord is gewijzigd, maar de sleutelbestanden van deze kluizen zijn beschadigd en zijn gelaten zoals ze waren:
+%1
+
+De kluizen openen zoals voorheen, maar zo&apos;n map kan niet opnieuw als bestaande kluis worden toegevoegd.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is damaged. It was kept as %2, and the default settings are used.</source>
+        <translation>Het instellingenbestand %1 is beschadigd. Het is bewaard als %2 en de standaardinstellingen worden gebruikt.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindowClass</name>
@@ -2241,6 +2271,10 @@ Probeer het later opnieuw.</translation>
     <message>
         <source>The drive&apos;s serial file %1 is damaged.</source>
         <translation>Het serienummerbestand %1 van het station is beschadigd.</translation>
+    </message>
+    <message>
+        <source>The drive folder %1 named by %2 does not exist.</source>
+        <translation>De stationsmap %1 die %2 noemt, bestaat niet.</translation>
     </message>
 </context>
 <context>

@@ -780,6 +780,36 @@ The vaults open as before; only adding such a folder again as an existing vault 
 
 Os cofres abrem como antes; só é necessária a palavra-passe antiga para voltar a adicionar uma destas pastas como cofre existente.</translation>
     </message>
+    <message>
+        <source>Unable to write vault structure. The vault was not created.</source>
+        <translation>Não foi possível escrever a estrutura do cofre. O cofre não foi criado.</translation>
+    </message>
+    <message>
+        <source>Unable to write vault structure. The vault was not added.</source>
+        <translation>Não foi possível escrever a estrutura do cofre. O cofre não foi adicionado.</translation>
+    </message>
+    <message>
+        <source>An earlier list of vaults was found on the drive. It was kept as %1.</source>
+        <translation>Foi encontrada uma lista anterior de cofres na unidade. Foi guardada como %1.</translation>
+    </message>
+    <message>
+        <source>The key of the vault %1 in %2 is damaged. The vault&apos;s own key file still opens it: disconnect the vault and add it again with Add Existing Vault.</source>
+        <translation>A chave do cofre %1 em %2 está danificada. O ficheiro de chave do próprio cofre ainda o abre: desligue o cofre e adicione-o novamente com «Adicionar cofre existente».</translation>
+    </message>
+    <message>
+        <source>Your password has been changed, but the key files of these vaults are damaged and were left as they are:
+%1
+
+The vaults open as before, but such a folder can&apos;t be added again as an existing vault.</source>
+        <translation>A sua palavra-passe foi alterada, mas os ficheiros de chave destes cofres estão danificados e foram deixados como estavam:
+%1
+
+Os cofres abrem como antes, mas essa pasta não pode ser adicionada novamente como cofre existente.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is damaged. It was kept as %2, and the default settings are used.</source>
+        <translation>O ficheiro de definições %1 está danificado. Foi guardado como %2 e são usadas as definições predefinidas.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindowClass</name>
@@ -1302,7 +1332,7 @@ Utilize apenas letras, algarismos e sinais das línguas da Europa Ocidental.</tr
     </message>
     <message>
         <source>Enable automatic backup retention</source>
-        <translation>Ativar a retenção automática de cópias de segurança</translation>
+        <translation>Limitar as cópias conservadas</translation>
     </message>
     <message>
         <source>You will need to restart the application for these changes to take effect</source>
@@ -2241,6 +2271,10 @@ Tente novamente mais tarde.</translation>
     <message>
         <source>The drive&apos;s serial file %1 is damaged.</source>
         <translation>O ficheiro de número de série da unidade %1 está danificado.</translation>
+    </message>
+    <message>
+        <source>The drive folder %1 named by %2 does not exist.</source>
+        <translation>A pasta de unidade %1 indicada por %2 não existe.</translation>
     </message>
 </context>
 <context>

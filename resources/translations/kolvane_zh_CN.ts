@@ -780,6 +780,36 @@ The vaults open as before; only adding such a folder again as an existing vault 
 
 这些保险库仍可照常打开；只有将此类文件夹再次添加为现有保险库时，才需要旧密码。</translation>
     </message>
+    <message>
+        <source>Unable to write vault structure. The vault was not created.</source>
+        <translation>无法写入保险库结构。保险库未创建。</translation>
+    </message>
+    <message>
+        <source>Unable to write vault structure. The vault was not added.</source>
+        <translation>无法写入保险库结构。保险库未添加。</translation>
+    </message>
+    <message>
+        <source>An earlier list of vaults was found on the drive. It was kept as %1.</source>
+        <translation>在驱动器上发现了先前的保险库列表，已保存为 %1。</translation>
+    </message>
+    <message>
+        <source>The key of the vault %1 in %2 is damaged. The vault&apos;s own key file still opens it: disconnect the vault and add it again with Add Existing Vault.</source>
+        <translation>%2 中保险库 %1 的密钥已损坏。保险库自身的密钥文件仍能打开它：请断开该保险库，然后用“添加现有保险库”重新添加。</translation>
+    </message>
+    <message>
+        <source>Your password has been changed, but the key files of these vaults are damaged and were left as they are:
+%1
+
+The vaults open as before, but such a folder can&apos;t be added again as an existing vault.</source>
+        <translation>密码已更改，但以下保险库的密钥文件已损坏，已保持原样：
+%1
+
+这些保险库仍可照常打开，但此类文件夹无法再作为现有保险库添加。</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is damaged. It was kept as %2, and the default settings are used.</source>
+        <translation>设置文件 %1 已损坏。它已保存为 %2，现使用默认设置。</translation>
+    </message>
 </context>
 <context>
     <name>MainWindowClass</name>
@@ -2241,6 +2271,10 @@ Please try again later.</source>
     <message>
         <source>The drive&apos;s serial file %1 is damaged.</source>
         <translation>驱动器的序列号文件 %1 已损坏。</translation>
+    </message>
+    <message>
+        <source>The drive folder %1 named by %2 does not exist.</source>
+        <translation>%2 指定的驱动器文件夹 %1 不存在。</translation>
     </message>
 </context>
 <context>

@@ -780,6 +780,36 @@ The vaults open as before; only adding such a folder again as an existing vault 
 
 這些保險庫仍可照常開啟；只有將此類資料夾再次加入為現有保險庫時，才需要舊密碼。</translation>
     </message>
+    <message>
+        <source>Unable to write vault structure. The vault was not created.</source>
+        <translation>無法寫入保險庫結構。保險庫未建立。</translation>
+    </message>
+    <message>
+        <source>Unable to write vault structure. The vault was not added.</source>
+        <translation>無法寫入保險庫結構。保險庫未加入。</translation>
+    </message>
+    <message>
+        <source>An earlier list of vaults was found on the drive. It was kept as %1.</source>
+        <translation>在磁碟機上發現先前的保險庫清單，已保留為 %1。</translation>
+    </message>
+    <message>
+        <source>The key of the vault %1 in %2 is damaged. The vault&apos;s own key file still opens it: disconnect the vault and add it again with Add Existing Vault.</source>
+        <translation>%2 中保險庫 %1 的金鑰已損毀。保險庫本身的金鑰檔仍可開啟它：請中斷保險庫連線，再以「加入現有保險庫」重新加入。</translation>
+    </message>
+    <message>
+        <source>Your password has been changed, but the key files of these vaults are damaged and were left as they are:
+%1
+
+The vaults open as before, but such a folder can&apos;t be added again as an existing vault.</source>
+        <translation>密碼已變更，但下列保險庫的金鑰檔已損毀，已保持原樣：
+%1
+
+這些保險庫仍可照常開啟，但此類資料夾無法再作為現有保險庫加入。</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is damaged. It was kept as %2, and the default settings are used.</source>
+        <translation>設定檔 %1 已損毀。已保留為 %2，並改用預設設定。</translation>
+    </message>
 </context>
 <context>
     <name>MainWindowClass</name>
@@ -2241,6 +2271,10 @@ Please try again later.</source>
     <message>
         <source>The drive&apos;s serial file %1 is damaged.</source>
         <translation>磁碟機的序號檔案 %1 已損毀。</translation>
+    </message>
+    <message>
+        <source>The drive folder %1 named by %2 does not exist.</source>
+        <translation>%2 指定的磁碟機資料夾 %1 不存在。</translation>
     </message>
 </context>
 <context>

@@ -11,6 +11,8 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QtEndian>
+#include <cerrno>
+#include <unistd.h>
 
 TAVSettings *TAVSettings::instance = nullptr;
 
@@ -121,6 +123,7 @@ int TAVSettings::read()
 {
     LOG_DEBUG << "read settings";
     m_map.clear();
+    m_keptDamaged.clear();
 
     if (m_fileName.isEmpty())
         return ReadNoFile;
@@ -137,6 +140,25 @@ int TAVSettings::read()
     QMultiMap<QString, QVariant> loaded;
     if (!decode(bytes, loaded)) {
         LOG_ERROR << "settings file is damaged:" << m_fileName;
+        // Its values may still be worth having: renamed, never overwritten.
+        if (!bytes.isEmpty()) {
+            const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss"));
+            for (int n = 1; n < 100 && m_keptDamaged.isEmpty(); ++n) {
+                const QString kept = m_fileName + QStringLiteral(".damaged-") + stamp
+                    + (n > 1 ? QLatin1Char('-') + QString::number(n) : QString());
+                // link() never replaces an existing file; the old name goes after.
+                if (::link(QFile::encodeName(m_fileName).constData(), QFile::encodeName(kept).constData()) == 0) {
+                    ::unlink(QFile::encodeName(m_fileName).constData());
+                    m_keptDamaged = kept;
+                } else if (errno != EEXIST) {
+                    break;
+                }
+            }
+            if (m_keptDamaged.isEmpty())
+                LOG_ERROR << "the damaged settings file could not be set aside:" << m_fileName;
+            else
+                LOG_WARNING << "the damaged settings file was kept as" << m_keptDamaged;
+        }
         return ReadDamaged;
     }
     m_map = loaded;

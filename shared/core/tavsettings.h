@@ -29,8 +29,12 @@ public:
 
     void setFileName(const QString &path);
 
-    // Replaces every value in memory by the file's content (ReadResult).
+    // Replaces every value in memory by the file's content (ReadResult). A
+    // damaged file that holds anything is first set aside under a name of
+    // its own (keptDamagedFile()), so that the next write never replaces it.
     int read();
+    // Where the last read() set a damaged file aside; empty when it did not.
+    QString keptDamagedFile() const { return m_keptDamaged; }
     // Replaces the file by every value in memory, atomically (WriteResult).
     int write();
 
@@ -60,6 +64,7 @@ private:
     QMultiMap<QString, QVariant> m_map;
     QStringList m_groups;
     QString m_fileName;
+    QString m_keptDamaged;
 };
 
 #endif // TAVSETTINGS_H

@@ -2,6 +2,7 @@
 
 #include "locknotifier.h"
 #include "prompter.h"
+#include "textfit.h"
 #include "useractivity.h"
 
 #include <QCoreApplication>
@@ -23,6 +24,12 @@ bool TAVDialog::event(QEvent *e)
     if (isUserActivity(e->type()))
         emit userAction();
     return QDialog::event(e);
+}
+
+void TAVDialog::showEvent(QShowEvent *event)
+{
+    TextFit::grow(this);
+    QDialog::showEvent(event);
 }
 
 int TAVDialog::tellUser(QMessageBox::Icon icon, const QString &title, const QString &text)

@@ -22,6 +22,8 @@ protected slots:
 
 protected:
     bool event(QEvent *e) override;
+    // Widens what a translation made too narrow for its text.
+    void showEvent(QShowEvent *event) override;
     // A message box over this dialog with the one button "OK", through the
     // prompter, closed by the lock like the dialog itself: a lock never
     // leaves it standing over the login page. The index of the pressed

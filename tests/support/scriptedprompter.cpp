@@ -1,6 +1,7 @@
 #include "scriptedprompter.h"
 
 #include <QAbstractButton>
+#include <QPushButton>
 
 ScriptedPrompter::ScriptedPrompter()
 {
@@ -30,7 +31,8 @@ int ScriptedPrompter::choose(QMessageBox *box)
     for (QAbstractButton *button : buttons)
         texts << button->text();
     prompts.append({box->icon(), box->windowTitle(), box->text(), QMessageBox::NoButton,
-                    QMessageBox::NoButton, texts});
+                    QMessageBox::NoButton, texts,
+                    box->defaultButton() ? box->defaultButton()->text() : QString()});
     const int answer = choices.isEmpty() ? -1 : choices.takeFirst();
     return answer < texts.size() ? answer : -1;
 }

@@ -20,6 +20,7 @@ public:
         QMessageBox::StandardButtons buttons;
         QMessageBox::StandardButton defaultButton;
         QStringList buttonTexts; // a box of the caller's own buttons, in order
+        QString defaultText;     // the button Return presses, when the box names one
     };
 
     ScriptedPrompter();

@@ -178,6 +178,21 @@ bool XSession::click(const QString &window, int x, int y)
                                            QStringLiteral("1")});
 }
 
+bool XSession::drag(const QString &window, const QPoint &from, const QPoint &to)
+{
+    QStringList args{QStringLiteral("mousemove"), QStringLiteral("--window"), window, QString::number(from.x()),
+                     QString::number(from.y()), QStringLiteral("mousedown"), QStringLiteral("1")};
+    // Past the drag distance first, then on in steps, so the drop target
+    // hears the pointer arrive.
+    for (int step = 1; step <= 8; ++step) {
+        const QPoint at = from + (to - from) * step / 8;
+        args << QStringLiteral("sleep") << QStringLiteral("0.15") << QStringLiteral("mousemove")
+             << QStringLiteral("--window") << window << QString::number(at.x()) << QString::number(at.y());
+    }
+    args << QStringLiteral("sleep") << QStringLiteral("0.5") << QStringLiteral("mouseup") << QStringLiteral("1");
+    return run(QStringLiteral("xdotool"), args);
+}
+
 QString XSession::focusedTitle()
 {
     QByteArray out;

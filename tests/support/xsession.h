@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QPoint>
 #include <QString>
 #include <QStringList>
 
@@ -51,6 +52,9 @@ public:
     bool key(const QStringList &keys);
     // A left click at a point of the window (relative to its top left).
     bool click(const QString &window, int x, int y);
+    // A drag with the left button held, as a hand makes it: pressed at one
+    // point of the window, moved in steps, released at the other.
+    bool drag(const QString &window, const QPoint &from, const QPoint &to);
     // The title of the window that has the focus.
     QString focusedTitle();
     // A picture of one window as it is on the screen; null when it can't be had.
