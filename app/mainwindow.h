@@ -492,6 +492,8 @@ private:
     // fails, the tree is read back from the disk and `container` becomes its
     // reloaded self.
     bool commitAddJob(TAVItemContainer *&container);
+    // False, after telling the user, for a name extracting would refuse.
+    bool refuseUnportableName(const QString &name, const QString &path);
     TAVItemContainer *revertToSavedIndex(TAVVault *vault, TAVItemContainer *container);
     void removeStoredSources(const QStringList &paths);
     int removeStored(const QString &path); // 0 go on, 1 stop removing

@@ -330,6 +330,19 @@ int MainWindow::removeStored(const QString &path)
     return 0;
 }
 
+bool MainWindow::refuseUnportableName(const QString &name, const QString &path)
+{
+    // What could never be saved out again is not taken in: the same rule as
+    // extracting, new folders and renames.
+    if (FileUtils::isPortableFileName(name))
+        return true;
+    showMessage(QMessageBox::Information, windowTitle(),
+                tr("The filename %1 contains characters that are not allowed on all platforms.")
+                    .arg(QDir::toNativeSeparators(path)),
+                {Ui_MainWindowClass::tr("OK")});
+    return false;
+}
+
 bool MainWindow::encryptDir(TAVItemContainer *container, QString path, bool &askBeforeReplace,
                             QString displayPath)
 {
@@ -348,6 +361,9 @@ bool MainWindow::encryptDir(TAVItemContainer *container, QString path, bool &ask
                     {Ui_MainWindowClass::tr("OK")});
         return false;
     }
+
+    if (!refuseUnportableName(name, path))
+        return true;
 
     // A link back into the tree being walked would never end.
     const QString canonical = QFileInfo(path).canonicalFilePath();
@@ -409,6 +425,8 @@ bool MainWindow::encryptFile(TAVItemContainer *container, QString path, bool &as
     const QString source = path;
     const QString name = FileUtils::getFileName(path);
     const QString shown = QDir::toNativeSeparators(path);
+    if (!refuseUnportableName(name, path))
+        return true;
     TAVItem *existing = container->getItem(name);
     TAVFile *added = nullptr;
 

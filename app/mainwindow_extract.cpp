@@ -256,21 +256,31 @@ bool MainWindow::decryptItem(TAVItem *item, QString targetDir, bool &askBeforeRe
         // complete: a cancel, a full disk or a damaged body never costs the
         // file that was there.
         const QString part = partNameBeside(target);
+        // Messages name the target, never the hidden file written first.
+        cryptoThread->shownTarget = target;
         try {
             file->decrypt(part, cryptoThread);
         } catch (const TAVException &e) {
+            cryptoThread->shownTarget.clear();
             QFile::remove(part);
             const bool cancelled = progressDialog->wasCanceled || cryptoThread->stop
                 || (QFileInfo::exists(file->getFullPhysicalFileName()) && cryptoThread->state == 1);
             if (cancelled)
                 return false;
             setCursor(Qt::ArrowCursor);
+            // Only a body nobody can decrypt is a broken item, offered for
+            // deletion; a failure on the disk written to says nothing about it.
+            if (!bodyIsDamaged(file)) {
+                if (!cryptoThread->told)
+                    showMessage(QMessageBox::Warning, ProductInfo::title(),
+                                tr("The file %1 could not be written.\nError: %2")
+                                    .arg(target, cryptoThread->error.isEmpty() ? QString::fromLatin1(e.what())
+                                                                               : cryptoThread->error),
+                                {Ui_MainWindowClass::tr("OK")});
+                return false;
+            }
             showMessage(QMessageBox::Warning, ProductInfo::title(), QString::fromLatin1(e.what()),
                         {Ui_MainWindowClass::tr("OK")});
-            // Only a body nobody can decrypt is offered for deletion; a
-            // failure on the disk written to says nothing about the item.
-            if (!bodyIsDamaged(file))
-                return false;
             const int answer = showMessage(
                 QMessageBox::Question, windowTitle(),
                 QStringLiteral("The file [%1] is invalid and cannot be opened or decrypted. It is "
@@ -288,6 +298,7 @@ bool MainWindow::decryptItem(TAVItem *item, QString targetDir, bool &askBeforeRe
             }
             return false;
         }
+        cryptoThread->shownTarget.clear();
         if (!QFileInfo::exists(part)) { // no vault above the item: nothing was written
             LOG_ERROR << "nothing decrypted for" << displayPath;
             return false;

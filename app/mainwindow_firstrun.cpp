@@ -219,10 +219,10 @@ bool MainWindow::adoptDefaultVault(const QString &newPassword)
     {
         TAVKeyChain chain(defaultVaultDir + QStringLiteral("/keychain.dat"));
         TAVKey wrapped;
+        // The vault is left as it is: nothing tells the user to remove it.
         if (chain.read() != 0 || chain.getKey(QString(), &wrapped) != 0) {
-            showMessage(QMessageBox::Warning, title, damagedFileText(chain.fileName),
-                        {Ui_MainWindowClass::tr("OK")});
-            return refuseAdoption();
+            failFirstRun(damagedFileText(chain.fileName));
+            return false;
         }
     }
     const QString label = newPassword.isNull()

@@ -389,6 +389,16 @@ void MainWindow::on_actionAdd_Existing_Vault_triggered()
         }
     }
 
+    // A key file that can't be read is damage, never a wrong password: told
+    // before any password is asked for.
+    TAVKeyChain chain(folder + QStringLiteral("/keychain.dat"));
+    TAVKey wrapped;
+    if (chain.read() != 0 || chain.getKey(QString(), &wrapped) != 0) {
+        LOG_ERROR << "unable to get key";
+        showMessage(QMessageBox::Warning, windowTitle(), damagedFileText(chain.fileName), {ok});
+        return;
+    }
+
     QString password;
     askText(tr("Enter your password to unlock the vault:"), &password, true);
     if (password.trimmed().isEmpty()) {
@@ -397,14 +407,6 @@ void MainWindow::on_actionAdd_Existing_Vault_triggered()
         return;
     }
 
-    // A key file that can't be read is damage, never a wrong password.
-    TAVKeyChain chain(folder + QStringLiteral("/keychain.dat"));
-    TAVKey wrapped;
-    if (chain.read() != 0 || chain.getKey(QString(), &wrapped) != 0) {
-        LOG_ERROR << "unable to get key";
-        showMessage(QMessageBox::Warning, windowTitle(), damagedFileText(chain.fileName), {ok});
-        return;
-    }
     // The password as typed first: it may end in a blank on purpose.
     QStringList candidates{password};
     if (password.trimmed() != password)

@@ -149,6 +149,7 @@ private slots:
     void spaceAndSizeLimits_data();
     void spaceAndSizeLimits();
     void missingPathsAreReportedNotAdded();
+    void namesExtractWouldRefuseAreNotAdded();
     void wipeRemovesOnlyWhatWasStored();
     void statisticsAreCoalescedDuringAJob();
     void targetThatRefusesFiles();
@@ -485,6 +486,24 @@ void TestAddFiles::missingPathsAreReportedNotAdded()
              QStringList{"These items could not be found and were not added:\n"
                          + work->filePath("local/ghost.txt")});
     QCOMPARE(reloaded(vault), (Tree{{"real.txt", "here"}}));
+}
+
+// A name that could never be saved out again (a backslash, a colon) is
+// refused at the door with the name rules' message; the rest is added.
+void TestAddFiles::namesExtractWouldRefuseAreNotAdded()
+{
+    CountingVault *vault = addVault("Alpha");
+    local("fine.txt", "fine");
+    local("back\\slash.txt", "odd");
+    local("Tree/time 10:30.txt", "odd too");
+    local("Tree/kept.txt", "kept");
+    ScriptedPrompter prompter;
+    addFiles(FileDialogAnswer::select(work->filePath("local"), {"fine.txt", "back\\slash.txt", "Tree"}));
+    const QString rule = "The filename %1 contains characters that are not allowed on all platforms.";
+    QCOMPARE(texts(prompter, false),
+             (QStringList{rule.arg(work->filePath("local/back\\slash.txt")),
+                          rule.arg(work->filePath("local/Tree/time 10:30.txt"))}));
+    QCOMPARE(reloaded(vault), (Tree{{"fine.txt", "fine"}, {"Tree", "<folder>"}, {"Tree/kept.txt", "kept"}}));
 }
 
 void TestAddFiles::wipeRemovesOnlyWhatWasStored()

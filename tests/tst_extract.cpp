@@ -310,6 +310,7 @@ void TestExtract::namesThatLeaveTheTargetAreRefused_data()
     QTest::newRow("file with a slash") << "../../escaped" << false << true;
     QTest::newRow("folder with a slash") << "a/../../up" << true << true;
     QTest::newRow("colon") << "x:y.txt" << false << true;
+    QTest::newRow("backslash") << "x\\y.txt" << false << true;
     QTest::newRow("256 characters") << QString(256, 'n') << false << true;
     QTest::newRow("255 characters") << QString(255, 'n') << false << false;
     QTest::newRow("dots inside") << "a..b" << false << false;
@@ -430,6 +431,13 @@ void TestExtract::targetSideFailureKeepsFileAndItem()
     QVERIFY2(!shown.contains(doneText(target)), qPrintable(shown.join('|')));
     for (const QString &text : shown)
         QVERIFY2(!text.contains("Do you want to delete it"), qPrintable(text));
+    // Told as a failed write of the target, with the system's reason: never
+    // as a body that does not decrypt, never by the hidden name written first.
+    const QString told = QString("The file %1/a.bin could not be written.\nError: %2")
+                             .arg(target, failure == "full" ? "File too large" : "Is a directory");
+    QVERIFY2(shown.contains(told), qPrintable(shown.join('|')));
+    for (const QString &text : shown)
+        QVERIFY2(!text.contains("Decryption failed") && !text.contains(".part"), qPrintable(text));
     if (failure == "full")
         QCOMPARE(fileBytes(target + "/a.bin"), QByteArray("local a"));
     else

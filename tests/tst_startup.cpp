@@ -110,6 +110,8 @@ private slots:
     void failedFirstRunLeavesTheDriveAsItWas();
     void adoptionOfTheDefaultVault_data();
     void adoptionOfTheDefaultVault();
+    void damagedKeyFileOfTheDefaultVaultIsNamed();
+    void earlierVaultListIsKeptAndTold();
     void returningStartShowsTheLoginPage();
     void commandLineSwitches_data();
     void commandLineSwitches();
@@ -285,8 +287,8 @@ void TestStartup::cancelledFirstRunLeavesTheDriveAsItWas()
 {
     QFETCH(bool, earlierList);
     QVERIFY(QDir().mkpath(m_settings) || !earlierList);
-    if (!earlierList)
-        QVERIFY(QDir(m_drive).removeRecursively());
+    if (!earlierList) // an empty stick
+        QVERIFY(QDir(m_drive).removeRecursively() && QDir().mkpath(m_drive));
     if (earlierList)
         QVERIFY(writeBytes(m_settings + "/filesystem.dat", "an earlier list"));
     ModalAnswerer answers;
@@ -418,6 +420,53 @@ void TestStartup::adoptionOfTheDefaultVault()
     QCOMPARE(store->value("MinuteOfTimeOut").toInt(), 10);
     QVERIFY(!store->value("passwordhint").isValid());
     store->endGroup();
+}
+
+// A flipped byte in the default vault's key file: named as damage, never
+// taken for a wrong password; the vault stays as it is and the run ends.
+void TestStartup::damagedKeyFileOfTheDefaultVaultIsNamed()
+{
+    makeOldVault(kPassword, TAV_AES256);
+    QByteArray chain = fileBytes(m_vault + "/keychain.dat");
+    chain[2] = char(chain[2] ^ 0x01);
+    QVERIFY(writeBytes(m_vault + "/keychain.dat", chain));
+    const QStringList vaultBefore = entries(m_vault);
+    ScriptedPrompter prompter;
+    prompter.choices = {0}; // " Yes ", use that vault
+    ModalAnswerer dialogs(500); // no password is asked for
+    auto window = std::make_unique<MainWindow>();
+    QVERIFY(dialogs.seen().isEmpty());
+    QStringList texts;
+    for (const auto &p : prompter.prompts)
+        texts << p.text;
+    QCOMPARE(texts, (QStringList{"A vault already exists on the flash drive. Do you want to use that vault?",
+                                 QString("The file %1/keychain.dat is damaged and could not be read. This is not "
+                                         "caused by your password.")
+                                     .arg(m_vault)}));
+    QVERIFY(window->quitRequested());
+    QCOMPARE(window->exitCode(), 1);
+    QCOMPARE(entries(m_vault), vaultBefore);
+    QCOMPARE(fileBytes(m_vault + "/keychain.dat"), chain);
+}
+
+// A vault list left without its settings file is set aside by a first run,
+// and the user is told where it went.
+void TestStartup::earlierVaultListIsKeptAndTold()
+{
+    QVERIFY(QDir().mkpath(m_settings));
+    QVERIFY(writeBytes(m_settings + "/filesystem.dat", "an earlier list"));
+    ScriptedPrompter prompter;
+    ModalAnswerer answers;
+    auto window = firstRun(answers);
+    QVERIFY2(answers.ok(), qPrintable(answers.errorString()));
+    QVERIFY(!window->quitRequested());
+    const QStringList aside = QDir(m_settings).entryList({"filesystem.dat.previous-*"}, QDir::Files);
+    QCOMPARE(aside.size(), 1);
+    const QString kept = m_settings + "/" + aside.first();
+    QCOMPARE(fileBytes(kept), QByteArray("an earlier list"));
+    QCOMPARE(prompter.prompts.size(), 1);
+    QCOMPARE(prompter.prompts.first().text,
+             QString("An earlier list of vaults was found on the drive. It was kept as %1.").arg(kept));
 }
 
 void TestStartup::returningStartShowsTheLoginPage()
@@ -608,7 +657,7 @@ void TestStartup::noDisplayIsSaidInOneLine()
     const QByteArray said = program.readAllStandardError();
     QCOMPARE(said.count('\n'), 1);
     QVERIFY2(said.contains("no display"), said.constData());
-    QVERIFY(!QFileInfo::exists(m_drive));
+    QCOMPARE(entries(m_drive), QStringList());
 }
 
 // The first copy waits in its create-password dialog; a second copy for the

@@ -432,10 +432,12 @@ void TestVaultActions::disconnectAndAdopt_data()
     QTest::addColumn<QString>("loginPassword");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<bool>("adopted");
-    QTest::newRow("as typed") << "pw" << "pw" << true;
-    QTest::newRow("trailing blanks trimmed") << "pw" << "pw  " << true;
-    QTest::newRow("a blank that belongs to it") << "pw " << "pw " << true;
-    QTest::newRow("wrong") << "pw" << "nope" << false;
+    QTest::addColumn<bool>("damagedKeyFile"); // a flipped byte in its entry count
+    QTest::newRow("as typed") << "pw" << "pw" << true << false;
+    QTest::newRow("trailing blanks trimmed") << "pw" << "pw  " << true << false;
+    QTest::newRow("a blank that belongs to it") << "pw " << "pw " << true << false;
+    QTest::newRow("wrong") << "pw" << "nope" << false << false;
+    QTest::newRow("damaged key file, right password") << "pw" << "pw" << false << true;
 }
 
 void TestVaultActions::disconnectAndAdopt()
@@ -443,6 +445,7 @@ void TestVaultActions::disconnectAndAdopt()
     QFETCH(QString, loginPassword);
     QFETCH(QString, typed);
     QFETCH(bool, adopted);
+    QFETCH(bool, damagedKeyFile);
     MainWindow::key = TAVKey(loginPassword);
     auto window = unlockedWindow();
     const QString folder = work->filePath("Safe");
@@ -476,6 +479,22 @@ void TestVaultActions::disconnectAndAdopt()
     prompter.prompts.clear();
     ModalAnswerer answers;
     chooseFolder(answers, folder);
+    if (damagedKeyFile) {
+        QByteArray chain = fileBytes(folder + "/keychain.dat");
+        chain[2] = char(chain[2] ^ 0x01);
+        QVERIFY(writeBytes(folder + "/keychain.dat", chain));
+        window->findChild<QAction *>("actionAdd_Existing_Vault")->trigger();
+        QVERIFY2(answers.ok(), qPrintable(answers.errorString()));
+        // Named as damage, before any password is asked for; nothing changed.
+        QCOMPARE(promptTexts(prompter),
+                 QStringList{QString("The file %1/keychain.dat is damaged and could not be read. This is not "
+                                     "caused by your password.")
+                                 .arg(folder)});
+        QCOMPARE(answers.seen().size(), 1);
+        QCOMPARE(listNames(), QStringList());
+        QCOMPARE(fileBytes(listFile()), listBefore);
+        return;
+    }
     typeText(answers, typed);
     window->findChild<QAction *>("actionAdd_Existing_Vault")->trigger();
     QVERIFY2(answers.ok(), qPrintable(answers.errorString()));

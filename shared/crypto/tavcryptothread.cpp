@@ -70,6 +70,7 @@ void TAVCryptoThread::run()
     state = 0;
     stop = false;
     error.clear();
+    told = false;
     int result = 0;
     if (function == 1) {
         result = decrypt(source, destination);
@@ -134,12 +135,16 @@ int TAVCryptoThread::decrypt(const QString &sourcePath, const QString &destinati
 int TAVCryptoThread::openFiles(QFile &in, ReplacingFile &out, bool vaultBody)
 {
     if (!in.open(QIODevice::ReadOnly)) {
+        told = true;
         emit TAVFileAccessDeny(tr("Cannot open file for read %1\nError: %2").arg(in.fileName(), in.errorString()));
         return 1;
     }
     QString reason;
     if (!out.openBeside(vaultBody, &reason)) {
-        emit TAVCryptToError(tr("Cannot open file for write %1\nError: %2").arg(out.targetName(), reason));
+        error = reason;
+        told = true;
+        emit TAVCryptToError(tr("Cannot open file for write %1\nError: %2")
+                                 .arg(shownTarget.isEmpty() ? out.targetName() : shownTarget, reason));
         return 2;
     }
     return 0;

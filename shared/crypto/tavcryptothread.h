@@ -58,6 +58,11 @@ public:
     // which sends no signal); empty after a run that did not fail. Read it
     // once the run has ended.
     QString error;
+    // The name the user knows the output by, for messages (the output is
+    // first written under a hidden name beside it); empty: the output's own.
+    QString shownTarget;
+    // The last run sent the user a message of its own (a file it could not open).
+    std::atomic<bool> told{false};
     int function = 0;
     QString source;
     QString destination;
