@@ -105,6 +105,7 @@ private slots:
     void rightPasswordRekeysListAndKeyFiles();
     void failedListWriteKeepsTheOldPassword();
     void keyFileThatCannotBeWrittenIsNamed();
+    void damagedKeyFileIsNamed();
     void lockClosesTheDialog();
 
 private:
@@ -371,6 +372,31 @@ void TestChangePassword::keyFileThatCannotBeWrittenIsNamed()
     QVERIFY(MainWindow::key == TAVKey(kNewPassword));
     QCOMPARE(opens(listFile(), TAVKey(kNewPassword)), 0);
     QVERIFY(unwrapped(defaultVault(), TAVKey(kNewPassword)) == defaultKey);
+}
+
+// A key file with a flipped byte can't be re-wrapped: it is left as it is,
+// and the user is told which vault's key file that is.
+void TestChangePassword::damagedKeyFileIsNamed()
+{
+    const QString extraChain = localVault("Extra") + "/keychain.dat";
+    QByteArray damaged = fileBytes(extraChain);
+    damaged[2] = char(damaged[2] ^ 0x01);
+    QVERIFY(writeBytes(extraChain, damaged));
+
+    ScriptedPrompter prompter;
+    ModalAnswerer answers;
+    answers.act(PasswordAnswers::changePassword(kPassword, kNewPassword, ""));
+    changePassword(answers);
+
+    QVERIFY(MainWindow::key == TAVKey(kNewPassword));
+    QCOMPARE(prompter.prompts.size(), 1);
+    QCOMPARE(prompter.prompts.first().icon, QMessageBox::Warning);
+    QCOMPARE(prompter.prompts.first().text,
+             QString("Your password has been changed, but the key files of these vaults are damaged and were "
+                     "left as they are:\nExtra (%1)\n\nThe vaults open as before, but such a folder can't be "
+                     "added again as an existing vault.")
+                 .arg(extraChain));
+    QCOMPARE(fileBytes(extraChain), damaged);
 }
 
 void TestChangePassword::lockClosesTheDialog()

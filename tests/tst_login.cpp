@@ -506,6 +506,7 @@ void TestLogin::damageIsNotAWrongPassword_data()
     QTest::newRow("index cut short") << "cut" << "Alpha/index.dat" << "" << 0 << true << false;
     QTest::newRow("index under another key") << "foreign" << "Alpha/index.dat" << "" << 0 << true << false;
     QTest::newRow("version record damaged") << "garbage" << "Alpha/version.dat" << "" << 0 << true << true;
+    QTest::newRow("Alpha's key in the list, a flipped bit") << "listkey" << "" << "" << 0 << true << false;
 }
 
 void TestLogin::damageIsNotAWrongPassword()
@@ -523,6 +524,31 @@ void TestLogin::damageIsNotAWrongPassword()
         bytes = QByteArray(64, 'x');
     else if (damage == "foreign")
         bytes = fileBytes(localFolder + "Bravo/index.dat");
+    if (damage == "listkey") {
+        // The list's plain content, as it is written, locates Alpha's key in
+        // the enciphered file (a counter-mode stream: a flipped bit stays put).
+        TAVFileSystem *root = TAVFileSystem::getInstance();
+        QCOMPARE(root->readVaultFile(target, TAVKey(kPassword)), 0);
+        QByteArray payload;
+        QByteArray alphaKey;
+        {
+            QDataStream s(&payload, QIODevice::WriteOnly);
+            s.setVersion(15);
+            s << qint32(root->getVaultList().size());
+            for (const TAVFileSystemEntry &entry : root->getVaultList()) {
+                s << entry;
+                if (entry.name == "Alpha")
+                    alphaKey = entry.key.key;
+            }
+        }
+        root->removeAll();
+        while (!root->getVaultList().isEmpty())
+            root->removeVaultItem(root->getVaultList().first().name);
+        const int at = payload.indexOf(alphaKey);
+        QVERIFY(at > 0 && !alphaKey.isEmpty());
+        const int offset = bytes.size() - payload.size();
+        bytes[offset + at + 7] = char(bytes[offset + at + 7] ^ 0x10);
+    }
     if (damage == "remove")
         QVERIFY(QFile::remove(target));
     else if (damage != "password")
@@ -533,6 +559,10 @@ void TestLogin::damageIsNotAWrongPassword()
     login(window.get(), damage == "password" ? "another password" : kPassword);
     if (!file.isEmpty())
         text = window->damagedFileText(target);
+    if (damage == "listkey")
+        text = QString("The key of the vault Alpha in %1 is damaged. The vault's own key file still opens it: "
+                       "disconnect the vault and add it again with Add Existing Vault.")
+                   .arg(target);
     QCOMPARE(texts(prompter), QStringList({text}));
     QVERIFY(!texts(prompter).contains(kWrong) || damage == "password");
     QTEST(window->failedLogins, "failures");
