@@ -59,6 +59,7 @@ private slots:
     void crashLeavesACompleteTrace_data();
     void crashLeavesACompleteTrace();
     void noCrashNoTrace();
+    void noCoreFileIsEverWritten();
     void traceTextFromSavedTrace();
     void reportIsSentOnOk();
     void nothingSentOnCancel();
@@ -117,6 +118,22 @@ void TestCrashHandler::runHelper(const QString &mode, QProcess::ExitStatus *stat
     QCOMPARE(child.readAllStandardOutput(), QByteArray("installed\n"));
     *status = child.exitStatus();
     *exitCode = child.exitCode();
+}
+
+// The keys are in memory: once the handler is in place no core file may be
+// written, whatever the shell's limit was, and the process is not dumpable.
+void TestCrashHandler::noCoreFileIsEverWritten()
+{
+    QProcess child;
+    child.start(QStringLiteral(KV_HELPER_DIR "/crash_helper"), {m_trace, QStringLiteral("limits")});
+    QVERIFY2(child.waitForFinished(60000), qPrintable(child.errorString()));
+    const QByteArray out = child.readAllStandardOutput();
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+    const QByteArray dumpable = "1"; // the sanitizers' leak check traces the process
+#else
+    const QByteArray dumpable = "0";
+#endif
+    QCOMPARE(out, QByteArray("installed\ncore 0 0 dumpable " + dumpable + "\n"));
 }
 
 void TestCrashHandler::crashLeavesACompleteTrace_data()

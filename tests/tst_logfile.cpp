@@ -13,6 +13,7 @@ private slots:
     void place();
     void noPlaceForTheFile_data();
     void noPlaceForTheFile();
+    void linkInThePlaceOfTheLogIsNotFollowed();
     void enableWritesLinesToTheFile();
 
 private:
@@ -86,6 +87,25 @@ void TestLogFile::noPlaceForTheFile()
     QVERIFY(!LogFile::enable(TAVLogger::Debug, program));
 }
 
+// A link planted where the log goes (a file the user can write elsewhere):
+// nothing is appended through it.
+void TestLogFile::linkInThePlaceOfTheLogIsNotFollowed()
+{
+    const QString program = m_dir.filePath("planted");
+    QVERIFY(QDir().mkpath(program));
+    const QString outside = m_dir.filePath("outside.txt");
+    QFile target(outside);
+    QVERIFY(target.open(QIODevice::WriteOnly));
+    QCOMPARE(target.write("the user's own file\n"), qint64(20));
+    target.close();
+    QVERIFY(QFile::link(outside, program + "/KolvaneVave.log"));
+    LogFile::enable(TAVLogger::Debug, program);
+    LOG_DEBUG << "an item name that must not leak";
+    QVERIFY(target.open(QIODevice::ReadOnly));
+    QCOMPARE(target.readAll(), QByteArray("the user's own file\n"));
+    QVERIFY(QFileInfo(program + "/KolvaneVave.log").isSymLink());
+}
+
 void TestLogFile::enableWritesLinesToTheFile()
 {
     const QString program = m_dir.filePath("program");
@@ -98,6 +118,9 @@ void TestLogFile::enableWritesLinesToTheFile()
     const QByteArray text = log.readAll();
     QVERIFY2(text.contains("first line"), text.constData());
     QVERIFY(!text.contains("below the level"));
+    // Made for this user only.
+    QCOMPARE(log.permissions() & (QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther),
+             QFileDevice::Permissions());
 }
 
 QTEST_GUILESS_MAIN(TestLogFile)

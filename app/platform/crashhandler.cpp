@@ -22,6 +22,8 @@
 #include <cxxabi.h>
 #include <execinfo.h>
 #include <fcntl.h>
+#include <sys/prctl.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
@@ -130,8 +132,25 @@ QString CrashHandler::defaultTracePath()
     return data + QStringLiteral("/crash-trace.txt");
 }
 
+void CrashHandler::forbidCoreDumps()
+{
+    // The master key and the vault keys are in memory, and the usual core
+    // pattern writes into the working folder, which may be the stick: the
+    // signal re-raised after the report must leave no core behind.
+    struct rlimit none {};
+    if (::setrlimit(RLIMIT_CORE, &none) != 0)
+        LOG_WARNING << "core dumps could not be switched off:" << std::strerror(errno);
+#if !defined(__SANITIZE_ADDRESS__) && !defined(__SANITIZE_THREAD__)
+    // Not dumpable also keeps other programs of the user from reading this
+    // one's memory. The sanitizers' leak check needs to trace the process.
+    if (::prctl(PR_SET_DUMPABLE, 0, 0, 0, 0) != 0)
+        LOG_WARNING << "the process could not be made undumpable:" << std::strerror(errno);
+#endif
+}
+
 bool CrashHandler::install(const QString &path)
 {
+    forbidCoreDumps();
     const QByteArray trace = QFile::encodeName(path);
     const QByteArray part = trace + ".part";
     if (path.isEmpty() || QDir::isRelativePath(path) || part.size() >= PATH_MAX) {

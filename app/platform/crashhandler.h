@@ -19,7 +19,11 @@ public:
     // Hooks SIGSEGV; the handler runs on a stack of its own, so a stack
     // overflow is caught as well (on the thread that installs it). False
     // when the path can't be used or the handler not installed.
+    // Core dumps are switched off first (the keys are in memory), whatever
+    // becomes of the handler.
     static bool install(const QString &tracePath = defaultTracePath());
+    // No core file, and (outside the sanitizer builds) not dumpable.
+    static void forbidCoreDumps();
 
     // Called once at start, with the event loop's application object in
     // place. When a trace is waiting: without a report server its lines go

@@ -13,6 +13,9 @@
 #include <vector>
 #include <memory>
 #include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -137,11 +140,28 @@ void TAVLogger::setEnabled()
 {
     if (log_name.isEmpty())
         return;
-    logging_enabled = true;
-    if (log_device.isOpen())
+    if (log_device.isOpen()) {
+        logging_enabled = true;
         return;
-    log_device.setFileName(log_name);
-    log_device.open(QIODevice::ReadWrite | QIODevice::Append | QIODevice::Text);
+    }
+    // The log carries item names and paths: never appended through a link
+    // planted in its place, only to a regular file of this user's (0600 when
+    // made here).
+    const int fd = ::open(QFile::encodeName(log_name).constData(),
+                          O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
+    struct stat info;
+    if (fd < 0 || ::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        if (fd >= 0)
+            ::close(fd);
+        qWarning() << "the log file is not a regular file and is not written:" << log_name;
+        return;
+    }
+    if (!log_device.open(fd, QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text,
+                         QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return;
+    }
+    logging_enabled = true;
     log_file.setDevice(&log_device);
     qDebug() << "logging active";
 }

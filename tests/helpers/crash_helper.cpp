@@ -1,5 +1,6 @@
 // Installs the crash handler and then crashes, so a test can look at the
-// trace it leaves. Usage: crash_helper <trace file> segv|overflow|exit
+// trace it leaves. Usage: crash_helper <trace file> segv|overflow|exit|limits
+// ("limits" prints the core-file limit and whether the process is dumpable).
 #include "crashhandler.h"
 
 #include <QCoreApplication>
@@ -7,6 +8,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <sys/prctl.h>
+#include <sys/resource.h>
 
 namespace {
 
@@ -46,6 +49,13 @@ int main(int argc, char **argv)
         writeThroughNull();
     else if (std::strcmp(argv[2], "overflow") == 0)
         return recurse(std::atol("1000000000")) == 7 ? 1 : 2;
+    else if (std::strcmp(argv[2], "limits") == 0) {
+        struct rlimit core {};
+        ::getrlimit(RLIMIT_CORE, &core);
+        std::printf("core %llu %llu dumpable %d\n", (unsigned long long)core.rlim_cur,
+                    (unsigned long long)core.rlim_max, ::prctl(PR_GET_DUMPABLE, 0, 0, 0, 0));
+        return 0;
+    }
     else if (std::strcmp(argv[2], "exit") != 0)
         return 64;
     return 0;
