@@ -200,6 +200,8 @@ public:
     // Asks before quitting while decrypted copies hold changes that are not
     // in their vault; true when the program may end.
     bool confirmQuitWithKeptCopies();
+    // Empties the clipboard while it holds this program's Copy or Cut.
+    void clearOwnClipboard();
     // Shows the job's progress window under the operation's name.
     void showProgress(const QString &operation);
     // The user already agreed to quit (an update being installed).

@@ -202,6 +202,14 @@ void putOnClipboard(MainWindow *window, const QString &format)
 
 } // namespace
 
+void MainWindow::clearOwnClipboard()
+{
+    QClipboard *clipboard = QApplication::clipboard();
+    const QMimeData *data = clipboard->mimeData(QClipboard::Clipboard);
+    if (data && (data->hasFormat(copyFormat) || data->hasFormat(cutFormat)))
+        clipboard->clear(QClipboard::Clipboard);
+}
+
 // ---- Copy and Cut ---------------------------------------------------------
 
 void MainWindow::on_actionCopyItem_triggered()

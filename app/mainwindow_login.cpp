@@ -421,6 +421,8 @@ void MainWindow::on_actionLock_triggered()
     keptCopies = fileWatcher->removeWatchingFiles();
     // Plain copies handed to other applications by drags out of a vault.
     TAVView::wipeDragFolders();
+    // The items' vault paths stay on the clipboard no longer than the keys.
+    clearOwnClipboard();
     ui->actionDetails->setEnabled(false);
     ui->actionList->setEnabled(false);
     ui->actionThumbnail->setEnabled(false);

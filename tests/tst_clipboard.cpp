@@ -132,6 +132,7 @@ private slots:
 
     void copyAndCutPaste_data();
     void copyAndCutPaste();
+    void lockClearsTheProgramsClipboard();
     void replaceQuestion_data();
     void replaceQuestion();
     void refusedPasteIsReported_data();
@@ -308,6 +309,21 @@ void TestClipboard::copyAndCutPaste()
 }
 
 // ---- The replace question -----------------------------------------------------
+
+// Copy and Cut put the items' vault paths on the system clipboard: the lock
+// takes them off again, and leaves anything another program put there.
+void TestClipboard::lockClearsTheProgramsClipboard()
+{
+    WindowSelection::selectVaultItems(window.get(), a, {at("A/top.txt")});
+    window->on_actionCopyItem_triggered();
+    QCOMPARE(clipboardFormats(), QStringList{copyFormat});
+    window->on_actionLock_triggered();
+    QCOMPARE(clipboardFormats(), QStringList());
+
+    QApplication::clipboard()->setText("another program's text");
+    window->on_actionLock_triggered();
+    QCOMPARE(QApplication::clipboard()->text(), QString("another program's text"));
+}
 
 void TestClipboard::replaceQuestion_data()
 {

@@ -47,6 +47,8 @@ private slots:
     void replyBodyBecomesResponseText();
     void failedRequestKeepsErrorAndNoBody_data();
     void failedRequestKeepsErrorAndNoBody();
+    void answerPastTheCapIsRefused_data();
+    void answerPastTheCapIsRefused();
     void silentServerTimesOut();
     void answerInTimeIsNotTouchedByTimer();
     void abortEndsRunningRequest();
@@ -109,6 +111,39 @@ void TestHttpHelper::replyBodyBecomesResponseText()
     QCOMPARE(server.requests().size(), 1);
     QCOMPARE(server.requests().at(0).method, QByteArray("GET"));
     QCOMPARE(server.requests().at(0).target, QByteArray("/software/checkforupdates.php?ver=6.0.4&os=Linux"));
+}
+
+void TestHttpHelper::answerPastTheCapIsRefused_data()
+{
+    QTest::addColumn<bool>("announced"); // only the length says so; the body never ends
+    QTest::newRow("arriving") << false;
+    QTest::newRow("announced") << true;
+}
+
+// A server (or whoever answers in its place) that sends more than an
+// answer's worth is cut off, never read whole into memory.
+void TestHttpHelper::answerPastTheCapIsRefused()
+{
+    QFETCH(bool, announced);
+    LocalHttpServer server;
+    QVERIFY(server.start());
+    LocalHttpServer::Route route;
+    route.body = QByteArray(int(HttpHelper::maxResponseBytes) + 4096, 'x');
+    if (announced) {
+        route.noLength = true;
+        route.headers << qMakePair(QByteArray("Content-Length"), QByteArray::number(qint64(1) << 40));
+        route.sendBytes = 100;
+        route.hold = true;
+    }
+    server.setRoute("/software/checkforupdates.php", route);
+
+    HttpHelper http;
+    http.setTimeOut(20000);
+    http.doRequest(server.url(QStringLiteral("/software/checkforupdates.php")));
+    QVERIFY(pollUntilDone(http));
+    QCOMPARE(http.errorCode, int(QNetworkReply::UnknownContentError));
+    QCOMPARE(http.errorText, QString("The answer of the server is larger than 256 KiB"));
+    QVERIFY(http.responseText.isEmpty());
 }
 
 void TestHttpHelper::failedRequestKeepsErrorAndNoBody_data()

@@ -248,6 +248,8 @@ void TestUpdateDownload::failuresLeaveNothing_data()
     QTest::newRow("stalls midway") << 200 << 5000 << true << int(UpdateDownload::TimedOut);
     QTest::newRow("not found") << 404 << -1 << false << int(UpdateDownload::NetworkFailure);
     QTest::newRow("redirect without address") << 302 << -1 << false << int(UpdateDownload::NetworkFailure);
+    // Announced past the cap: refused before anything is written.
+    QTest::newRow("announced larger than a package") << 200 << 5000 << true << int(UpdateDownload::TooLarge);
 }
 
 void TestUpdateDownload::failuresLeaveNothing()
@@ -261,6 +263,11 @@ void TestUpdateDownload::failuresLeaveNothing()
     route.status = status;
     route.sendBytes = sendBytes;
     route.hold = hold;
+    if (QByteArray(QTest::currentDataTag()).startsWith("announced")) {
+        route.noLength = true;
+        route.headers << qMakePair(QByteArray("Content-Length"),
+                                   QByteArray::number(UpdateDownload::maxPackageBytes + 1));
+    }
     server.setRoute("/pkg.kvu", route);
     UpdateDownload::setIdleTimeOut(300);
 

@@ -153,4 +153,25 @@ void HttpHelper::track(QNetworkReply *reply)
     }
     if (timeOut != 0)
         timer.start(int(qMin<quint64>(timeOut, quint64(std::numeric_limits<int>::max()))));
+    // Never held whole in memory past the cap, whatever the server sends or
+    // announces.
+    const auto refuse = [this, reply] {
+        if (reply != currentReply)
+            return;
+        timer.stop();
+        currentReply = nullptr;
+        reply->abort();
+        reply->deleteLater();
+        errorCode = QNetworkReply::UnknownContentError;
+        errorText = tr("The answer of the server is larger than %1 KiB").arg(maxResponseBytes / 1024);
+        responseText.clear();
+    };
+    connect(reply, &QNetworkReply::metaDataChanged, this, [reply, refuse] {
+        if (reply->header(QNetworkRequest::ContentLengthHeader).toLongLong() > maxResponseBytes)
+            refuse();
+    });
+    connect(reply, &QNetworkReply::downloadProgress, this, [refuse](qint64 received, qint64 total) {
+        if (received > maxResponseBytes || total > maxResponseBytes)
+            refuse();
+    });
 }

@@ -33,6 +33,10 @@ public:
     void setTimeOut(quint64 ms);
     // Cancels a running request; its outcome is the cancellation error.
     void abort();
+    // The largest answer taken; a longer one (announced or arriving) ends
+    // the request with QNetworkReply::UnknownContentError. The answers asked
+    // for here are a few KiB of text.
+    static constexpr qint64 maxResponseBytes = 256 * 1024;
 
     QString responseText; // body of the last successful reply, up to a zero byte
     int errorCode = 0;    // QNetworkReply::NetworkError of the last request

@@ -148,6 +148,11 @@ void UpdateDownload::request(const QUrl &url)
     connect(m_reply, &QNetworkReply::downloadProgress, this,
             [this](qint64 received, qint64 total) {
                 m_idle.start(qMax(idleMs, 1));
+                // Refused as soon as its announced size says so.
+                if (m_reply && !isRedirectStatus(statusOf(m_reply)) && total > maxPackageBytes) {
+                    fail(TooLarge, tr("The package is larger than %1 MiB").arg(maxPackageBytes >> 20));
+                    return;
+                }
                 if (m_reply && !isRedirectStatus(statusOf(m_reply)))
                     emit progress(received, total);
             });
@@ -165,6 +170,10 @@ void UpdateDownload::writeAvailable()
     const int status = statusOf(m_reply);
     if (status < 200 || status >= 300 || chunk.isEmpty())
         return;
+    if (m_file.size() + chunk.size() > maxPackageBytes) {
+        fail(TooLarge, tr("The package is larger than %1 MiB").arg(maxPackageBytes >> 20));
+        return;
+    }
     if (m_file.write(chunk) != chunk.size())
         fail(WriteFailed, m_file.errorString());
 }

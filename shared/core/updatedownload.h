@@ -34,8 +34,12 @@ public:
         TimedOut,         // nothing arrived for idleTimeOut()
         WriteFailed,
         Cancelled,
+        TooLarge,         // more than maxPackageBytes arrived, or were announced
     };
     static constexpr int maxRedirects = 5;
+    // An update package is a few tens of MiB: anything past this is not one,
+    // and is never written on.
+    static constexpr qint64 maxPackageBytes = qint64(512) << 20;
 
     explicit UpdateDownload(QObject *parent = nullptr);
     // A download still under way is abandoned and its file removed.
