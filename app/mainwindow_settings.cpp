@@ -9,6 +9,7 @@
 #include "tavtreeview.h"
 #include "translation.h"
 #include "updateschedule.h"
+#include "viewstates.h"
 #include "mainwindowform.h"
 
 #include <QComboBox>
@@ -34,17 +35,28 @@ void MainWindow::readSettings()
 
     resize(settings.size);
     move(settings.pos);
-    if (!settings.geometry.isEmpty())
+    // The states come from the stick: each is checked before Qt reads it,
+    // and one that fails is dropped, keeping the defaults.
+    const auto checked = [](const char *name, const QByteArray &state, bool fits) {
+        if (!state.isEmpty() && !fits)
+            LOG_WARNING << "the stored" << name << "state is not usable and is left out";
+        return !state.isEmpty() && fits;
+    };
+    if (checked("geometry", settings.geometry, ViewStates::sizeFits(settings.geometry)))
         restoreGeometry(settings.geometry);
-    if (!settings.windowState.isEmpty())
+    if (checked("window", settings.windowState, ViewStates::sizeFits(settings.windowState)))
         restoreState(settings.windowState, 0);
-    if (!settings.splitterSizes.isEmpty())
+    if (checked("splitter", settings.splitterSizes,
+                ViewStates::splitterStateFits(settings.splitterSizes, ui->mainSplitter->count())))
         ui->mainSplitter->restoreState(settings.splitterSizes);
-    if (!settings.compSplitterSizes.isEmpty())
+    if (checked("splitter", settings.compSplitterSizes,
+                ViewStates::splitterStateFits(settings.compSplitterSizes, ui->computerSplitter->count())))
         ui->computerSplitter->restoreState(settings.compSplitterSizes);
-    if (!settings.treeHeader.isEmpty())
+    if (checked("header", settings.treeHeader,
+                ViewStates::headerStateFits(settings.treeHeader, ui->treeView->header()->count())))
         ui->treeView->header()->restoreState(settings.treeHeader);
-    if (!settings.compTreeHeader.isEmpty())
+    if (checked("header", settings.compTreeHeader,
+                ViewStates::headerStateFits(settings.compTreeHeader, ui->fsTreeView->header()->count())))
         ui->fsTreeView->header()->restoreState(settings.compTreeHeader);
 
     encryptionMethod = settings.encryptionMethod;

@@ -29,6 +29,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDesktopServices>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -93,6 +94,7 @@ private slots:
 
     void damagedSettingsTakeTheirDefaults();
     void cutSettingsFileIsKeptAndTold();
+    void craftedViewStatesAreLeftOut();
     void languageComboTranslatesTheForm();
     void drivePollActsOnMountTableChanges();
     void unrelatedMountsLeaveTheViewAlone();
@@ -676,6 +678,40 @@ void TestMainWindow::cutSettingsFileIsKeptAndTold()
         window.reset(); // writes the settings anew
         QCOMPARE(fileBytes(kept), cut);
         QVERIFY(QFile::remove(kept));
+    }
+    QVERIFY(writeBytes(file, before));
+    store->read();
+}
+
+// A header state whose count would make Qt allocate gigabytes, and a
+// splitter state of the same kind, never reach Qt: the window starts with
+// its own layout; a sound state of the other header is still taken.
+void TestMainWindow::craftedViewStatesAreLeftOut()
+{
+    const QString file = drive + "KolvaneVave Settings/config.dat";
+    const QByteArray before = fileBytes(file);
+    QByteArray sound;
+    {
+        auto window = makeWindow();
+        window->findChild<TAVTreeView *>("fsTreeView")->header()->resizeSection(0, 321);
+        sound = window->findChild<TAVTreeView *>("fsTreeView")->header()->saveState();
+    }
+    QByteArray crafted = sound;
+    crafted.replace(21, 4, QByteArray::fromHex("7ffffff0"));
+    QByteArray splitter = QByteArray::fromHex("000000ff00000001") + QByteArray::fromHex("7ffffff0");
+    TAVSettings *store = TAVSettings::getInstance();
+    store->setFileName(file);
+    store->beginGroup("Settings");
+    store->setValue("treeHeader", crafted);
+    store->setValue("splitterSizes", splitter);
+    store->setValue("comp_treeHeader", sound);
+    store->endGroup();
+    QCOMPARE(store->write(), int(TAVSettings::WriteOk));
+
+    {
+        auto window = makeWindow();
+        QCOMPARE(window->findChild<TAVTreeView *>("treeView")->header()->sectionSize(0), 250);
+        QCOMPARE(window->findChild<TAVTreeView *>("fsTreeView")->header()->sectionSize(0), 321);
     }
     QVERIFY(writeBytes(file, before));
     store->read();

@@ -182,6 +182,10 @@
         <source>The connection to the remote server is timed out</source>
         <translation>انتهت مهلة الاتصال بالخادم البعيد</translation>
     </message>
+    <message>
+        <source>The answer of the server is larger than %1 KiB</source>
+        <translation>رد الخادم أكبر من %1 كيلوبايت</translation>
+    </message>
 </context>
 <context>
     <name>KVVaveCreatePasswordDialog</name>
@@ -2182,6 +2186,10 @@ Please try again later.</source>
     <message>
         <source>Cancelled</source>
         <translation>تم الإلغاء</translation>
+    </message>
+    <message>
+        <source>The package is larger than %1 MiB</source>
+        <translation>الحزمة أكبر من %1 ميغابايت</translation>
     </message>
 </context>
 <context>

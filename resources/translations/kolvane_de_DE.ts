@@ -182,6 +182,10 @@
         <source>The connection to the remote server is timed out</source>
         <translation>Zeitüberschreitung der Verbindung zum Server</translation>
     </message>
+    <message>
+        <source>The answer of the server is larger than %1 KiB</source>
+        <translation>Die Antwort des Servers ist größer als %1 KiB</translation>
+    </message>
 </context>
 <context>
     <name>KVVaveCreatePasswordDialog</name>
@@ -2182,6 +2186,10 @@ Bitte versuchen Sie es später erneut.</translation>
     <message>
         <source>Cancelled</source>
         <translation>Abgebrochen</translation>
+    </message>
+    <message>
+        <source>The package is larger than %1 MiB</source>
+        <translation>Das Paket ist größer als %1 MiB</translation>
     </message>
 </context>
 <context>

@@ -182,6 +182,10 @@
         <source>The connection to the remote server is timed out</source>
         <translation>Se agotó el tiempo de espera de la conexión con el servidor remoto</translation>
     </message>
+    <message>
+        <source>The answer of the server is larger than %1 KiB</source>
+        <translation>La respuesta del servidor supera los %1 KiB</translation>
+    </message>
 </context>
 <context>
     <name>KVVaveCreatePasswordDialog</name>
@@ -2182,6 +2186,10 @@ Inténtelo de nuevo más tarde.</translation>
     <message>
         <source>Cancelled</source>
         <translation>Cancelado</translation>
+    </message>
+    <message>
+        <source>The package is larger than %1 MiB</source>
+        <translation>El paquete supera los %1 MiB</translation>
     </message>
 </context>
 <context>

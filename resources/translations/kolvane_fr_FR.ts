@@ -182,6 +182,10 @@
         <source>The connection to the remote server is timed out</source>
         <translation>La connexion au serveur distant a expiré</translation>
     </message>
+    <message>
+        <source>The answer of the server is larger than %1 KiB</source>
+        <translation>La réponse du serveur dépasse %1 Kio</translation>
+    </message>
 </context>
 <context>
     <name>KVVaveCreatePasswordDialog</name>
@@ -2182,6 +2186,10 @@ Veuillez réessayer plus tard.</translation>
     <message>
         <source>Cancelled</source>
         <translation>Annulé</translation>
+    </message>
+    <message>
+        <source>The package is larger than %1 MiB</source>
+        <translation>Le paquet dépasse %1 Mio</translation>
     </message>
 </context>
 <context>

@@ -182,6 +182,10 @@
         <source>The connection to the remote server is timed out</source>
         <translation>Timeout della connessione al server remoto</translation>
     </message>
+    <message>
+        <source>The answer of the server is larger than %1 KiB</source>
+        <translation>La risposta del server supera %1 KiB</translation>
+    </message>
 </context>
 <context>
     <name>KVVaveCreatePasswordDialog</name>
@@ -2182,6 +2186,10 @@ Riprova più tardi.</translation>
     <message>
         <source>Cancelled</source>
         <translation>Annullato</translation>
+    </message>
+    <message>
+        <source>The package is larger than %1 MiB</source>
+        <translation>Il pacchetto supera %1 MiB</translation>
     </message>
 </context>
 <context>

@@ -182,6 +182,10 @@
         <source>The connection to the remote server is timed out</source>
         <translation>リモートサーバーとの接続がタイムアウトしました</translation>
     </message>
+    <message>
+        <source>The answer of the server is larger than %1 KiB</source>
+        <translation>サーバーの応答が %1 KiB を超えています</translation>
+    </message>
 </context>
 <context>
     <name>KVVaveCreatePasswordDialog</name>
@@ -2182,6 +2186,10 @@ Please try again later.</source>
     <message>
         <source>Cancelled</source>
         <translation>キャンセルしました</translation>
+    </message>
+    <message>
+        <source>The package is larger than %1 MiB</source>
+        <translation>パッケージが %1 MiB を超えています</translation>
     </message>
 </context>
 <context>

@@ -182,6 +182,10 @@
         <source>The connection to the remote server is timed out</source>
         <translation>원격 서버와의 연결 시간이 초과되었습니다</translation>
     </message>
+    <message>
+        <source>The answer of the server is larger than %1 KiB</source>
+        <translation>서버 응답이 %1KiB보다 큽니다</translation>
+    </message>
 </context>
 <context>
     <name>KVVaveCreatePasswordDialog</name>
@@ -2182,6 +2186,10 @@ Please try again later.</source>
     <message>
         <source>Cancelled</source>
         <translation>취소됨</translation>
+    </message>
+    <message>
+        <source>The package is larger than %1 MiB</source>
+        <translation>패키지가 %1MiB보다 큽니다</translation>
     </message>
 </context>
 <context>

@@ -182,6 +182,10 @@
         <source>The connection to the remote server is timed out</source>
         <translation>Er is een time-out opgetreden bij de verbinding met de externe server</translation>
     </message>
+    <message>
+        <source>The answer of the server is larger than %1 KiB</source>
+        <translation>Het antwoord van de server is groter dan %1 KiB</translation>
+    </message>
 </context>
 <context>
     <name>KVVaveCreatePasswordDialog</name>
@@ -2182,6 +2186,10 @@ Probeer het later opnieuw.</translation>
     <message>
         <source>Cancelled</source>
         <translation>Geannuleerd</translation>
+    </message>
+    <message>
+        <source>The package is larger than %1 MiB</source>
+        <translation>Het pakket is groter dan %1 MiB</translation>
     </message>
 </context>
 <context>

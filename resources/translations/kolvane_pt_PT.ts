@@ -182,6 +182,10 @@
         <source>The connection to the remote server is timed out</source>
         <translation>A ligação ao servidor remoto excedeu o tempo limite</translation>
     </message>
+    <message>
+        <source>The answer of the server is larger than %1 KiB</source>
+        <translation>A resposta do servidor excede %1 KiB</translation>
+    </message>
 </context>
 <context>
     <name>KVVaveCreatePasswordDialog</name>
@@ -2182,6 +2186,10 @@ Tente novamente mais tarde.</translation>
     <message>
         <source>Cancelled</source>
         <translation>Cancelado</translation>
+    </message>
+    <message>
+        <source>The package is larger than %1 MiB</source>
+        <translation>O pacote excede %1 MiB</translation>
     </message>
 </context>
 <context>

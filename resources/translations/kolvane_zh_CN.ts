@@ -182,6 +182,10 @@
         <source>The connection to the remote server is timed out</source>
         <translation>与远程服务器的连接已超时</translation>
     </message>
+    <message>
+        <source>The answer of the server is larger than %1 KiB</source>
+        <translation>服务器的回应大于 %1 KiB</translation>
+    </message>
 </context>
 <context>
     <name>KVVaveCreatePasswordDialog</name>
@@ -2182,6 +2186,10 @@ Please try again later.</source>
     <message>
         <source>Cancelled</source>
         <translation>已取消</translation>
+    </message>
+    <message>
+        <source>The package is larger than %1 MiB</source>
+        <translation>更新包大于 %1 MiB</translation>
     </message>
 </context>
 <context>

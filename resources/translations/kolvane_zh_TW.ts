@@ -182,6 +182,10 @@
         <source>The connection to the remote server is timed out</source>
         <translation>與遠端伺服器的連線逾時</translation>
     </message>
+    <message>
+        <source>The answer of the server is larger than %1 KiB</source>
+        <translation>伺服器的回應大於 %1 KiB</translation>
+    </message>
 </context>
 <context>
     <name>KVVaveCreatePasswordDialog</name>
@@ -2182,6 +2186,10 @@ Please try again later.</source>
     <message>
         <source>Cancelled</source>
         <translation>已取消</translation>
+    </message>
+    <message>
+        <source>The package is larger than %1 MiB</source>
+        <translation>更新套件大於 %1 MiB</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,97 @@
+#include "viewstates.h"
+
+#include <QDataStream>
+
+namespace {
+
+constexpr qint32 kStateMarker = 0xff; // QHeaderView's and QSplitter's first field
+
+// Reads the states' fields in order, each checked against what is left.
+class StateReader
+{
+public:
+    explicit StateReader(const QByteArray &bytes) : m_bytes(bytes), m_stream(bytes)
+    {
+        m_stream.setVersion(15);
+    }
+
+    bool ok() const { return m_stream.status() == QDataStream::Ok; }
+    qint64 left() const { return m_bytes.size() - m_stream.device()->pos(); }
+
+    bool readInt(qint32 *value)
+    {
+        m_stream >> *value;
+        return ok();
+    }
+    bool skip(int bytes)
+    {
+        return bytes <= left() && m_stream.skipRawData(bytes) == bytes;
+    }
+    // A list's count, which may claim no more entries than the bytes left
+    // can hold; the entries are skipped.
+    bool readCount(int entryBytes, quint32 *count)
+    {
+        m_stream >> *count;
+        if (!ok() || quint64(*count) * quint64(entryBytes) > quint64(left()))
+            return false;
+        return skip(int(*count) * entryBytes);
+    }
+
+private:
+    const QByteArray &m_bytes;
+    QDataStream m_stream;
+};
+
+} // namespace
+
+bool ViewStates::sizeFits(const QByteArray &state)
+{
+    return state.size() <= maxStateBytes;
+}
+
+bool ViewStates::headerStateFits(const QByteArray &state, int sections)
+{
+    if (!sizeFits(state) || sections < 0)
+        return false;
+    StateReader in(state);
+    qint32 marker = 0;
+    qint32 version = 0;
+    quint32 visual = 0;
+    quint32 logical = 0;
+    quint32 bits = 0;
+    quint32 hidden = 0;
+    qint32 length = 0;
+    qint32 count = 0;
+    quint32 items = 0;
+    // Marker and version; orientation, sort order and section, and whether
+    // the sort indicator shows.
+    if (!in.readInt(&marker) || marker != kStateMarker || !in.readInt(&version) || !in.skip(12 + 1))
+        return false;
+    // The visual and logical orders are empty while no section has moved.
+    if (!in.readCount(4, &visual) || !in.readCount(4, &logical))
+        return false;
+    if ((visual != 0 && visual != quint32(sections)) || (logical != 0 && logical != quint32(sections)))
+        return false;
+    // The hidden sections as bits, then the sizes they had.
+    if (!in.readInt(reinterpret_cast<qint32 *>(&bits)) || bits > quint32(sections)
+        || !in.skip(int((bits + 7) / 8)) || !in.readCount(8, &hidden))
+        return false;
+    // Length and section count; five flags; stretch and contents counts,
+    // default and minimum size, alignment and resize mode.
+    if (!in.readInt(&length) || !in.readInt(&count) || count != sections || !in.skip(5 + 6 * 4))
+        return false;
+    // One size, span and resize mode per section.
+    return in.readCount(12, &items) && items <= quint32(sections);
+}
+
+bool ViewStates::splitterStateFits(const QByteArray &state, int widgets)
+{
+    if (!sizeFits(state))
+        return false;
+    StateReader in(state);
+    qint32 marker = 0;
+    qint32 version = 0;
+    quint32 sizes = 0;
+    return in.readInt(&marker) && marker == kStateMarker && in.readInt(&version)
+        && in.readCount(4, &sizes) && sizes <= quint32(qMax(widgets, 0));
+}
