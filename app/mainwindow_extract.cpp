@@ -319,8 +319,31 @@ bool MainWindow::decryptItem(TAVItem *item, QString targetDir, bool &askBeforeRe
     }
 
     // A folder: made with its missing parents, or merged into when it is there.
+    // A link in its place (checked without following it) is never merged
+    // into: like a file of that name it is replaced only when the user says so.
+    if (QFileInfo(target).isSymLink()) {
+        const int answer = askBeforeReplace
+            ? showMessage(QMessageBox::Question, ProductInfo::title(),
+                          tr("The folder already contains a file name '%1'. Would you like to replace "
+                             "the existing file?")
+                              .arg(name),
+                          {Ui_MainWindowClass::tr(" Yes "), Ui_MainWindowClass::tr("Yes to All"),
+                           Ui_MainWindowClass::tr(" No ")})
+            : 0;
+        if (answer == 1)
+            askBeforeReplace = false;
+        else if (answer != 0) // " No ", or closed by the lock
+            return false;
+        if (!QFile::remove(target)) { // the link itself, not what it leads to
+            showMessage(QMessageBox::Warning, ProductInfo::title(),
+                        tr("The file %1 could not be written.\nError: %2")
+                            .arg(target, QString::fromLocal8Bit(std::strerror(errno))),
+                        {Ui_MainWindowClass::tr("OK")});
+            return false;
+        }
+    }
     const bool existed = QFileInfo(target).isDir();
-    if (!QDir().mkpath(target) || !QFileInfo(target).isDir()) {
+    if (!QDir().mkpath(target) || !QFileInfo(target).isDir() || QFileInfo(target).isSymLink()) {
         showMessage(QMessageBox::Warning, windowTitle(),
                     tr("The %1 can not create a directory on your path.").arg(ProductInfo::title()),
                     {Ui_MainWindowClass::tr("OK")});

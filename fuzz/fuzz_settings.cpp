@@ -38,6 +38,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     TAVSettings *settings = TAVSettings::getInstance();
     settings->setFileName(setup.input);
     const int result = settings->read();
+    // A damaged input is set aside under a name of its own: not kept here.
+    if (!settings->keptDamagedFile().isEmpty())
+        QFile::remove(settings->keptDamagedFile());
     if (result != TAVSettings::ReadOk && result != TAVSettings::ReadDamaged)
         std::abort();
     if (result != TAVSettings::ReadOk)

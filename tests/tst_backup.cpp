@@ -101,6 +101,8 @@ private slots:
     void headersOfOneVaultDifferInIvAndCheckOnly();
     void failingRandomSourceWritesNothing();
     void unusableMasterKeyWritesNothing();
+    void locationInsideTheVaultIsRefused_data();
+    void locationInsideTheVaultIsRefused();
 
     void copyTakesDataFilesAndEveryFolder();
     void copyReportsEveryChunk_data();
@@ -327,6 +329,35 @@ void TestBackup::unusableMasterKeyWritesNothing()
                                    1, CryptoVectors::key()),
              int(Backup::HeaderRefused));
     QVERIFY(!QFileInfo::exists(path(QStringLiteral("backups"))));
+}
+
+void TestBackup::locationInsideTheVaultIsRefused_data()
+{
+    QTest::addColumn<QString>("location"); // below the temporary folder
+    QTest::newRow("the vault folder itself") << "vault";
+    QTest::newRow("below it") << "vault/backups/one";
+    QTest::newRow("through a link to it") << "link/backups/one";
+    QTest::newRow("through a link to a folder in it") << "inner-link/one";
+}
+
+// A backup never goes into the vault it copies, however the location names
+// it: nothing is made there.
+void TestBackup::locationInsideTheVaultIsRefused()
+{
+    QFETCH(QString, location);
+    writeFile(path(QStringLiteral("vault/index.dat")), "index");
+    QVERIFY(QDir().mkpath(path(QStringLiteral("vault/sub"))));
+    QVERIFY(QFile::link(path(QStringLiteral("vault")), path(QStringLiteral("link"))));
+    QVERIFY(QFile::link(path(QStringLiteral("vault/sub")), path(QStringLiteral("inner-link"))));
+    const QStringList before = QDir(path(QStringLiteral("vault"))).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    Backup backup;
+    QCOMPARE(backup.folderToFolder(path(QStringLiteral("vault")), path(location), vaultName(), 1,
+                                   CryptoVectors::key()),
+             int(Backup::CopyFailed));
+    QCOMPARE(backup.errorString(), QString("the backup location lies inside the vault folder."));
+    QCOMPARE(QDir(path(QStringLiteral("vault"))).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
+    QCOMPARE(QDir(path(QStringLiteral("vault/sub"))).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+             QStringList());
 }
 
 void TestBackup::copyTakesDataFilesAndEveryFolder()

@@ -98,6 +98,8 @@ private slots:
     void namesThatLeaveTheTargetAreRefused_data();
     void namesThatLeaveTheTargetAreRefused();
     void cancelKeepsTheLocalFiles();
+    void linkInPlaceOfAFolderIsNeverFollowed_data();
+    void linkInPlaceOfAFolderIsNeverFollowed();
     void targetSideFailureKeepsFileAndItem_data();
     void targetSideFailureKeepsFileAndItem();
     void damagedBodyIsOfferedForDeletion_data();
@@ -358,6 +360,44 @@ void TestExtract::namesThatLeaveTheTargetAreRefused()
     QCOMPARE(listing(root), QStringList({"deep"}));
     QCOMPARE(listing(root + "/deep"), QStringList({"target"}));
     QCOMPARE(fileBytes(target + "/next.txt"), QByteArray("next"));
+}
+
+void TestExtract::linkInPlaceOfAFolderIsNeverFollowed_data()
+{
+    QTest::addColumn<int>("answer"); // to the replace question
+    QTest::newRow("No keeps the link") << 2;
+    QTest::newRow("Yes replaces the link") << 0;
+    QTest::newRow("closed by the lock") << -1;
+}
+
+// A link planted where a folder is to be merged into leads elsewhere: the
+// plain content never goes through it. It is asked about as a file of that
+// name is, and replaced by a real folder only on " Yes ".
+void TestExtract::linkInPlaceOfAFolderIsNeverFollowed()
+{
+    QFETCH(int, answer);
+    auto window = makeWindow();
+    VaultFixture fixture;
+    TAVVault *vault = fixture.addVault("Alpha");
+    TAVFolder *docs = fixture.addFolder(vault, "Docs");
+    fixture.addFile(docs, "secret.txt", "plain secret");
+    const QString target = work->path() + "/target";
+    const QString elsewhere = work->path() + "/elsewhere";
+    QVERIFY(QDir().mkpath(target));
+    QVERIFY(QDir().mkpath(elsewhere));
+    QVERIFY(QFile::link(elsewhere, target + "/Docs"));
+    select(window.get(), vault, {docs});
+    prompter->choices = {answer};
+    extractTo(window.get(), target);
+
+    QCOMPARE(texts(*prompter).value(0), replaceText("Docs"));
+    QCOMPARE(listing(elsewhere), QStringList());
+    if (answer == 0) {
+        QVERIFY(!QFileInfo(target + "/Docs").isSymLink());
+        QCOMPARE(fileBytes(target + "/Docs/secret.txt"), QByteArray("plain secret"));
+    } else {
+        QVERIFY(QFileInfo(target + "/Docs").isSymLink());
+    }
 }
 
 void TestExtract::cancelKeepsTheLocalFiles()

@@ -136,6 +136,29 @@ int Backup::failCopy(const QString &reason)
     return CopyFailed;
 }
 
+namespace {
+
+// The real path of a folder that may not exist yet: the deepest part that
+// exists with its links resolved, then the rest as given. A backup location
+// reached through a link to the vault folder is then seen to lie inside it.
+QString canonicalEvenIfMissing(const QString &path)
+{
+    QString existing = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    QStringList rest;
+    while (!QFileInfo::exists(existing) && existing != QLatin1String("/")) {
+        rest.prepend(QFileInfo(existing).fileName());
+        existing = QFileInfo(existing).absolutePath();
+    }
+    QString real = QFileInfo(existing).canonicalFilePath();
+    if (real.isEmpty())
+        real = existing;
+    for (const QString &part : qAsConst(rest))
+        real += (real.endsWith(QLatin1Char('/')) ? QString() : QStringLiteral("/")) + part;
+    return QDir::cleanPath(real);
+}
+
+} // namespace
+
 int Backup::folderToFolder(const QString &vaultFolder, const QString &backupFolder, const QString &vaultName,
                            quint64 size, const TAVKey &vaultKey)
 {
@@ -147,7 +170,7 @@ int Backup::folderToFolder(const QString &vaultFolder, const QString &backupFold
         return SourceMissing;
     }
     const QString vaultPath = QFileInfo(vaultFolder).canonicalFilePath();
-    const QString backupPath = QDir::cleanPath(QFileInfo(backupFolder).absoluteFilePath());
+    const QString backupPath = canonicalEvenIfMissing(backupFolder);
     if (backupPath == vaultPath || backupPath.startsWith(vaultPath + QLatin1Char('/'))) {
         LOG_ERROR << "backup folder" << backupFolder << "lies inside the vault folder" << vaultFolder;
         m_error = tr("the backup location lies inside the vault folder.");
