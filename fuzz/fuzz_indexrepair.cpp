@@ -27,7 +27,9 @@
 
 namespace {
 
-std::unique_ptr<QCoreApplication> app;
+// Never destroyed: libFuzzer ends the process with exit(), after the
+// statics the application object would still need.
+QCoreApplication *app = nullptr;
 std::unique_ptr<QTemporaryDir> dir;
 
 bool writeBody(const QString &folder, const QByteArray &bytes)
@@ -58,7 +60,7 @@ bool namesAreSound(const TAVItemContainer *container)
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
     FuzzSupport::silence();
-    app = std::make_unique<QCoreApplication>(*argc, *argv);
+    app = new QCoreApplication(*argc, *argv);
     dir = std::make_unique<QTemporaryDir>();
     return dir->isValid() ? 0 : 1;
 }
@@ -105,7 +107,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             std::abort();
     }
     vault->unload();
-    vault->releaseDetached();
     delete vault;
     return 0;
 }

@@ -87,6 +87,13 @@ void TestViewStates::headerStatesThatMustNotReachQt_data()
     const int itemCount = good.size() - 6 * 12 - 4 - (4 + 1 + 4);
     items.replace(itemCount, 4, be32(0x40000000));
     QTest::newRow("section items counting a billion") << items << 6;
+    // Found by fuzzing: an item repeated by a span of billions made Qt loop.
+    QByteArray span = good;
+    span.replace(itemCount + 4 + 4, 4, be32(0x68ffffff));
+    QTest::newRow("a section spanning billions") << span << 6;
+    QByteArray negative = good;
+    negative.replace(itemCount + 4, 4, be32(0xfffffff0));
+    QTest::newRow("a section of negative size") << negative << 6;
 }
 
 void TestViewStates::headerStatesThatMustNotReachQt()

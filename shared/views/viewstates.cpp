@@ -5,6 +5,8 @@
 namespace {
 
 constexpr qint32 kStateMarker = 0xff; // QHeaderView's and QSplitter's first field
+constexpr qint32 kMaxSectionSize = 1 << 20; // pixels; far wider than any screen
+constexpr qint32 kLastResizeMode = 3;       // QHeaderView::ResizeToContents
 
 // Reads the states' fields in order, each checked against what is left.
 class StateReader
@@ -80,8 +82,22 @@ bool ViewStates::headerStateFits(const QByteArray &state, int sections)
     // default and minimum size, alignment and resize mode.
     if (!in.readInt(&length) || !in.readInt(&count) || count != sections || !in.skip(5 + 6 * 4))
         return false;
-    // One size, span and resize mode per section.
-    return in.readCount(12, &items) && items <= quint32(sections);
+    // One size, span and resize mode per section. Qt writes a span of one
+    // and repeats each item by its span: a crafted span alone would make it
+    // loop and allocate for billions of sections.
+    if (!in.readInt(reinterpret_cast<qint32 *>(&items)) || items > quint32(sections)
+        || quint64(items) * 12 > quint64(in.left()))
+        return false;
+    for (quint32 i = 0; i < items; ++i) {
+        qint32 size = 0;
+        qint32 span = 0;
+        qint32 mode = 0;
+        if (!in.readInt(&size) || !in.readInt(&span) || !in.readInt(&mode))
+            return false;
+        if (span != 1 || size < 0 || size > kMaxSectionSize || mode < 0 || mode > kLastResizeMode)
+            return false;
+    }
+    return true;
 }
 
 bool ViewStates::splitterStateFits(const QByteArray &state, int widgets)
