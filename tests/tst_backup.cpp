@@ -101,6 +101,7 @@ private slots:
     void headersOfOneVaultDifferInIvAndCheckOnly();
     void failingRandomSourceWritesNothing();
     void unusableMasterKeyWritesNothing();
+    void copyBackPutsTheIndexLast();
     void locationInsideTheVaultIsRefused_data();
     void locationInsideTheVaultIsRefused();
 
@@ -329,6 +330,35 @@ void TestBackup::unusableMasterKeyWritesNothing()
                                    1, CryptoVectors::key()),
              int(Backup::HeaderRefused));
     QVERIFY(!QFileInfo::exists(path(QStringLiteral("backups"))));
+}
+
+// Copied straight over a vault, the bodies go first and the version record
+// and index last: a copy that fails on a body leaves the old index, which
+// names only bodies that are there.
+void TestBackup::copyBackPutsTheIndexLast()
+{
+    writeFile(path(QStringLiteral("backup/index.dat")), "new index");
+    writeFile(path(QStringLiteral("backup/version.dat")), "new version");
+    for (const char *body : {"0a/0a000000000000000000000000000001", "ff/ff000000000000000000000000000002"})
+        writeFile(path(QStringLiteral("backup/") + body), "new body");
+    writeFile(path(QStringLiteral("vault/index.dat")), "old index");
+    writeFile(path(QStringLiteral("vault/version.dat")), "old version");
+    // A body that can't be written: a folder stands in its place.
+    QVERIFY(QDir().mkpath(path(QStringLiteral("vault/ff/ff000000000000000000000000000002"))));
+    Backup backup;
+    QVERIFY(backup.folderToFolder(path(QStringLiteral("backup")), path(QStringLiteral("vault")),
+                                  {QStringLiteral("version.dat"), QStringLiteral("index.dat")})
+            != 0);
+    QCOMPARE(fileBytes(path(QStringLiteral("vault/index.dat"))), QByteArray("old index"));
+    QCOMPARE(fileBytes(path(QStringLiteral("vault/version.dat"))), QByteArray("old version"));
+
+    // Once every body is in, the index follows.
+    QVERIFY(QDir(path(QStringLiteral("vault/ff/ff000000000000000000000000000002"))).removeRecursively());
+    QCOMPARE(backup.folderToFolder(path(QStringLiteral("backup")), path(QStringLiteral("vault")),
+                                   {QStringLiteral("version.dat"), QStringLiteral("index.dat")}),
+             0);
+    QCOMPARE(fileBytes(path(QStringLiteral("vault/index.dat"))), QByteArray("new index"));
+    QCOMPARE(fileBytes(path(QStringLiteral("vault/ff/ff000000000000000000000000000002"))), QByteArray("new body"));
 }
 
 void TestBackup::locationInsideTheVaultIsRefused_data()

@@ -332,6 +332,7 @@ void TestRestoreWizard::failuresLeaveTheVaultAsItWas_data()
     QTest::newRow("index of another key") << "key" << "can't be opened with the key";
     QTest::newRow("index cut short") << "short" << "index";
     QTest::newRow("body missing") << "body" << "lacks the encrypted file of Photos/a.txt";
+    QTest::newRow("body cut short") << "cut" << "The encrypted file of Photos/a.txt in the backup is not whole";
 }
 
 void TestRestoreWizard::failuresLeaveTheVaultAsItWas()
@@ -350,6 +351,8 @@ void TestRestoreWizard::failuresLeaveTheVaultAsItWas()
         QVERIFY(writeBytes(photosBackup + "/index.dat", fileBytes(photosBackup + "/index.dat").left(60)));
     else if (fault == "body")
         QVERIFY(QFile::remove(aBody));
+    else if (fault == "cut")
+        QVERIFY(writeBytes(aBody, fileBytes(aBody).left(600)));
 
     QPointer<RestoreWizard> wizard = makeWizard();
     QSignalSpy finished(wizard.data(), &RestoreWizard::restoreFinished);

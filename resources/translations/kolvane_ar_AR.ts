@@ -1621,6 +1621,10 @@ Please use only letters, digits and signs of Western European languages.</source
         <source>The restored vault could not be loaded.</source>
         <translation>تعذر تحميل الخزنة المستعادة.</translation>
     </message>
+    <message>
+        <source>The encrypted file of %1 in the backup is not whole (%2).</source>
+        <translation>الملف المشفّر لـ %1 في النسخة الاحتياطية غير كامل (%2).</translation>
+    </message>
 </context>
 <context>
     <name>SafeFile</name>

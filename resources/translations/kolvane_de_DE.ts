@@ -1621,6 +1621,10 @@ Bitte verwenden Sie nur Buchstaben, Ziffern und Zeichen westeuropäischer Sprach
         <source>The restored vault could not be loaded.</source>
         <translation>Der wiederhergestellte Tresor konnte nicht geladen werden.</translation>
     </message>
+    <message>
+        <source>The encrypted file of %1 in the backup is not whole (%2).</source>
+        <translation>Die verschlüsselte Datei von %1 in der Sicherung ist nicht vollständig (%2).</translation>
+    </message>
 </context>
 <context>
     <name>SafeFile</name>

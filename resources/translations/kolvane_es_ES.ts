@@ -1621,6 +1621,10 @@ Use solo letras, dígitos y signos de los idiomas de Europa occidental.</transla
         <source>The restored vault could not be loaded.</source>
         <translation>No se pudo cargar la caja fuerte restaurada.</translation>
     </message>
+    <message>
+        <source>The encrypted file of %1 in the backup is not whole (%2).</source>
+        <translation>El archivo cifrado de %1 en la copia de seguridad no está completo (%2).</translation>
+    </message>
 </context>
 <context>
     <name>SafeFile</name>

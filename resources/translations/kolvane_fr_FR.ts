@@ -1621,6 +1621,10 @@ Veuillez n&apos;utiliser que des lettres, des chiffres et des signes des langues
         <source>The restored vault could not be loaded.</source>
         <translation>Le coffre restauré n&apos;a pas pu être chargé.</translation>
     </message>
+    <message>
+        <source>The encrypted file of %1 in the backup is not whole (%2).</source>
+        <translation>Le fichier chiffré de %1 dans la sauvegarde n&apos;est pas complet (%2).</translation>
+    </message>
 </context>
 <context>
     <name>SafeFile</name>

@@ -1621,6 +1621,10 @@ Usare solo lettere, cifre e segni delle lingue dell&apos;Europa occidentale.</tr
         <source>The restored vault could not be loaded.</source>
         <translation>Impossibile caricare la cassaforte ripristinata.</translation>
     </message>
+    <message>
+        <source>The encrypted file of %1 in the backup is not whole (%2).</source>
+        <translation>Il file cifrato di %1 nel backup non è completo (%2).</translation>
+    </message>
 </context>
 <context>
     <name>SafeFile</name>

@@ -1621,6 +1621,10 @@ Please use only letters, digits and signs of Western European languages.</source
         <source>The restored vault could not be loaded.</source>
         <translation>復元した保管庫を読み込めませんでした。</translation>
     </message>
+    <message>
+        <source>The encrypted file of %1 in the backup is not whole (%2).</source>
+        <translation>バックアップ内の %1 の暗号化ファイルが完全ではありません (%2)。</translation>
+    </message>
 </context>
 <context>
     <name>SafeFile</name>

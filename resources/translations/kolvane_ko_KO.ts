@@ -1621,6 +1621,10 @@ Please use only letters, digits and signs of Western European languages.</source
         <source>The restored vault could not be loaded.</source>
         <translation>복원된 보관함을 불러올 수 없습니다.</translation>
     </message>
+    <message>
+        <source>The encrypted file of %1 in the backup is not whole (%2).</source>
+        <translation>백업에 있는 %1의 암호화된 파일이 온전하지 않습니다(%2).</translation>
+    </message>
 </context>
 <context>
     <name>SafeFile</name>

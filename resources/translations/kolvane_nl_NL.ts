@@ -1621,6 +1621,10 @@ Gebruik alleen letters, cijfers en tekens van West-Europese talen.</translation>
         <source>The restored vault could not be loaded.</source>
         <translation>De herstelde kluis kon niet worden geladen.</translation>
     </message>
+    <message>
+        <source>The encrypted file of %1 in the backup is not whole (%2).</source>
+        <translation>Het versleutelde bestand van %1 in de back-up is niet volledig (%2).</translation>
+    </message>
 </context>
 <context>
     <name>SafeFile</name>

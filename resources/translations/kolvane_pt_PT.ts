@@ -1621,6 +1621,10 @@ Utilize apenas letras, algarismos e sinais das línguas da Europa Ocidental.</tr
         <source>The restored vault could not be loaded.</source>
         <translation>Não foi possível carregar o cofre restaurado.</translation>
     </message>
+    <message>
+        <source>The encrypted file of %1 in the backup is not whole (%2).</source>
+        <translation>O ficheiro encriptado de %1 na cópia de segurança não está completo (%2).</translation>
+    </message>
 </context>
 <context>
     <name>SafeFile</name>

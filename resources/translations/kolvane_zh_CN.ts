@@ -1621,6 +1621,10 @@ Please use only letters, digits and signs of Western European languages.</source
         <source>The restored vault could not be loaded.</source>
         <translation>无法加载恢复的保险库。</translation>
     </message>
+    <message>
+        <source>The encrypted file of %1 in the backup is not whole (%2).</source>
+        <translation>备份中 %1 的加密文件不完整（%2）。</translation>
+    </message>
 </context>
 <context>
     <name>SafeFile</name>

@@ -1621,6 +1621,10 @@ Please use only letters, digits and signs of Western European languages.</source
         <source>The restored vault could not be loaded.</source>
         <translation>無法載入還原的保險庫。</translation>
     </message>
+    <message>
+        <source>The encrypted file of %1 in the backup is not whole (%2).</source>
+        <translation>備份中 %1 的加密檔案不完整（%2）。</translation>
+    </message>
 </context>
 <context>
     <name>SafeFile</name>

@@ -247,6 +247,24 @@ int Backup::folderToFolder(const QString &backupFolder, const QString &vaultFold
     return toFolder(backupFolder, vaultFolder);
 }
 
+int Backup::folderToFolder(const QString &backupFolder, const QString &vaultFolder, const QStringList &last)
+{
+    m_deferred = last;
+    const int result = folderToFolder(backupFolder, vaultFolder);
+    m_deferred.clear();
+    if (result != 0)
+        return result;
+    for (const QString &name : last) {
+        const QFileInfo entry(backupFolder + QLatin1Char('/') + name);
+        if (!entry.isFile() || entry.isSymLink())
+            continue;
+        if (copy(entry.absoluteFilePath(), vaultFolder + QLatin1Char('/') + name) != 0)
+            return CopyFailed;
+    }
+    m_error.clear();
+    return 0;
+}
+
 int Backup::toFolder(const QString &source, const QString &target)
 {
     const QFileInfo sourceInfo(source);
@@ -262,8 +280,13 @@ int Backup::toFolder(const QString &source, const QString &target)
     }
     const QFileInfoList entries = QDir(source).entryInfoList(
         QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Unsorted);
+    // Deferred names are taken at the top only, and by the caller.
+    const QStringList deferred = m_deferred;
+    m_deferred.clear();
     for (const QFileInfo &entry : entries) {
         const QString name = entry.fileName();
+        if (deferred.contains(name) && entry.isFile())
+            continue;
         // A link would lead out of the vault folder, or round in a circle.
         if (entry.isSymLink()) {
             LOG_DEBUG << "skipping" << name;

@@ -46,6 +46,9 @@ public:
     // path are replaced, others stay. 0 done; 1 no backup folder; 3 a file or
     // folder could not be copied.
     int folderToFolder(const QString &backupFolder, const QString &vaultFolder);
+    // The same, with the files named in `last` (at the top of the folder)
+    // copied after everything else, in that order.
+    int folderToFolder(const QString &backupFolder, const QString &vaultFolder, const QStringList &last);
     // The tree copy under the rule above; stops at the first file or folder
     // that fails. 0 done; 1 no source folder; 3 a copy failed.
     int toFolder(const QString &source, const QString &target);
@@ -88,6 +91,7 @@ private:
     int failCopy(const QString &reason);
 
     QString m_error;
+    QStringList m_deferred; // see folderToFolder(backupFolder, vaultFolder, last)
 };
 
 // Reads the header of a backup folder; the out arguments are set only on 0.

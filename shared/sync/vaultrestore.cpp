@@ -1,4 +1,6 @@
 #include "vaultrestore.h"
+
+#include "tavcrypto.h"
 #include "trcontext.h"
 
 #include "backup.h"
@@ -335,7 +337,10 @@ VaultRestore::Result VaultRestore::runDirect(TAVVault *vault, const QString &bac
     Q_UNUSED(saved)
     Backup copier;
     connect(&copier, &Backup::progress, this, &VaultRestore::addProgress);
-    if (copier.folderToFolder(backupFolder, vault->getFullPhysicalVaultPath()) != 0) {
+    // The bodies and other files first, the version record and the index last:
+    // a copy that fails half-way leaves the old index, with all its bodies.
+    if (copier.folderToFolder(backupFolder, vault->getFullPhysicalVaultPath(),
+                              {QStringLiteral("version.dat"), QStringLiteral("index.dat")}) != 0) {
         m_message = RestoreWizardText::tr("The backup could not be copied: %1 The vault may be damaged; restore it again once "
                          "there is more free space.")
                         .arg(copier.errorString());
@@ -368,8 +373,19 @@ bool VaultRestore::verify(const QString &folder, const TAVKey &key)
         QList<TAVFile *> files;
         fileItems(&check, &files);
         for (TAVFile *file : qAsConst(files)) {
-            if (!QFileInfo(file->getFullPhysicalFileName()).isFile()) {
+            const QFileInfo body(file->getFullPhysicalFileName());
+            if (!body.isFile()) {
                 m_message = RestoreWizardText::tr("The backup lacks the encrypted file of %1.").arg(file->GetFullDisplayPath());
+                ok = false;
+                break;
+            }
+            // A body cut short would replace the vault's whole one and then
+            // decrypt short without a word (the format has no checksum, so a
+            // changed byte inside can't be caught; a wrong length can).
+            const quint64 recorded = file->GetCurrentSize();
+            if (recorded != 0 ? quint64(body.size()) != recorded : body.size() < TAVCrypto::kHeaderSize) {
+                m_message = RestoreWizardText::tr("The encrypted file of %1 in the backup is not whole (%2).")
+                                .arg(file->GetFullDisplayPath(), QDir::toNativeSeparators(body.filePath()));
                 ok = false;
                 break;
             }
