@@ -81,6 +81,7 @@ private slots:
     void unlistedTargetMustBeNewAndEmpty();
     void vaultsDifferingInCaseOnly();
     void keyboardAloneChoosesABackup();
+    void unfinishedBackupIsNotListed();
     void lockWhileIdleClosesTheWizard();
     void lockDuringTheCopyWaitsForItsEnd();
     void refusedWhileASynchronisationRuns();
@@ -508,6 +509,22 @@ void TestRestoreWizard::keyboardAloneChoosesABackup()
     QTest::keyClick(next, Qt::Key_Space);
     QCOMPARE(wizard->currentPage(), int(RestoreWizard::Confirm));
     delete wizard;
+}
+
+// A backup killed before its header was written is never offered (it used
+// to come first, without a name, and every password was "incorrect").
+void TestRestoreWizard::unfinishedBackupIsNotListed()
+{
+    const QString unfinished = QFileInfo(photosBackup).absolutePath() + "/2099-01-01_00-00-00";
+    QVERIFY(QDir().mkpath(unfinished + "/00"));
+    QVERIFY(QFile::copy(photosBackup + "/index.dat", unfinished + "/index.dat"));
+    QPointer<RestoreWizard> wizard = makeWizard();
+    run(wizard, {"combo:Photos", "btnIntroNext"});
+    auto *tree = wizard->findChild<QTreeWidget *>("restoreTreeWidget");
+    QCOMPARE(tree->topLevelItemCount(), 1);
+    QCOMPARE(tree->topLevelItem(0)->data(0, Qt::UserRole).toString(), photosBackup);
+    delete wizard;
+    QVERIFY(QDir(unfinished).removeRecursively());
 }
 
 void TestRestoreWizard::lockWhileIdleClosesTheWizard()

@@ -250,13 +250,23 @@ void TestVaultBackup::retentionTouchesOnlyBackupsByTheirNames()
     QFile file(base + QStringLiteral("2014-11-02_00-00-00"));
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.close();
-    // What an interrupted backup leaves: the name of a backup, no header.
+    // What an interrupted backup leaves: the name of a backup, no header. An
+    // older one goes; one newer than the running backup may still be under
+    // way and stays; one whose header is damaged is no one's to remove.
     QVERIFY(QDir().mkpath(base + QStringLiteral("2014-11-03_00-00-00/00")));
+    QVERIFY(QDir().mkpath(base + QStringLiteral("2014-12-01_00-00-00/00")));
+    QVERIFY(QDir().mkpath(base + QStringLiteral("2014-11-04_00-00-00")));
+    QFile damaged(base + QStringLiteral("2014-11-04_00-00-00/vaultinfo.dat"));
+    QVERIFY(damaged.open(QIODevice::WriteOnly));
+    damaged.write("not a header");
+    damaged.close();
 
     engine.setRetention(true, 2);
     QCOMPARE(backUp(engine), VaultBackup::Done);
+    QThreadPool::globalInstance()->waitForDone();
     QStringList expected = foreign;
-    expected << QStringLiteral("2014-11-02_00-00-00") << QStringLiteral("2014-11-03_00-00-00")
+    expected << QStringLiteral("2014-11-02_00-00-00") << QStringLiteral("2014-11-04_00-00-00")
+             << QStringLiteral("2014-12-01_00-00-00")
              << QStringLiteral("2014-11-20_16-05-09") << QStringLiteral("2014-11-20_17-05-09");
     expected.sort();
     QCOMPARE(entries(perVault()), expected);

@@ -458,7 +458,12 @@ int Backup::removeBackup(const QString &perVaultFolder, int numberToKeep, const 
     // The new backup is one of those kept, whatever its name says of its time.
     int others = qMax(numberToKeep, 1) - (kept.isEmpty() ? 0 : 1);
 
+    QDateTime keptTime;
+    int keptSerial = 0;
+    const bool keptNamed = !kept.isEmpty() && parseBackupName(QFileInfo(kept).fileName(), &keptTime, &keptSerial);
+
     QList<Found> found;
+    int abandoned = 0;
     const QFileInfoList entries =
         QDir(perVaultFolder).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks, QDir::Unsorted);
     for (const QFileInfo &entry : entries) {
@@ -468,6 +473,17 @@ int Backup::removeBackup(const QString &perVaultFolder, int numberToKeep, const 
         item.path = QDir::cleanPath(entry.absoluteFilePath());
         if (item.path == kept)
             continue;
+        // A backup that never got its header (killed while it copied) and
+        // is older than the one just made will never be finished: it goes.
+        // One still being written by another run is newer, and stays.
+        if (!QFileInfo::exists(item.path + QLatin1Char('/') + kHeaderName)) {
+            if (keptNamed && (item.time < keptTime || (item.time == keptTime && item.serial < keptSerial))) {
+                LOG_INFO << "removing the unfinished backup folder" << item.path;
+                FileUtils::removeDelayed(item.path, false);
+                ++abandoned;
+            }
+            continue;
+        }
         // A folder without a header that reads is no backup: it is neither
         // counted as one kept nor removed.
         BackupHeader header;
@@ -484,7 +500,7 @@ int Backup::removeBackup(const QString &perVaultFolder, int numberToKeep, const 
         FileUtils::removeDelayed(found.at(i).path, false);
         ++removed;
     }
-    return removed;
+    return removed + abandoned;
 }
 
 int readHeader(const QString &folder, QByteArray &iv, quint32 &check, QString &name, TAVKey &storedKey)

@@ -79,7 +79,9 @@ public:
     // Removes the older backups of one vault so that numberToKeep remain,
     // newBackup always among them. Only folders whose names have the backup
     // form are looked at, ordered by the time in their names; only complete
-    // backups (a header that reads) count and are removed. The removal runs
+    // backups (a header that reads) count and are removed. A folder without
+    // any header that is older than newBackup (a backup killed midway) is
+    // removed too; one with a damaged header is left alone. The removal runs
     // in the background. The number of folders given to removal.
     static int removeBackup(const QString &perVaultFolder, int numberToKeep, const QString &newBackup);
 

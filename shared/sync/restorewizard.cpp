@@ -155,6 +155,10 @@ void RestoreWizard::getListBackup(const QString &id)
     const QFileInfoList folders = subFolders(backupPath + QLatin1Char('/') + id, QDir::Time);
     for (const QFileInfo &folder : folders) {
         const QString path = folder.absoluteFilePath();
+        // A backup killed before its header was written is no backup: no
+        // password would ever open it.
+        if (!QFileInfo(path + QStringLiteral("/vaultinfo.dat")).isFile())
+            continue;
         QString name;
         Backup::getVaultNameFromFile(path, name);
         const qint64 days = folder.lastModified().date().daysTo(today);
