@@ -8,6 +8,7 @@
 #include "tavstickmanager.h"
 #include "tavvault.h"
 #include "utils.h"
+#include "vaultrestore.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -93,6 +94,7 @@ bool MainWindow::refresh_vaults()
             LOG_DEBUG << "load the vault" << entry.name;
             if (!folder.isEmpty())
                 vault->setFullPhysicalVaultPath(folder);
+            VaultRestore::recover(vault->getFullPhysicalVaultPath());
             try {
                 const int result = vault->load();
                 if (result != 0)

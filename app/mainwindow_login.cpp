@@ -21,6 +21,7 @@
 #include "tavstickmanager.h"
 #include "tavvault.h"
 #include "translation.h"
+#include "vaultrestore.h"
 #include "vir_keypad_dialog.h"
 #include "mainwindowform.h"
 
@@ -252,6 +253,9 @@ bool MainWindow::keyFileOpensIndex(TAVVault *vault) const
 
 void MainWindow::loadVaultAtUnlock(TAVVault *vault)
 {
+    // A restore killed part-way is finished or undone before anything reads
+    // the vault.
+    VaultRestore::recover(vault->getFullPhysicalVaultPath());
     const QString index = vault->getVaultIdxFileName();
     int loaded = TAVVault::VaultFailed;
     try {

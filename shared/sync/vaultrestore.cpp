@@ -6,12 +6,14 @@
 #include "backup.h"
 #include "fileutils.h"
 #include "platformutils.h"
+#include "safefile.h"
 #include "tavexception.h"
 #include "tavfile.h"
 #include "tavlogging.h"
 #include "tavvault.h"
 
 #include <QCoreApplication>
+#include <QDataStream>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -149,6 +151,61 @@ bool removeEmptyTree(const QString &root)
 
 } // namespace
 
+namespace {
+
+constexpr quint32 kJournalMagic = 0x4b56524a; // "KVRJ"
+enum JournalState : qint32 { Switching = 1, Committed = 2 };
+
+std::function<void(int)> &stepHook()
+{
+    static std::function<void(int)> hook;
+    return hook;
+}
+
+struct Journal
+{
+    qint32 state = 0;
+    QString staging;
+    QString aside;
+    QStringList newFiles; // placed where the vault had no file of that name
+};
+
+bool writeJournal(const QString &path, const Journal &journal)
+{
+    QByteArray bytes;
+    {
+        QDataStream out(&bytes, QIODevice::WriteOnly);
+        out.setVersion(15);
+        out << kJournalMagic << journal.state << journal.staging << journal.aside << journal.newFiles;
+    }
+    QString reason;
+    return SafeFile::writeWhole(path, bytes, &reason) == SafeFile::Written
+        && syncVolume(QFileInfo(path).absolutePath());
+}
+
+// False for a journal that can't be read whole; such a one is left alone.
+bool readJournal(const QString &path, Journal *journal)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > (qint64(16) << 20))
+        return false;
+    QDataStream in(&file);
+    in.setVersion(15);
+    quint32 magic = 0;
+    in >> magic >> journal->state >> journal->staging >> journal->aside >> journal->newFiles;
+    return in.status() == QDataStream::Ok && magic == kJournalMagic
+        && (journal->state == Switching || journal->state == Committed);
+}
+
+// A relative path that stays below the folder it is joined to.
+bool staysInside(const QString &relative)
+{
+    return !relative.isEmpty() && !QDir::isAbsolutePath(relative)
+        && !QDir::cleanPath(relative).startsWith(QLatin1String(".."));
+}
+
+} // namespace
+
 struct VaultRestore::Saved {
     bool loaded = false;
     TAVKey key = TAVKey::fromHex(QString());
@@ -158,6 +215,100 @@ struct VaultRestore::Saved {
 };
 
 VaultRestore::VaultRestore(QObject *parent) : QObject(parent) {}
+
+void VaultRestore::setStepHook(std::function<void(int)> hook)
+{
+    stepHook() = std::move(hook);
+}
+
+void VaultRestore::step()
+{
+    static int count = 0;
+    if (stepHook())
+        stepHook()(++count);
+}
+
+QString VaultRestore::journalPath(const QString &vaultFolder)
+{
+    const QFileInfo info(vaultFolder);
+    return info.absolutePath() + QStringLiteral("/.") + info.fileName() + QStringLiteral(".restore-journal");
+}
+
+bool VaultRestore::recover(const QString &vaultFolder)
+{
+    const QString folder = QDir::cleanPath(vaultFolder);
+    if (folder.isEmpty() || QDir::isRelativePath(folder))
+        return false;
+    const QString path = journalPath(folder);
+    const QFileInfo parent(QFileInfo(folder).absolutePath());
+    const QString prefix = QStringLiteral(".") + QFileInfo(folder).fileName() + QLatin1Char('.');
+    bool acted = false;
+    if (QFileInfo::exists(path)) {
+        Journal journal;
+        if (!readJournal(path, &journal)) {
+            LOG_ERROR << "the restore journal" << path << "can't be read; the vault is left as it is";
+            return false;
+        }
+        // Only folders of this vault's own restore are touched.
+        const auto ours = [&](const QString &beside) {
+            return QFileInfo(beside).absolutePath() == parent.absoluteFilePath()
+                && QFileInfo(beside).fileName().startsWith(prefix);
+        };
+        if (!ours(journal.staging) || !ours(journal.aside)) {
+            LOG_ERROR << "the restore journal" << path << "names folders of another vault; left as it is";
+            return false;
+        }
+        if (journal.state == Switching) {
+            LOG_WARNING << "a restore of" << folder << "was interrupted: the vault is put back as it was";
+            // What the restore placed where the vault had nothing goes; what
+            // it set aside comes back over what it placed.
+            for (const QString &relative : qAsConst(journal.newFiles))
+                if (staysInside(relative))
+                    QFile::remove(folder + QLatin1Char('/') + relative);
+            QStringList files;
+            QStringList folders;
+            if (QFileInfo(journal.aside).isDir())
+                listTree(journal.aside, &files, &folders);
+            for (const QString &relative : qAsConst(files)) {
+                const QString target = folder + QLatin1Char('/') + relative;
+                QDir().mkpath(QFileInfo(target).absolutePath());
+                if (::rename(QFile::encodeName(journal.aside + QLatin1Char('/') + relative).constData(),
+                             QFile::encodeName(target).constData())
+                    != 0) {
+                    LOG_ERROR << "cannot put back" << target << std::strerror(errno);
+                    return false; // the journal stays for the next try
+                }
+            }
+        } else {
+            LOG_INFO << "a restore of" << folder << "had been committed: it is finished";
+        }
+        syncVolume(folder);
+        FileUtils::removeDir(journal.staging, false);
+        FileUtils::removeDir(journal.aside, false);
+        if (!QFile::remove(path))
+            return false;
+        syncVolume(parent.absoluteFilePath());
+        acted = true;
+    }
+    // Staging copies of restores that ended without a journal: only the
+    // backup's copies, never the vault's own files.
+    const QStringList leftovers =
+        QDir(parent.absoluteFilePath())
+            .entryList({prefix + QStringLiteral("restore-*")}, QDir::Dirs | QDir::Hidden | QDir::NoSymLinks);
+    for (const QString &name : leftovers) {
+        LOG_INFO << "removing the abandoned staging folder" << name;
+        FileUtils::removeDir(parent.absoluteFilePath() + QLatin1Char('/') + name, false);
+        acted = true;
+    }
+    // Folders made to set files aside that never got one; any that holds a
+    // file is the vault's and stays.
+    const QStringList asides =
+        QDir(parent.absoluteFilePath())
+            .entryList({prefix + QStringLiteral("replaced-*")}, QDir::Dirs | QDir::Hidden | QDir::NoSymLinks);
+    for (const QString &name : asides)
+        acted = removeEmptyTree(parent.absoluteFilePath() + QLatin1Char('/') + name) || acted;
+    return acted;
+}
 
 bool VaultRestore::moveFile(const QString &from, const QString &to)
 {
@@ -261,6 +412,10 @@ VaultRestore::Result VaultRestore::runStaged(TAVVault *vault, const QString &bac
         return Failed;
     }
 
+    // The peers' states of the backup's time are stale as well.
+    for (const QString &state : syncStateFiles(staging))
+        QFile::remove(state);
+
     const QString aside = makeBeside(folder, "replaced");
     QStringList files;
     QStringList folders;
@@ -268,6 +423,44 @@ VaultRestore::Result VaultRestore::runStaged(TAVVault *vault, const QString &bac
     QList<Moved> moves;
     QStringList madeFolders;
     bool placed = !aside.isEmpty();
+
+    // The switch is journalled before its first rename: killed at any point,
+    // the next start puts the vault back as it was, or finishes it once the
+    // restored vault had loaded.
+    Journal journal;
+    journal.state = Switching;
+    journal.staging = staging;
+    journal.aside = aside;
+    for (const QString &relative : qAsConst(files))
+        if (!exists(folder + QLatin1Char('/') + relative))
+            journal.newFiles << relative;
+    const QString journalFile = journalPath(folder);
+    if (placed && !writeJournal(journalFile, journal)) {
+        m_message = RestoreWizardText::tr("The backup could not be copied: %1 The vault was not changed.")
+                        .arg(QDir::toNativeSeparators(journalFile));
+        FileUtils::removeDir(staging, false);
+        removeEmptyTree(aside);
+        QFile::remove(journalFile);
+        loadBack(vault, saved);
+        return Failed;
+    }
+    step();
+    // The peers' states go first: they must never stand beside a restored
+    // vault; a rollback brings them back with the rest.
+    for (const QString &state : syncStateFiles(folder)) {
+        if (!placed)
+            break;
+        Moved move;
+        move.relative = QFileInfo(state).fileName();
+        step();
+        if (!moveFile(state, aside + QLatin1Char('/') + move.relative)) {
+            LOG_ERROR << "cannot set aside" << state << std::strerror(errno);
+            placed = false;
+            break;
+        }
+        move.setAside = true;
+        moves << move;
+    }
     for (const QString &relative : qAsConst(folders)) {
         if (!placed)
             break;
@@ -289,6 +482,7 @@ VaultRestore::Result VaultRestore::runStaged(TAVVault *vault, const QString &bac
         const QString target = folder + QLatin1Char('/') + relative;
         if (exists(target)) {
             const QString kept = aside + QLatin1Char('/') + relative;
+            step();
             if (!QDir().mkpath(QFileInfo(kept).absolutePath()) || !moveFile(target, kept)) {
                 LOG_ERROR << "cannot set aside" << target << std::strerror(errno);
                 placed = false;
@@ -297,6 +491,7 @@ VaultRestore::Result VaultRestore::runStaged(TAVVault *vault, const QString &bac
             move.setAside = true;
         }
         moves << move;
+        step();
         if (!moveFile(staging + QLatin1Char('/') + relative, target)) {
             LOG_ERROR << "cannot put in place" << target << std::strerror(errno);
             placed = false;
@@ -307,7 +502,20 @@ VaultRestore::Result VaultRestore::runStaged(TAVVault *vault, const QString &bac
     if (placed)
         syncVolume(folder);
 
-    if (!placed || !load(vault, key)) {
+    // Committed once the restored vault loads and the journal says so: a
+    // journal that can't say it is a failure like any other, undone here.
+    bool loaded = placed && load(vault, key);
+    if (loaded) {
+        journal.state = Committed;
+        if (!writeJournal(journalFile, journal)) {
+            LOG_ERROR << "the restore journal could not be marked committed" << journalFile;
+            m_message = RestoreWizardText::tr("The backup could not be copied: %1 The vault was not changed.")
+                            .arg(QDir::toNativeSeparators(journalFile));
+            vault->unload();
+            loaded = false;
+        }
+    }
+    if (!loaded) {
         if (!placed)
             m_message = RestoreWizardText::tr("The backup's files could not be put in place in the vault folder %1.").arg(folder);
         if (!putBack(folder, staging, aside, moves, madeFolders)) {
@@ -320,14 +528,19 @@ VaultRestore::Result VaultRestore::runStaged(TAVVault *vault, const QString &bac
         FileUtils::removeDir(staging, false);
         if (!aside.isEmpty())
             removeEmptyTree(aside);
+        QFile::remove(journalFile);
         m_message += QLatin1Char(' ') + (loadBack(vault, saved) ? RestoreWizardText::tr("The vault is as it was before.")
                                                                  : RestoreWizardText::tr("The vault's files are as they were before."));
         return Failed;
     }
-    // The restored vault stands: what it replaced and the empty staging folders go.
+    // The restored vault stands: from here on it is kept whatever happens.
+    // What it replaced and the empty staging folders go, then the journal.
+    step();
     FileUtils::removeDir(staging, false);
-    if (!aside.isEmpty())
-        FileUtils::removeDelayed(aside, false);
+    FileUtils::removeDir(aside, false);
+    step();
+    QFile::remove(journalFile);
+    syncVolume(QFileInfo(folder).absolutePath());
     return Restored;
 }
 

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class QMutex;
 class TAVVault;
 
@@ -55,6 +57,18 @@ public:
     // The sync state files of a vault folder: "<32 hex digits>.sync".
     static QStringList syncStateFiles(const QString &vaultFolder);
 
+    // A restore killed while it switched the vault's files leaves a journal
+    // beside the vault folder. This finishes it forward when it had been
+    // committed (the restored vault loaded), else puts every file of the
+    // vault back as it was; then the staging folders go. Called before the
+    // vault is loaded (at unlock and when its drive comes back). True when
+    // there was something to do.
+    static bool recover(const QString &vaultFolder);
+    // The journal's name for a vault folder.
+    static QString journalPath(const QString &vaultFolder);
+    // Tests end the process at a numbered step of the switch (1, 2, ...).
+    static void setStepHook(std::function<void(int step)> hook);
+
 signals:
     // 0 to 100; 100 once the vault is loaded.
     void progress(int percent);
@@ -85,6 +99,7 @@ private:
     bool putBack(const QString &vaultFolder, const QString &staging, const QString &aside,
                  const QList<Moved> &moves, const QStringList &madeFolders);
     void finish(TAVVault *vault);
+    static void step();
     void addProgress(qlonglong bytes);
 
     QMutex *m_syncLock = nullptr;
