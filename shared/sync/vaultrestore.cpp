@@ -351,6 +351,9 @@ VaultRestore::Result VaultRestore::run(TAVVault *vault, const QString &backupFol
         m_message = RestoreWizardText::tr("The folder of the vault %1 is not available.").arg(vault->GetName());
         return Failed;
     }
+    // An earlier restore that was killed is honoured first, and its staging
+    // folders go.
+    recover(folder);
     if (!QFileInfo(backupFolder + QStringLiteral("/index.dat")).isFile()) {
         m_message = RestoreWizardText::tr("The backup holds no vault index.");
         return Failed;
