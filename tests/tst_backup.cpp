@@ -6,25 +6,15 @@
 #include "masterkey.h"
 
 #include <QtEndian>
+#include "bigendian.h"
+
 #include <QtTest>
 
 #include <algorithm>
 
 namespace {
 
-QByteArray be32(quint32 value)
-{
-    QByteArray bytes(4, '\0');
-    qToBigEndian(value, bytes.data());
-    return bytes;
-}
 
-QByteArray be64(quint64 value)
-{
-    QByteArray bytes(8, '\0');
-    qToBigEndian(value, bytes.data());
-    return bytes;
-}
 
 // "Vault Ω€": eight UTF-16 code units, two of them outside Latin-1.
 const char kNameUtf16[] = "005600610075006c0074002003a920ac";

@@ -1133,7 +1133,8 @@ void TestDragDrop::mouseStartsADragOnEveryView_data()
 }
 
 // Pressed on an item and moved past the drag distance, as a person drags: the
-// drag begins. Refused (Escape), it leaves no plain copy behind.
+// drag begins. Refused, it leaves no plain copy behind; taken by another
+// application, its copies wait for the lock.
 void TestDragDrop::mouseStartsADragOnEveryView()
 {
     QFETCH(QString, view);

@@ -3,6 +3,8 @@
 #include "scratchfiles.h"
 #include "treesnapshot.h"
 
+#include "bigendian.h"
+
 #include <QtTest>
 
 #include <unistd.h>
@@ -42,14 +44,6 @@ namespace {
 
 // Records written field by field, as the format lays them out: a 32-bit
 // big-endian byte length, then the bytes; the path in UTF-16, big-endian.
-QByteArray be32(quint32 value)
-{
-    QByteArray bytes;
-    QDataStream out(&bytes, QIODevice::WriteOnly);
-    out.setVersion(15);
-    out << value;
-    return bytes;
-}
 
 QByteArray pathField(const QString &path)
 {

@@ -2,6 +2,8 @@
 #include "logcapture.h"
 #include "tavsettings.h"
 
+#include "bigendian.h"
+
 #include <QtTest>
 
 #include <memory>
@@ -11,18 +13,7 @@
 // units, each value as its type id, a null flag and its own form.
 namespace {
 
-QByteArray be32(quint32 v)
-{
-    QByteArray b;
-    for (int shift = 24; shift >= 0; shift -= 8)
-        b.append(char((v >> shift) & 0xff));
-    return b;
-}
 
-QByteArray be64(quint64 v)
-{
-    return be32(quint32(v >> 32)) + be32(quint32(v));
-}
 
 QByteArray text(const QString &s)
 {

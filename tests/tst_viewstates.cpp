@@ -3,6 +3,8 @@
 // more than the bytes hold (Qt would allocate by it) does not.
 #include "viewstates.h"
 
+#include "bigendian.h"
+
 #include <QtTest>
 
 #include <QHeaderView>
@@ -13,14 +15,6 @@
 
 namespace {
 
-QByteArray be32(quint32 v)
-{
-    QByteArray bytes;
-    QDataStream s(&bytes, QIODevice::WriteOnly);
-    s.setVersion(15);
-    s << v;
-    return bytes;
-}
 
 // A header state as Qt writes it, with sections moved, hidden and resized.
 QByteArray headerState(int sections, bool changed)
