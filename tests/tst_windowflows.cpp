@@ -1,4 +1,13 @@
+#include "aboutdialog.h"
 #include "changepassworddialog.h"
+#include "kvvavecreatepassworddialog.h"
+#include "pleasewaitdialog.h"
+#include "tavprogresslogdialog.h"
+#include "updateavailabledialog.h"
+#include "updateconfigdialog.h"
+#include "textfit.h"
+#include "velmora_howto.h"
+#include "vir_keypad_dialog.h"
 #include "confirmfiledeletedialog.h"
 #include "cryptovectors.h"
 #include "filedialoganswer.h"
@@ -131,7 +140,7 @@ QStringList cutTexts(QWidget *dialog)
                 continue;
             const bool box = qobject_cast<QCheckBox *>(button) || qobject_cast<QRadioButton *>(button);
             const int needed = box ? button->sizeHint().width()
-                                   : button->fontMetrics().horizontalAdvance(button->text()) + 8;
+                                   : button->fontMetrics().horizontalAdvance(TextFit::shownText(button->text())) + 8;
             check(button, button->text(), needed <= button->width(), needed);
         }
         for (QGroupBox *group : dialog->findChildren<QGroupBox *>())
@@ -457,7 +466,9 @@ void TestWindowFlows::dialogsShowEveryTextWhole_data()
     const QStringList languages = {"en_US", "nl_NL", "zh_TW", "zh_CN", "es_ES", "de_DE",
                                    "pt_PT", "it_IT", "ko_KO", "ja_JP", "fr_FR", "ar_AR"};
     for (const QString &language : languages) {
-        for (const char *name : {"folder-picker", "delete-confirmation", "change-password", "options", "login"})
+        for (const char *name : {"folder-picker", "delete-confirmation", "change-password", "options", "login",
+                                 "create-password", "about", "update-available", "update-config", "keypad",
+                                 "please-wait", "progress", "progress-log", "howto"})
             QTest::addRow("%s, %s", name, qPrintable(language)) << name << language;
     }
 }
@@ -512,6 +523,26 @@ void TestWindowFlows::dialogsShowEveryTextWhole()
     } else if (dialog == "delete-confirmation") {
         shown = std::make_unique<ConfirmFileDeleteDialog>(window.get());
         shown->setWindowTitle(QString("%1 - Confirm file delete").arg(title));
+    } else if (dialog == "create-password") {
+        shown = std::make_unique<KVVaveCreatePasswordDialog>(window.get());
+    } else if (dialog == "about") {
+        shown = std::make_unique<AboutDialog>(window.get());
+    } else if (dialog == "update-available") {
+        shown = std::make_unique<UpdateAvailableDialog>(window.get());
+    } else if (dialog == "update-config") {
+        shown = std::make_unique<UpdateConfigDialog>(window.get());
+    } else if (dialog == "keypad") {
+        shown = std::make_unique<Vir_KeyPad_Dialog>(window.get());
+    } else if (dialog == "please-wait") {
+        shown = std::make_unique<PleaseWaitDialog>(window.get());
+    } else if (dialog == "progress") {
+        auto progress = std::make_unique<TAVProgressDialog>(window.get());
+        progress->reset();
+        shown = std::move(progress);
+    } else if (dialog == "progress-log") {
+        shown = std::make_unique<TAVProgressLogDialog>(window.get());
+    } else if (dialog == "howto") {
+        shown = std::make_unique<velmora_howto>(window.get());
     } else if (dialog == "change-password") {
         shown = std::make_unique<ChangePasswordDialog>(window.get());
         shown->setWindowTitle(title + " - Change Password");

@@ -145,6 +145,12 @@ void UpdateDownload::request(const QUrl &url)
 
     m_reply = m_manager.get(request);
     connect(m_reply, &QNetworkReply::readyRead, this, &UpdateDownload::writeAvailable);
+    // The announced size decides before any byte of the body is taken.
+    connect(m_reply, &QNetworkReply::metaDataChanged, this, [this] {
+        if (m_reply && !isRedirectStatus(statusOf(m_reply))
+            && m_reply->header(QNetworkRequest::ContentLengthHeader).toLongLong() > maxPackageBytes)
+            fail(TooLarge, tr("The package is larger than %1 MiB").arg(maxPackageBytes >> 20));
+    });
     connect(m_reply, &QNetworkReply::downloadProgress, this,
             [this](qint64 received, qint64 total) {
                 m_idle.start(qMax(idleMs, 1));

@@ -1,4 +1,6 @@
 #include "aboutdialog.h"
+
+#include "textfit.h"
 #include "ui_aboutdialog.h"
 
 #include "productinfo.h"
@@ -53,4 +55,10 @@ void AboutDialog::changeEvent(QEvent *e)
     QDialog::changeEvent(e);
     if (e->type() == QEvent::LanguageChange)
         ui->retranslateUi(this);
+}
+
+void AboutDialog::showEvent(QShowEvent *event)
+{
+    TextFit::grow(this);
+    QDialog::showEvent(event);
 }

@@ -18,6 +18,8 @@ public:
 
 protected:
     void changeEvent(QEvent *e) override;
+    // Widens what a translation made too narrow for its text.
+    void showEvent(QShowEvent *event) override;
 
 private:
     Ui::AboutDialog *ui;

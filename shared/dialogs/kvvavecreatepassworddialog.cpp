@@ -1,4 +1,6 @@
 #include "kvvavecreatepassworddialog.h"
+
+#include "textfit.h"
 #include "trcontext.h"
 #include "ui_kvvavecreatepassworddialog.h"
 
@@ -157,4 +159,10 @@ void KVVaveCreatePasswordDialog::fillFromKeypad(QLineEdit *field)
     keypad.setWindowTitle(windowTitle() + MainFormText::tr(" - Virtual Keyboard"));
     if (keypad.exec() == QDialog::Accepted)
         field->setText(keypad.getPassword());
+}
+
+void KVVaveCreatePasswordDialog::showEvent(QShowEvent *event)
+{
+    TextFit::grow(this);
+    QDialog::showEvent(event);
 }

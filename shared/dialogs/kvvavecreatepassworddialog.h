@@ -37,6 +37,8 @@ public slots:
 
 protected:
     void changeEvent(QEvent *e) override;
+    // Widens what a translation made too narrow for its text.
+    void showEvent(QShowEvent *event) override;
 
 private slots:
     void on_btnOK_clicked();

@@ -1,4 +1,6 @@
 #include "tavprogressdialog.h"
+
+#include "textfit.h"
 #include "ui_tavprogressdialog.h"
 
 #include "clock.h"
@@ -21,6 +23,8 @@ TAVProgressDialog::TAVProgressDialog(QWidget *parent)
     , ui(new Ui::TAVProgressDialog)
 {
     ui->setupUi(this);
+    // The texts a job starts with, from the first show on.
+    reset();
 }
 
 TAVProgressDialog::~TAVProgressDialog()
@@ -169,4 +173,10 @@ void TAVProgressDialog::closeEvent(QCloseEvent *e)
         return;
     }
     QDialog::closeEvent(e);
+}
+
+void TAVProgressDialog::showEvent(QShowEvent *event)
+{
+    TextFit::grow(this);
+    QDialog::showEvent(event);
 }

@@ -55,6 +55,8 @@ protected:
     // hiding a window whose job keeps running.
     void keyPressEvent(QKeyEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
+    // Widens what a translation made too narrow for its text.
+    void showEvent(QShowEvent *event) override;
 
 private slots:
     void on_btnCancel_released();

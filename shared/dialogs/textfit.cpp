@@ -98,7 +98,9 @@ int growWidget(QWidget *widget)
         // Every tab whole, none scrolled out of sight.
         extra = std::max(extra, tabs->tabBar()->sizeHint().width() + 4 - tabs->width());
     } else if (widget->layout()) {
-        extra = widget->layout()->sizeHint().width() - widget->width();
+        // The layout has the frame's inside: its border comes on top.
+        extra = widget->layout()->minimumSize().width() + widget->width() - widget->contentsRect().width()
+            - widget->width();
     } else if (isContainer(widget)) {
         int needed = growChildren(widget);
         if (auto *group = qobject_cast<QGroupBox *>(widget))
@@ -115,6 +117,20 @@ int growWidget(QWidget *widget)
 
 } // namespace
 
+QString TextFit::shownText(const QString &text)
+{
+    // "&&" shows as "&"; a lone "&" marks the shortcut and shows nothing.
+    QString shown;
+    for (int i = 0; i < text.size(); ++i) {
+        if (text.at(i) == QLatin1Char('&') && i + 1 < text.size()) {
+            shown += text.at(++i) == QLatin1Char('&') ? QStringLiteral("&") : QString(text.at(i));
+            continue;
+        }
+        shown += text.at(i);
+    }
+    return shown;
+}
+
 int TextFit::neededWidth(const QWidget *widget)
 {
     const QFontMetrics metrics = widget->fontMetrics();
@@ -123,7 +139,7 @@ int TextFit::neededWidth(const QWidget *widget)
     if (qobject_cast<const QCheckBox *>(widget) || qobject_cast<const QRadioButton *>(widget))
         return widget->sizeHint().width();
     if (auto *button = qobject_cast<const QAbstractButton *>(widget))
-        return button->text().isEmpty() ? 0 : metrics.horizontalAdvance(button->text()) + 12;
+        return button->text().isEmpty() ? 0 : metrics.horizontalAdvance(shownText(button->text())) + 12;
     if (auto *group = qobject_cast<const QGroupBox *>(widget))
         return group->title().isEmpty() ? 0 : metrics.horizontalAdvance(group->title()) + 16;
     if (auto *edit = qobject_cast<const QLineEdit *>(widget)) {
@@ -138,16 +154,29 @@ int TextFit::neededWidth(const QWidget *widget)
 
 int TextFit::grow(QWidget *window)
 {
-    if (window->layout())
-        return 0; // a layout sizes the window to its texts itself
-    const int extra = growChildren(window) - window->width();
-    if (extra <= 0)
-        return 0;
-    if (window->minimumWidth() == window->maximumWidth()) {
-        window->setFixedWidth(window->width() + extra);
-    } else {
-        window->setMaximumWidth(std::max(window->maximumWidth(), window->width() + extra));
-        window->resize(window->width() + extra, window->height());
+    const auto widenWindow = [window](int extra) {
+        if (extra <= 0)
+            return 0;
+        if (window->minimumWidth() == window->maximumWidth()) {
+            window->setFixedWidth(window->width() + extra);
+        } else {
+            window->setMaximumWidth(std::max(window->maximumWidth(), window->width() + extra));
+            window->resize(window->width() + extra, window->height());
+        }
+        return extra;
+    };
+    if (!window->layout())
+        return widenWindow(growChildren(window) - window->width());
+    // A layout's minimum is the room its texts need (spacers give way),
+    // though a window of fixed size may give it less; once laid out, what still falls short widens
+    // the window by as much.
+    int extra = widenWindow(window->layout()->minimumSize().width() - window->width());
+    window->layout()->activate();
+    int shortBy = 0;
+    for (const QWidget *child : window->findChildren<QWidget *>()) {
+        if (child->isVisibleTo(window))
+            shortBy = std::max(shortBy, TextFit::neededWidth(child) - child->width());
     }
+    extra += widenWindow(shortBy);
     return extra;
 }

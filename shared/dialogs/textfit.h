@@ -1,6 +1,8 @@
 #ifndef TEXTFIT_H
 #define TEXTFIT_H
 
+#include <QString>
+
 class QWidget;
 
 // Grows the hand-placed widgets of a form until every text shows whole: a
@@ -18,6 +20,8 @@ public:
     // The width a text widget needs to show its text whole; 0 for a widget
     // that holds no single-line text.
     static int neededWidth(const QWidget *widget);
+    // A button's text as it shows: "&&" is "&", a single "&" marks a shortcut.
+    static QString shownText(const QString &text);
 
 private:
     TextFit() = delete;

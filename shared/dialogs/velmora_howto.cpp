@@ -1,4 +1,6 @@
 #include "velmora_howto.h"
+
+#include "textfit.h"
 #include "ui_velmora_howto.h"
 
 velmora_howto::velmora_howto(QWidget *parent)
@@ -21,4 +23,10 @@ void velmora_howto::setDoNotShow(bool doNotShow)
 bool velmora_howto::getDoNotShow() const
 {
     return ui->chkDoNotShow->isChecked();
+}
+
+void velmora_howto::showEvent(QShowEvent *event)
+{
+    TextFit::grow(this);
+    QDialog::showEvent(event);
 }

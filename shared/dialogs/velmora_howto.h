@@ -19,6 +19,10 @@ public:
     void setDoNotShow(bool doNotShow);
     bool getDoNotShow() const;
 
+protected:
+    // Widens what a translation made too narrow for its text.
+    void showEvent(QShowEvent *event) override;
+
 private:
     Ui::velmora_howto *ui;
 };

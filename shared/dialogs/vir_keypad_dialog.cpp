@@ -1,4 +1,6 @@
 #include "vir_keypad_dialog.h"
+
+#include "textfit.h"
 #include "ui_vir_keypad_dialog.h"
 
 #include "pushbutton.h"
@@ -184,4 +186,10 @@ void Vir_KeyPad_Dialog::changeEvent(QEvent *e)
     QDialog::changeEvent(e);
     if (e->type() == QEvent::LanguageChange)
         ui->retranslateUi(this);
+}
+
+void Vir_KeyPad_Dialog::showEvent(QShowEvent *event)
+{
+    TextFit::grow(this);
+    QDialog::showEvent(event);
 }

@@ -33,6 +33,8 @@ signals:
 protected:
     bool event(QEvent *e) override;
     void changeEvent(QEvent *e) override;
+    // Widens what a translation made too narrow for its text.
+    void showEvent(QShowEvent *event) override;
 
 private slots:
     void on_slide_SecureLevel_valueChanged(int value);
