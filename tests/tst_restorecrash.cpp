@@ -96,9 +96,11 @@ void TestRestoreCrash::killedAtEveryStep()
                      {folder, backup, key.toHex(), QString::number(killAt)});
         if (!helper.waitForFinished(60000))
             return false;
-        // The log shares the output: the result is the last line.
-        const QList<QByteArray> lines = helper.readAllStandardOutput().trimmed().split('\n');
-        *out = lines.isEmpty() ? QByteArray() : lines.last();
+        // The log shares the output: the result is its own line.
+        out->clear();
+        for (const QByteArray &line : helper.readAllStandardOutput().split('\n'))
+            if (line.startsWith("result "))
+                *out = line.mid(7).trimmed();
         return true;
     };
     QByteArray out;

@@ -32,6 +32,7 @@ int main(int argc, char **argv)
         return 65;
     VaultRestore restore;
     const int result = restore.run(&vault, backup, key);
-    std::printf("%d %d\n", result, steps);
+    std::printf("result %d %d\n", result, steps);
+    std::fflush(stdout);
     return 0;
 }
