@@ -222,6 +222,21 @@ bool MainWindow::decryptItem(TAVItem *item, QString targetDir, bool &askBeforeRe
 
     const QString name = item->GetDisplayName();
     const QString target = joined(targetDir, name);
+    // Asked before anything stands in the way of the target is replaced:
+    // true to go on. " No " and a box closed by the lock keep it.
+    const auto mayReplace = [&] {
+        if (!askBeforeReplace)
+            return true;
+        const int answer = showMessage(
+            QMessageBox::Question, ProductInfo::title(),
+            tr("The folder already contains a file name '%1'. Would you like to replace the "
+               "existing file?")
+                .arg(name),
+            {Ui_MainWindowClass::tr(" Yes "), Ui_MainWindowClass::tr("Yes to All"), Ui_MainWindowClass::tr(" No ")});
+        if (answer == 1)
+            askBeforeReplace = false;
+        return answer == 0 || answer == 1;
+    };
     if (!isSafeLocalName(name)) {
         showMessage(QMessageBox::Information, ProductInfo::title(),
                     tr("The filename %1 contains characters that are not allowed on all platforms "
@@ -234,18 +249,8 @@ bool MainWindow::decryptItem(TAVItem *item, QString targetDir, bool &askBeforeRe
     if (kind == TAV_CLASS_FILE) {
         auto *file = static_cast<TAVFile *>(item);
         const QFileInfo existing(target);
-        if ((existing.exists() || existing.isSymLink()) && askBeforeReplace) {
-            const int answer = showMessage(
-                QMessageBox::Question, ProductInfo::title(),
-                tr("The folder already contains a file name '%1'. Would you like to replace the "
-                   "existing file?")
-                    .arg(name),
-                {Ui_MainWindowClass::tr(" Yes "), Ui_MainWindowClass::tr("Yes to All"), Ui_MainWindowClass::tr(" No ")});
-            if (answer == 1)
-                askBeforeReplace = false;
-            else if (answer != 0) // " No ", or closed by the lock
-                return false;
-        }
+        if ((existing.exists() || existing.isSymLink()) && !mayReplace())
+            return false;
 
         const quint64 size = file->GetOriginalSize();
         progressDialog->setCurItemSize(size);
@@ -322,17 +327,7 @@ bool MainWindow::decryptItem(TAVItem *item, QString targetDir, bool &askBeforeRe
     // A link in its place (checked without following it) is never merged
     // into: like a file of that name it is replaced only when the user says so.
     if (QFileInfo(target).isSymLink()) {
-        const int answer = askBeforeReplace
-            ? showMessage(QMessageBox::Question, ProductInfo::title(),
-                          tr("The folder already contains a file name '%1'. Would you like to replace "
-                             "the existing file?")
-                              .arg(name),
-                          {Ui_MainWindowClass::tr(" Yes "), Ui_MainWindowClass::tr("Yes to All"),
-                           Ui_MainWindowClass::tr(" No ")})
-            : 0;
-        if (answer == 1)
-            askBeforeReplace = false;
-        else if (answer != 0) // " No ", or closed by the lock
+        if (!mayReplace())
             return false;
         if (!QFile::remove(target)) { // the link itself, not what it leads to
             showMessage(QMessageBox::Warning, ProductInfo::title(),

@@ -241,14 +241,8 @@ bool MainWindow::keyFileOpensIndex(TAVVault *vault) const
 {
     const TAVKeyChain chain(vault->getKeyFileName());
     TAVKey vaultKey;
-    if (chain.getKey(QString(), &vaultKey) != 0 || vaultKey.decrypt(key) != 0)
-        return false;
-    TAVCryptoFile index(vault->getVaultIdxFileName());
-    TAVCipher cipher = TAV_CIPHER_NONE;
-    unsigned int version = 0;
-    const int opened = index.open(QIODevice::ReadOnly, &cipher, vaultKey, &version);
-    index.close();
-    return opened == 0;
+    return chain.getKey(QString(), &vaultKey) == 0 && vaultKey.decrypt(key) == 0
+        && TAVVault::keyOpensIndex(vault->getFullPhysicalVaultPath(), vaultKey);
 }
 
 void MainWindow::loadVaultAtUnlock(TAVVault *vault)

@@ -82,17 +82,6 @@ QList<KeyFileTarget> keyFileTargets(const QString &defaultVaultFolder)
     return targets;
 }
 
-// Whether a key opens the vault's own index: the test of a key file entry
-// that no list entry vouches for.
-bool opensIndex(const QString &folder, const TAVKey &vaultKey)
-{
-    TAVCryptoFile index(folder + QStringLiteral("/index.dat"));
-    TAVCipher cipher = TAV_CIPHER_NONE;
-    unsigned int version = 0;
-    const int code = index.open(QIODevice::ReadOnly, &cipher, vaultKey, &version);
-    index.close();
-    return code == 0 && cipher >= TAV_AES128 && cipher <= TAV_AES1024;
-}
 
 // Re-wraps the vault key of one folder's key file under the new master key,
 // but only an entry that the old master key unwraps to the vault's own key:
@@ -120,7 +109,7 @@ Rewrap rewrapKeyFile(const KeyFileTarget &target, const TAVKey &oldKey, const TA
     }
     if (vaultKey.decrypt(oldKey) != 0)
         return Rewrap::Done;
-    const bool ours = target.listed ? vaultKey == target.listKey : opensIndex(target.folder, vaultKey);
+    const bool ours = target.listed ? vaultKey == target.listKey : TAVVault::keyOpensIndex(target.folder, vaultKey);
     if (!ours) {
         LOG_INFO << "key file" << file << "is not wrapped under the master key; left as it is";
         return Rewrap::Done;

@@ -170,8 +170,8 @@ void HttpHelper::track(QNetworkReply *reply)
         if (reply->header(QNetworkRequest::ContentLengthHeader).toLongLong() > maxResponseBytes)
             refuse();
     });
-    connect(reply, &QNetworkReply::downloadProgress, this, [refuse](qint64 received, qint64 total) {
-        if (received > maxResponseBytes || total > maxResponseBytes)
+    connect(reply, &QNetworkReply::downloadProgress, this, [refuse](qint64 received, qint64) {
+        if (received > maxResponseBytes)
             refuse();
     });
 }

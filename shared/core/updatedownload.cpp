@@ -149,16 +149,11 @@ void UpdateDownload::request(const QUrl &url)
     connect(m_reply, &QNetworkReply::metaDataChanged, this, [this] {
         if (m_reply && !isRedirectStatus(statusOf(m_reply))
             && m_reply->header(QNetworkRequest::ContentLengthHeader).toLongLong() > maxPackageBytes)
-            fail(TooLarge, tr("The package is larger than %1 MiB").arg(maxPackageBytes >> 20));
+            failTooLarge();
     });
     connect(m_reply, &QNetworkReply::downloadProgress, this,
             [this](qint64 received, qint64 total) {
                 m_idle.start(qMax(idleMs, 1));
-                // Refused as soon as its announced size says so.
-                if (m_reply && !isRedirectStatus(statusOf(m_reply)) && total > maxPackageBytes) {
-                    fail(TooLarge, tr("The package is larger than %1 MiB").arg(maxPackageBytes >> 20));
-                    return;
-                }
                 if (m_reply && !isRedirectStatus(statusOf(m_reply)))
                     emit progress(received, total);
             });
@@ -177,7 +172,7 @@ void UpdateDownload::writeAvailable()
     if (status < 200 || status >= 300 || chunk.isEmpty())
         return;
     if (m_file.size() + chunk.size() > maxPackageBytes) {
-        fail(TooLarge, tr("The package is larger than %1 MiB").arg(maxPackageBytes >> 20));
+        failTooLarge();
         return;
     }
     if (m_file.write(chunk) != chunk.size())
@@ -246,6 +241,11 @@ void UpdateDownload::cancel()
 {
     if (m_running)
         fail(Cancelled, tr("Cancelled"));
+}
+
+void UpdateDownload::failTooLarge()
+{
+    fail(TooLarge, tr("The package is larger than %1 MiB").arg(maxPackageBytes >> 20));
 }
 
 void UpdateDownload::fail(Error error, const QString &text)

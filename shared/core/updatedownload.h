@@ -89,6 +89,7 @@ private:
     void request(const QUrl &url);
     void onReplyFinished(QNetworkReply *reply);
     void fail(Error error, const QString &text);
+    void failTooLarge();
     void dropReply();
 
     QNetworkAccessManager m_manager;

@@ -216,6 +216,16 @@ int TAVVault::getVaultItemCount(TAVItemContainer *c)
     return count;
 }
 
+bool TAVVault::keyOpensIndex(const QString &folder, const TAVKey &key)
+{
+    TAVCryptoFile index(folder + QStringLiteral("/index.dat"));
+    TAVCipher cipher = TAV_CIPHER_NONE;
+    unsigned int version = 0;
+    const int code = index.open(QIODevice::ReadOnly, &cipher, key, &version);
+    index.close();
+    return code == 0 && cipher >= TAV_AES128 && cipher <= TAV_AES1024;
+}
+
 QString TAVVault::getVaultIdxFileName() const
 {
     return fullPhysicalVaultPath + QStringLiteral("/index.dat");

@@ -92,6 +92,9 @@ public:
     virtual int getVaultItemCount(TAVItemContainer *c);
 
     QString getVaultIdxFileName() const;
+    // Whether the index in a vault folder opens under this key (and names a
+    // cipher of the table).
+    static bool keyOpensIndex(const QString &folder, const TAVKey &key);
     QString getVaultVersionFileName() const;
     QString getKeyFileName() const;
     QString getVaultSyncFileName() const;

@@ -231,10 +231,15 @@ QString TAVView::makeDragFolder()
 void TAVView::wipeDragFolders()
 {
     const QStringList folders = dragFolderList();
-    dragFolderList().clear();
     for (const QString &folder : folders)
-        if (QFileInfo(folder).isDir() && !FileUtils::removeDir(folder, true))
-            LOG_ERROR << "the drag folder" << folder << "could not be removed";
+        wipeDragFolder(folder);
+}
+
+void TAVView::wipeDragFolder(const QString &folder)
+{
+    dragFolderList().removeAll(folder);
+    if (QFileInfo(folder).isDir() && !FileUtils::removeDir(folder, true))
+        LOG_ERROR << "the drag folder" << folder << "could not be removed";
 }
 
 QStringList TAVView::dragFolders()
@@ -305,10 +310,8 @@ Qt::DropAction TAVView::execDrag(QDrag *drag)
     const Qt::DropAction result =
         dragRunner() ? dragRunner()(drag) : drag->exec(Qt::CopyAction | Qt::MoveAction);
     // target() is a widget of this program, or null for another application.
-    if (!folder.isEmpty() && (result == Qt::IgnoreAction || drag->target())
-        && dragFolderList().removeAll(folder) > 0 && QFileInfo(folder).isDir()
-        && !FileUtils::removeDir(folder, true))
-        LOG_ERROR << "the drag folder" << folder << "could not be removed";
+    if (!folder.isEmpty() && (result == Qt::IgnoreAction || drag->target()))
+        wipeDragFolder(folder);
     return result;
 }
 

@@ -85,6 +85,8 @@ public:
     // Wipes and removes every drag folder made so far; the lock and the end
     // of the program call it.
     static void wipeDragFolders();
+    // Wipes and removes one of them (a drag that has ended).
+    static void wipeDragFolder(const QString &folder);
     static QStringList dragFolders();
     // Writes the items as plain files and folders into `folder`; one URL per
     // item written whole. A failure is shown (parent `parent`) and adds no URL.
