@@ -52,8 +52,8 @@ bool isContainer(const QWidget *widget)
 
 // Lets the hand-placed children of `container` grow; a child's neighbours on
 // its right move along. The width the container now needs, keeping its
-// right margin.
-int growChildren(QWidget *container)
+// right margin within `width` (its own width when -1).
+int growChildren(QWidget *container, int width = -1)
 {
     QList<QWidget *> children = placedChildren(container);
     if (children.isEmpty())
@@ -61,7 +61,7 @@ int growChildren(QWidget *container)
     int right = 0;
     for (const QWidget *child : children)
         right = std::max(right, child->geometry().x() + child->width());
-    const int margin = std::max(0, container->width() - right);
+    const int margin = std::max(0, (width < 0 ? container->width() : width) - right);
 
     std::sort(children.begin(), children.end(),
               [](const QWidget *a, const QWidget *b) { return a->x() < b->x(); });
@@ -88,12 +88,13 @@ int growWidget(QWidget *widget)
 {
     int extra = 0;
     if (auto *tabs = qobject_cast<QTabWidget *>(widget)) {
-        // Every page has the place of the page shown.
+        // Every page has the place of the page shown; the others keep the
+        // size they were made with until they are shown themselves.
         const int page = tabs->currentWidget() ? tabs->currentWidget()->width() : tabs->width();
         for (int i = 0; i < tabs->count(); ++i) {
             QWidget *each = tabs->widget(i);
             if (!each->layout())
-                extra = std::max(extra, growChildren(each) - page);
+                extra = std::max(extra, growChildren(each, page) - page);
         }
         // Every tab whole, none scrolled out of sight.
         extra = std::max(extra, tabs->tabBar()->sizeHint().width() + 4 - tabs->width());
