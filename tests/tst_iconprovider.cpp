@@ -31,6 +31,8 @@ private slots:
     void overlayMeetsBottomRightCorner();
     void largerOverlayIsCutAtTopLeft();
     void compositionIsCachedByArguments();
+    void badgeShowsWhatFits_data();
+    void badgeShowsWhatFits();
     void unreadableBaseGivesEmptyIcon();
     void numberBadge_data();
     void numberBadge();
@@ -112,6 +114,30 @@ void TestIconProvider::compositionIsCachedByArguments()
     QPixmapCache::clear();
     const QImage again = IconProvider::makeIcon(base, overlay).pixmap(QSize(20, 20)).toImage();
     QCOMPARE(again.pixel(0, 0), QColor(Qt::green).rgba());
+}
+
+void TestIconProvider::badgeShowsWhatFits_data()
+{
+    QTest::addColumn<uint>("count");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("one digit") << 7u << "7";
+    QTest::newRow("three digits") << 999u << "999";
+    QTest::newRow("four digits") << 2021u << "999+";
+    QTest::newRow("largest") << 4294967295u << "999+";
+}
+
+void TestIconProvider::badgeShowsWhatFits()
+{
+    QFETCH(uint, count);
+    QFETCH(QString, text);
+    // The Synchronize button's icon and badge font.
+    const QString base = QStringLiteral(":/res/refresh_32.png");
+    IconProvider::instance();
+    const int width = QPixmap(base).width();
+    QFont font(QStringLiteral("Arial"), 8, QFont::Bold, false);
+    QCOMPARE(IconProvider::badgeText(count, width, &font), text);
+    // The badge (12 pixels wider than its text) lies inside the icon.
+    QVERIFY(QFontMetrics(font).horizontalAdvance(text) + 12 <= width);
 }
 
 void TestIconProvider::unreadableBaseGivesEmptyIcon()

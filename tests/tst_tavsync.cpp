@@ -1,12 +1,17 @@
 #include "atomicfilewriter.h"
+#include "filefixture.h"
+#include "fileutils.h"
 #include "logcapture.h"
+#include "pendingbodies.h"
 #include "syncfixture.h"
 #include "synccomparison.h"
 #include "syncstatefile.h"
 #include "tavcryptofile.h"
 #include "tavfile.h"
+#include "tavindexrepair.h"
 #include "tavsync.h"
 #include "tavvault.h"
+#include "unprivilegedrun.h"
 #include "utils.h"
 
 #include <QtConcurrent>
@@ -81,6 +86,17 @@ private slots:
     void damagedReadersRefuse_data();
     void damagedReadersRefuse();
     void refusedDiskFolders();
+    void refusedPeersInTheListAreNotRun();
+    void peerFolderGoneOrReplacedDuringARun_data();
+    void peerFolderGoneOrReplacedDuringARun();
+    void unreadableFoldersAreUnknown_data();
+    void unreadableFoldersAreUnknown();
+    void linksInThePeerAreSkipped();
+    void stateNamesOnlyWhatTheRunRecorded_data();
+    void stateNamesOnlyWhatTheRunRecorded();
+    void fileSavedDuringTheRunIsKept();
+    void repairedIndexStartsAFirstSynchronization();
+    void killedRunLeavesNoBodies();
     void concurrentListChangesAllLand();
     void uuidToSyncFileName();
 };
@@ -146,7 +162,7 @@ void TestTavSync::comparison()
         return map;
     };
     const SyncPlan plan =
-        SyncComparison::compare(mapOf(vault), mapOf(disk), SyncComparison::keysOf(state), {}, coarse);
+        SyncComparison::compare(mapOf(vault), mapOf(disk), SyncLastState::ofKeys(SyncComparison::keysOf(state)), {}, coarse);
     QStringList got;
     const auto add = [&got](const char *name, const SyncActions &set) {
         for (auto it = set.cbegin(); it != set.cend(); ++it)
@@ -218,6 +234,19 @@ void TestTavSync::scenarios_data()
     QTest::newRow("hidden entries take no part")
         << QStringList{"k=K"} << QStringList{".h=H", ".dir/x=X", "k=K"} << noState << 0u << 0 << QStringList{"k=K"}
         << QStringList{".dir/", ".dir/x=X", ".h=H", "k=K"} << QStringList{"k"} << "Done";
+    // A time after the state was written (which is now).
+    const QString edited = QStringLiteral("@2000000000");
+    QTest::newRow("hidden vault items stay in the vault only")
+        << QStringList{".d.txt=H", ".h/", ".h/x=X", "k=K"} << QStringList{"k=K"} << QStringList{"k"} << 0u << 0
+        << QStringList{".d.txt=H", ".h/", ".h/x=X", "k=K"} << QStringList{"k=K"} << QStringList{"k"} << "Done";
+    QTest::newRow("edited on disk, deleted in vault")
+        << QStringList{"k=K"} << QStringList{"a=EDIT" + edited, "k=K"} << QStringList{"a", "k"} << 1u << 0
+        << QStringList{"a=EDIT" + edited, "k=K"} << QStringList{"a=EDIT" + edited, "k=K"} << QStringList{"a", "k"}
+        << "Copy";
+    QTest::newRow("edited in vault, deleted on disk")
+        << QStringList{"a=EDIT" + edited, "k=K"} << QStringList{"k=K"} << QStringList{"a", "k"} << 1u << 0
+        << QStringList{"a=EDIT" + edited, "k=K"} << QStringList{"a=EDIT" + edited, "k=K"} << QStringList{"a", "k"}
+        << "Copy /a from vault to disk";
     QTest::newRow("empty disk folder, state not")
         << QStringList{"a=A", "b=B"} << none << QStringList{"a", "b"} << 0u << 1 << QStringList{"a=A", "b=B"} << none
         << QStringList{"a", "b"} << "The disk folder";
@@ -233,7 +262,7 @@ void TestTavSync::scenarios_data()
         << QStringList{"docs/", "docs/a=A", "docs/b=B"} << QStringList{"Docs", "Docs/a", "Docs/b"} << "Copy";
     QTest::newRow("names folding to one key are skipped")
         << QStringList{"a.txt=V@5", "k=K"} << QStringList{"A.txt=1", "a.txt=2", "k=K"} << QStringList{"a.txt", "k"}
-        << 0u << 0 << QStringList{"a.txt=V@5", "k=K"} << QStringList{"A.txt=1", "a.txt=2", "k=K"}
+        << 0u << 1 << QStringList{"a.txt=V@5", "k=K"} << QStringList{"A.txt=1", "a.txt=2", "k=K"}
         << QStringList{"a.txt", "k"} << "Skipped: A.txt, a.txt";
     QTest::newRow("a name the vault refuses fails alone")
         << QStringList{"k=K"} << QStringList{"bad|name=X", "ok=Y", "k=K"} << QStringList{"k"} << 2u << 1
@@ -332,11 +361,12 @@ void TestTavSync::linksAreNeverFollowedByDeletions()
     const QUuid peer = f.addPeer();
     f.setState(peer, {"k", "link", "link/x"});
 
-    QCOMPARE(f.sync(), 0);
+    // Links are neither files nor folders: skipped and told, the run ends with errors.
+    QCOMPARE(f.sync(), 1);
     QCOMPARE(fileBytes(outside + "/x"), QByteArray("keep me"));
     QVERIFY(QFileInfo(f.diskFolder() + "/link").isSymLink());
-    QVERIFY(hasLine(f.lines(), "Kept " + f.diskFolder() + "/link/x: it is reached through a symbolic link."));
-    QVERIFY(hasLine(f.lines(), "Skipped: loop"));
+    QVERIFY(hasLine(f.lines(), "Skipped: link (a symbolic link)"));
+    QVERIFY(hasLine(f.lines(), "Skipped: loop (a symbolic link)"));
 }
 
 void TestTavSync::decryptionFailureKeepsTargetAndState()
@@ -523,11 +553,27 @@ void TestTavSync::stateFileGoldenBytes()
 {
     const QByteArray expected = QByteArray::fromHex("00000001") + streamString("a.txt") + QByteArray::fromHex("00000000");
     QCOMPARE(SyncStateFile::serialize({"a.txt"}), expected);
+
+    // Entries: HMAC-SHA256 under HMAC-SHA256(vault key, "sync state
+    // entries") of the case-folded UTF-8 path, 16 bytes in hex (computed
+    // with another HMAC implementation).
+    QByteArray keyBytes;
+    for (int i = 0; i < 128; ++i)
+        keyBytes.append(char(i));
+    const QByteArray entryKey = SyncStateFile::entryKey(TAVKey::fromHex(QString::fromLatin1(keyBytes.toHex())));
+    QCOMPARE(SyncStateFile::entryOf(entryKey, "a.txt"), QStringLiteral("fc567c84b6d61205f895b5a15b6609fa"));
+    QCOMPARE(SyncStateFile::entryOf(entryKey, "A.TXT"), QStringLiteral("fc567c84b6d61205f895b5a15b6609fa"));
+    QCOMPARE(SyncStateFile::entryOf(entryKey, QString::fromUtf8("Dir/\u00c9t\u00e9.txt")),
+             QStringLiteral("24b3fe32f1d0c95019a948552e18a845"));
+
     SyncFixture f;
     f.layDisk({"a.txt=A"});
     const QUuid peer = f.addPeer();
     QCOMPARE(f.sync(), 0);
-    QCOMPARE(fileBytes(TAVSync::stateFilePath(f.vault(), peer)), expected);
+    const QString entry = SyncStateFile::entryOf(SyncStateFile::entryKey(f.vault()->getKey()), "a.txt");
+    QCOMPARE(fileBytes(TAVSync::stateFilePath(f.vault(), peer)),
+             QByteArray::fromHex("00000001") + streamString(entry) + QByteArray::fromHex("00000000"));
+    QVERIFY(!fileBytes(TAVSync::stateFilePath(f.vault(), peer)).contains(streamString("a.txt").mid(4)));
     QStringList read;
     QCOMPARE(SyncStateFile::parse(QByteArray::fromHex("00000000"), &read), true);
     QVERIFY(read.isEmpty());
@@ -673,6 +719,337 @@ void TestTavSync::refusedDiskFolders()
     QVERIFY(!TAVSync::addSyncPeerMessage(TAVSync::VaultFolderPeer).isEmpty());
     // A folder beside the vault whose name only starts the same is fine.
     QCOMPARE(TAVSync::addSyncPeer(v, host, vaultFolder + "2", "/"), 0);
+}
+
+void TestTavSync::refusedPeersInTheListAreNotRun()
+{
+    // Peers that an older list (or a crafted one) holds: the run refuses
+    // each itself, whatever adding it would have said.
+    SyncFixture f;
+    f.layVault({"k=K"});
+    const QString host = Utils::getHostName();
+    const QString inner = f.diskFolder() + "/inner";
+    const QString settings = f.path("settings");
+    QDir().mkpath(inner);
+    QDir().mkpath(settings);
+    QCOMPARE(TAVSync::addSyncPeer(f.vault(), host, f.diskFolder(), "/"), 0);
+    QCOMPARE(TAVSync::addSyncPeer(f.vault(), host, inner, "/"), int(TAVSync::NestedPeer));
+    QCOMPARE(TAVSync::addSyncPeer(f.vault(), host, f.path(""), "/"), int(TAVSync::VaultFolderPeer));
+    QList<TAVSyncEntry> list;
+    QCOMPARE(TAVSync::readSyncList(&list, f.vault()), 0);
+    for (const QString &folder : {inner, f.vault()->getFullPhysicalVaultPath(), settings}) {
+        TAVSyncEntry entry;
+        entry.id = QUuid::createUuid();
+        entry.host = host;
+        entry.diskFolder = folder;
+        entry.vaultFolder = "/";
+        list << entry;
+    }
+    QCOMPARE(TAVSync::saveSyncList(list, f.vault()), 0);
+    TAVSync::setProtectedFolders({settings});
+
+    for (int run = 0; run < 2; ++run) {
+        QCOMPARE(f.sync(), 1);
+        QCOMPARE(f.scan(), (QList<uint>{0, 0, 0, 0}));
+    }
+    TAVSync::setProtectedFolders({});
+    const QStringList lines = f.lines();
+    QVERIFY(hasLine(lines, "Failed: " + inner));
+    QVERIFY(lines.contains(TAVSync::addSyncPeerMessage(TAVSync::NestedPeer)));
+    QVERIFY(lines.contains(TAVSync::addSyncPeerMessage(TAVSync::VaultFolderPeer)));
+    QVERIFY(lines.contains(TAVSync::addSyncPeerMessage(TAVSync::ProtectedFolder)));
+    // Only the first peer ran: no copy of the vault inside itself, in its
+    // folder or in the settings.
+    QCOMPARE(f.vaultSide(), (QStringList{"inner/", "k=K"}));
+    QCOMPARE(f.diskSide(), (QStringList{"inner/", "k=K"}));
+    QVERIFY(!QFileInfo::exists(f.vault()->getFullPhysicalVaultPath() + "/k"));
+    QVERIFY(QDir(settings).isEmpty());
+}
+
+void TestTavSync::peerFolderGoneOrReplacedDuringARun_data()
+{
+    QTest::addColumn<bool>("replaced"); // another folder put in its place
+    QTest::newRow("moved away") << false;
+    QTest::newRow("replaced") << true;
+}
+
+void TestTavSync::peerFolderGoneOrReplacedDuringARun()
+{
+    QFETCH(bool, replaced);
+    SyncFixture f;
+    QStringList vault{"k=K", "d/"};
+    for (int i = 0; i < 150; ++i)
+        vault << QStringLiteral("d/f%1=F").arg(i, 3, 10, QLatin1Char('0'));
+    f.layVault(vault);
+    f.layDisk({"k=K"});
+    const QUuid peer = f.addPeer();
+    f.setState(peer, {"k"});
+    const QByteArray state = fileBytes(TAVSync::stateFilePath(f.vault(), peer));
+    const QString moved = f.path("moved");
+
+    // Moved at the 20th copy, as a user or an unmount would.
+    int copies = 0;
+    const auto c = QObject::connect(f.vault(), &TAVVault::itemSyncProgress, f.vault(), [&](const QString &line) {
+        if (line.startsWith("Copy ") && ++copies == 20) {
+            QVERIFY(QDir().rename(f.diskFolder(), moved));
+            if (replaced)
+                QVERIFY(QDir().mkdir(f.diskFolder()));
+        }
+    }, Qt::DirectConnection);
+    QCOMPARE(f.sync(), 1);
+    QObject::disconnect(c);
+    QVERIFY2(hasLine(f.lines(), "The folder " + f.diskFolder() + " was removed or replaced during the synchronization"),
+             qPrintable(f.lines().join('\n')));
+    QCOMPARE(f.lines().last(), QStringLiteral("Synchronization finished with errors: see the lines above."));
+    // Nothing made again where the folder was, nothing written into the
+    // new one, and the state is the one from before.
+    if (replaced)
+        QVERIFY(QDir(f.diskFolder()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
+    else
+        QVERIFY(!QFileInfo::exists(f.diskFolder()));
+    QCOMPARE(fileBytes(TAVSync::stateFilePath(f.vault(), peer)), state);
+    const int copied = QDir(moved + "/d").entryList(QDir::Files).size();
+    QVERIFY2(copied > 0 && copied < 150, qPrintable(QString::number(copied)));
+
+    // The next run deletes nothing from the vault.
+    QCOMPARE(f.sync(), 1);
+    QCOMPARE(f.vaultSide(), sorted(vault));
+}
+
+void TestTavSync::unreadableFoldersAreUnknown_data()
+{
+    QTest::addColumn<QString>("unreadable"); // relative to the disk folder
+    QTest::addColumn<QString>("line");
+    QTest::newRow("a folder inside") << "d" << "Failed: d (can't be read: Permission denied)";
+    QTest::newRow("the peer folder") << "" << "The folder can't be read: nothing was deleted or copied for this peer.";
+}
+
+void TestTavSync::unreadableFoldersAreUnknown()
+{
+    // Permission bits count only for another user than root: the run takes
+    // place in a helper started as such.
+    QFETCH(QString, unreadable);
+    QFETCH(QString, line);
+    QTemporaryDir work;
+    QVERIFY(UnprivilegedRun::handOver(work.path()));
+    QProcess child;
+    QVERIFY2(UnprivilegedRun::run(child, "sync_unreadable", {work.path(), unreadable}, work.path()),
+             qPrintable(child.errorString()));
+    QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+    QStringList out;
+    for (const QByteArray &l : child.readAllStandardOutput().split('\n')) {
+        if (l.startsWith("@ "))
+            out << QString::fromUtf8(l.mid(2));
+    }
+    QVERIFY2(child.exitCode() == 0, child.readAllStandardError().constData());
+    QVERIFY2(out.contains(line), qPrintable(out.join('\n')));
+    QVERIFY(out.contains("result 1"));
+    QVERIFY(out.contains("Synchronization finished with errors: see the lines above."));
+    // Nothing below the folder was deleted on either side; what the vault
+    // alone holds there was not copied into it either.
+    QVERIFY2(out.contains("vault d/,d/sub/,d/sub/y=Y,d/vaultonly=V,d/x=X,k=K"), qPrintable(out.join('\n')));
+    QVERIFY2(out.contains("disk d/,d/sub/,d/sub/y=Y,d/x=X,k=K"), qPrintable(out.join('\n')));
+}
+
+void TestTavSync::linksInThePeerAreSkipped()
+{
+    SyncFixture f;
+    const QString outside = f.path("outside");
+    QDir().mkpath(outside + "/etc");
+    QVERIFY(FileFixture::write(outside + "/target.txt", "outside file"));
+    QVERIFY(FileFixture::write(outside + "/etc/passwd", "outside folder"));
+    f.layVault({"a.txt=NEW@50", "etc/", "etc/new=N", "k=K"});
+    f.layDisk({"k=K"});
+    QVERIFY(QFile::link(outside + "/target.txt", f.diskFolder() + "/a.txt"));
+    QVERIFY(QFile::link(outside + "/etc", f.diskFolder() + "/etc"));
+    QVERIFY(QFile::link("/", f.diskFolder() + "/root"));
+    const QUuid peer = f.addPeer();
+    f.setState(peer, {"k", "etc", "etc/new", "a.txt"});
+
+    // The pending count does not walk them either.
+    QCOMPARE(f.scan(), QList<uint>{0});
+    QCOMPARE(f.sync(), 1);
+    for (const char *name : {"a.txt", "etc", "root"})
+        QVERIFY2(hasLine(f.lines(), QStringLiteral("Skipped: %1 (a symbolic link)").arg(name)), qPrintable(f.lines().join('\n')));
+    // Nothing written through, nothing taken in, nothing deleted.
+    QCOMPARE(fileBytes(outside + "/target.txt"), QByteArray("outside file"));
+    QCOMPARE(QDir(outside + "/etc").entryList(QDir::Files), QStringList{"passwd"});
+    QVERIFY(QFileInfo(f.diskFolder() + "/a.txt").isSymLink());
+    QCOMPARE(f.vaultSide(), (QStringList{"a.txt=NEW@50", "etc/", "etc/new=N", "k=K"}));
+}
+
+void TestTavSync::stateNamesOnlyWhatTheRunRecorded_data()
+{
+    QTest::addColumn<QString>("change"); // made to the state file on the stick
+    QTest::newRow("a name added in the clear") << "forged";
+    QTest::newRow("an entry of another key") << "foreign";
+    QTest::newRow("a flipped bit") << "flipped";
+    QTest::newRow("written before entries were hashed") << "plain";
+}
+
+void TestTavSync::stateNamesOnlyWhatTheRunRecorded()
+{
+    QFETCH(QString, change);
+    SyncFixture f;
+    f.layVault({"k=K", "f9.txt=NEW"});
+    f.layDisk({"k=K", "precious.txt=P", "f1.txt=ONE"});
+    const QUuid peer = f.addPeer();
+    const QString statePath = TAVSync::stateFilePath(f.vault(), peer);
+    QStringList entries;
+    const QByteArray own = SyncStateFile::entryKey(f.vault()->getKey());
+    const QByteArray foreign = SyncStateFile::entryKey(TAVKey());
+    if (change == "plain") {
+        // A user deleted f9.txt on the disk since: it comes back.
+        entries = QStringList{"k", "f9.txt"};
+    } else {
+        entries = QStringList{SyncStateFile::entryOf(own, "k")};
+        if (change == "forged")
+            entries << "precious.txt";
+        if (change == "foreign")
+            entries << SyncStateFile::entryOf(foreign, "precious.txt") << SyncStateFile::entryOf(foreign, "f9.txt");
+        if (change == "flipped") {
+            // An entry of the run's with one digit changed names nothing.
+            QString entry = SyncStateFile::entryOf(own, "f9.txt");
+            entry[0] = entry[0] == QLatin1Char('0') ? QLatin1Char('1') : QLatin1Char('0');
+            entries << entry;
+        }
+    }
+    QVERIFY(SyncStateFile::write(statePath, entries));
+
+    QCOMPARE(f.sync(), 0);
+    // Nothing the run did not record is deleted on either side.
+    const QStringList both{"f1.txt=ONE", "f9.txt=NEW", "k=K", "precious.txt=P"};
+    QCOMPARE(f.diskSide(), both);
+    QCOMPARE(f.vaultSide(), both);
+    QCOMPARE(f.state(peer), (QStringList{"f1.txt", "f9.txt", "k", "precious.txt"}));
+    // Nothing on the stick names a synchronised file.
+    const QByteArray bytes = fileBytes(statePath);
+    for (const char *name : {"f1.txt", "f9.txt", "precious.txt"})
+        QVERIFY(!bytes.contains(streamString(name).mid(4)));
+}
+
+void TestTavSync::fileSavedDuringTheRunIsKept()
+{
+    SyncFixture f;
+    QStringList vault, disk;
+    for (int i = 0; i < 10; ++i) {
+        vault << QStringLiteral("f%1=VAULT@50").arg(i);
+        disk << QStringLiteral("f%1=OLD@10").arg(i);
+    }
+    vault << "new=VAULT@50";
+    f.layVault(vault);
+    f.layDisk(disk);
+    const QUuid peer = f.addPeer();
+    f.setState(peer, {"f0", "f1", "f2", "f3", "f4", "f5", "f6", "f7", "f8", "f9"});
+
+    // The user saves f3 and makes "new" while the run copies them.
+    const auto c = QObject::connect(f.vault(), &TAVVault::itemSyncProgress, f.vault(), [&](const QString &line) {
+        if (line.startsWith("Copy /f3 "))
+            QVERIFY(FileFixture::write(f.diskFolder() + "/f3", "USER"));
+        if (line.startsWith("Copy /new "))
+            QVERIFY(FileFixture::write(f.diskFolder() + "/new", "USER NEW"));
+    }, Qt::DirectConnection);
+    QCOMPARE(f.sync(), 1);
+    QObject::disconnect(c);
+    QCOMPARE(fileBytes(f.diskFolder() + "/f3"), QByteArray("USER"));
+    QCOMPARE(fileBytes(f.diskFolder() + "/new"), QByteArray("USER NEW"));
+    QCOMPARE(fileBytes(f.diskFolder() + "/f4"), QByteArray("VAULT"));
+    QVERIFY(hasLine(f.lines(), "Kept " + f.diskFolder() + "/f3: it changed on the disk during the synchronization."));
+    QVERIFY(hasLine(f.lines(), "Kept " + f.diskFolder() + "/new: it changed on the disk during the synchronization."));
+    QVERIFY(!f.state(peer).contains("f3"));
+    QVERIFY(!f.state(peer).contains("new"));
+    // The next run takes the user's saves into the vault.
+    QCOMPARE(f.sync(), 0);
+    QCOMPARE(f.vaultSide().filter(QRegularExpression("^(f3|new)=USER")).size(), 2);
+    QCOMPARE(f.vaultSide(), f.diskSide());
+}
+
+void TestTavSync::repairedIndexStartsAFirstSynchronization()
+{
+    SyncFixture f;
+    f.layVault({"gone=G@10", "lost=OLD@5", "k=K"});
+    f.layDisk({"gone=G@10", "lost=EDIT@40", "k=K"});
+    const QUuid peer = f.addPeer();
+    f.setState(peer, {"gone", "lost", "k"});
+    // "gone" loses its body; "lost" drops out of the index while its body
+    // (dated before the disk's edit) stays.
+    auto *gone = static_cast<TAVFile *>(getItem(f.vault(), "/gone"));
+    QVERIFY(QFile::remove(gone->getFullPhysicalFileName()));
+    auto *lost = static_cast<TAVFile *>(getItem(f.vault(), "/lost"));
+    FileUtils::setModificationTime(lost->getFullPhysicalFileName(),
+                                   QDateTime::fromSecsSinceEpoch(SyncFixture::kBaseTime + 5, Qt::UTC));
+    f.vault()->removeItem(lost);
+    delete lost;
+    QCOMPARE(f.vault()->save(), 0);
+
+    TAVIndexRepair repair(f.vault());
+    repair.setMasterKey(TAVKey(QStringLiteral("unused")));
+    repair.setConfirm([](const QString &, const QString &) { return 0; });
+    QCOMPARE(int(repair.run().outcome), int(TAVIndexRepair::Repaired));
+    QCOMPARE(f.state(peer), QStringList{"<none>"});
+
+    QCOMPARE(f.sync(), 0);
+    // The disk's copy of "gone" is kept (and comes back), and the edit of
+    // "lost" wins over the rebuilt copy.
+    QCOMPARE(f.diskSide(), (QStringList{"gone=G@10", "k=K", "lost=EDIT@40"}));
+    QCOMPARE(f.vaultSide(), (QStringList{"gone=G@10", "k=K", "lost=EDIT@40"}));
+}
+
+void TestTavSync::killedRunLeavesNoBodies()
+{
+    // The bodies a run wrote before its index save are listed first; a kill
+    // before the save leaves the list, and the next load removes them.
+    SyncFixture f;
+    f.layVault({"k=K"});
+    f.layDisk({"k=K", "a=A", "b=B"});
+    f.addPeer();
+    const QString folder = f.vault()->getFullPhysicalVaultPath();
+    const auto bodies = [&] {
+        QStringList found;
+        QDirIterator it(folder, QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext())
+            if (QFileInfo(it.next()).dir().dirName().size() == 2)
+                found << it.fileName();
+        return found;
+    };
+    // As a kill would leave it: the bodies written, the index not saved.
+    const auto c = QObject::connect(f.vault(), &TAVVault::itemSyncProgress, f.vault(), [&](const QString &line) {
+        if (line == f.diskFolder() + "/b")
+            TAVSync::cancelRuns();
+    }, Qt::DirectConnection);
+    const QStringList before = bodies();
+    QVERIFY(QFileInfo::exists(PendingBodies::fileName(folder)) == false);
+    QStringList listed;
+    const auto d = QObject::connect(f.vault(), &TAVVault::itemSyncProgress, f.vault(), [&](const QString &line) {
+        if (line.startsWith("Copy ") && listed.isEmpty())
+            listed = PendingBodies::read(folder, f.vault()->getKey());
+    }, Qt::DirectConnection);
+    QCOMPARE(f.sync(), 1);
+    QObject::disconnect(c);
+    QObject::disconnect(d);
+    QCOMPARE(listed.size(), 2);
+    for (const QString &body : bodies())
+        QVERIFY(before.contains(body) || listed.contains(body));
+    QVERIFY(QFileInfo::exists(PendingBodies::fileName(folder)));
+
+    // The process ends here; the vault is loaded again from its index.
+    const QStringList index = f.vaultSide();
+    f.vault()->unload();
+    QCOMPARE(f.vault()->load(), 0);
+    QCOMPARE(bodies(), before);
+    QVERIFY(!QFileInfo::exists(PendingBodies::fileName(folder)));
+    QCOMPARE(f.vaultSide(), QStringList{"k=K"});
+    Q_UNUSED(index);
+
+    // A whole run leaves no list behind, and a forged list removes nothing.
+    QCOMPARE(f.sync(), 0);
+    QVERIFY(!QFileInfo::exists(PendingBodies::fileName(folder)));
+    const QStringList now = bodies();
+    QCOMPARE(now.size(), 3);
+    QVERIFY(AtomicFileWriter::writeDataFile(PendingBodies::fileName(folder), TAV_AES256, TAVKey(), 1, QByteArray()) == 0);
+    f.vault()->unload();
+    QCOMPARE(f.vault()->load(), 0);
+    QCOMPARE(bodies(), now);
 }
 
 void TestTavSync::concurrentListChangesAllLand()

@@ -1877,8 +1877,36 @@ Error: %2</source>
         <translation>تم التخطي: %1 (أسماء لا تختلف إلا في حالة الأحرف)</translation>
     </message>
     <message>
-        <source>Skipped: %1 (a link to a folder that holds it)</source>
-        <translation>تم التخطي: %1 (ارتباط إلى مجلد يحتويه)</translation>
+        <source>The folder can&apos;t be read: nothing was deleted or copied for this peer.</source>
+        <translation>تعذّرت قراءة المجلد: لم يُحذف أو يُنسخ شيء لهذا الشريك.</translation>
+    </message>
+    <message>
+        <source>The folder %1 was removed or replaced during the synchronization: nothing more was copied or deleted for this peer.</source>
+        <translation>أُزيل المجلد %1 أو استُبدل أثناء المزامنة: لم يُنسخ أو يُحذف شيء آخر لهذا الشريك.</translation>
+    </message>
+    <message>
+        <source>Kept %1: it changed on the disk during the synchronization.</source>
+        <translation>أُبقي على %1: تغيّر على القرص أثناء المزامنة.</translation>
+    </message>
+    <message>
+        <source>The vault&apos;s folder can&apos;t be written.</source>
+        <translation>لا يمكن الكتابة في مجلد الخزنة.</translation>
+    </message>
+    <message>
+        <source>Skipped: %1 (a symbolic link)</source>
+        <translation>تم التخطي: %1 (رابط رمزي)</translation>
+    </message>
+    <message>
+        <source>This folder can&apos;t be synchronized: it holds or lies inside a folder already synchronized with this vault.</source>
+        <translation>لا يمكن مزامنة هذا المجلد: فهو يحتوي على مجلد تتم مزامنته مع هذه الخزنة أو يقع داخله.</translation>
+    </message>
+    <message>
+        <source>Failed: %1 (can&apos;t be read: %2)</source>
+        <translation>فشل: %1 (تتعذر القراءة: %2)</translation>
+    </message>
+    <message>
+        <source>Skipped: %1 (not a file or a folder)</source>
+        <translation>تم التخطي: %1 (ليس ملفًا ولا مجلدًا)</translation>
     </message>
 </context>
 <context>

@@ -1877,8 +1877,36 @@ Fehler: %2</translation>
         <translation>Übersprungen: %1 (Namen, die sich nur in der Groß-/Kleinschreibung unterscheiden)</translation>
     </message>
     <message>
-        <source>Skipped: %1 (a link to a folder that holds it)</source>
-        <translation>Übersprungen: %1 (ein Link auf einen Ordner, der ihn enthält)</translation>
+        <source>The folder can&apos;t be read: nothing was deleted or copied for this peer.</source>
+        <translation>Der Ordner kann nicht gelesen werden: Für diesen Partner wurde nichts gelöscht oder kopiert.</translation>
+    </message>
+    <message>
+        <source>The folder %1 was removed or replaced during the synchronization: nothing more was copied or deleted for this peer.</source>
+        <translation>Der Ordner %1 wurde während der Synchronisierung entfernt oder ersetzt: Für diesen Partner wurde nichts mehr kopiert oder gelöscht.</translation>
+    </message>
+    <message>
+        <source>Kept %1: it changed on the disk during the synchronization.</source>
+        <translation>%1 beibehalten: Die Datei wurde während der Synchronisierung auf dem Datenträger geändert.</translation>
+    </message>
+    <message>
+        <source>The vault&apos;s folder can&apos;t be written.</source>
+        <translation>In den Ordner des Tresors kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Skipped: %1 (a symbolic link)</source>
+        <translation>Übersprungen: %1 (ein symbolischer Link)</translation>
+    </message>
+    <message>
+        <source>This folder can&apos;t be synchronized: it holds or lies inside a folder already synchronized with this vault.</source>
+        <translation>Dieser Ordner kann nicht synchronisiert werden: Er enthält einen Ordner, der bereits mit diesem Tresor synchronisiert wird, oder liegt darin.</translation>
+    </message>
+    <message>
+        <source>Failed: %1 (can&apos;t be read: %2)</source>
+        <translation>Fehlgeschlagen: %1 (kann nicht gelesen werden: %2)</translation>
+    </message>
+    <message>
+        <source>Skipped: %1 (not a file or a folder)</source>
+        <translation>Übersprungen: %1 (weder Datei noch Ordner)</translation>
     </message>
 </context>
 <context>

@@ -1877,8 +1877,36 @@ Error: %2</translation>
         <translation>Omitido: %1 (nombres que solo difieren en mayúsculas y minúsculas)</translation>
     </message>
     <message>
-        <source>Skipped: %1 (a link to a folder that holds it)</source>
-        <translation>Omitido: %1 (un enlace a una carpeta que lo contiene)</translation>
+        <source>The folder can&apos;t be read: nothing was deleted or copied for this peer.</source>
+        <translation>No se puede leer la carpeta: no se ha eliminado ni copiado nada para este par.</translation>
+    </message>
+    <message>
+        <source>The folder %1 was removed or replaced during the synchronization: nothing more was copied or deleted for this peer.</source>
+        <translation>La carpeta %1 se quitó o se sustituyó durante la sincronización: no se ha copiado ni eliminado nada más para este par.</translation>
+    </message>
+    <message>
+        <source>Kept %1: it changed on the disk during the synchronization.</source>
+        <translation>Se ha conservado %1: cambió en el disco durante la sincronización.</translation>
+    </message>
+    <message>
+        <source>The vault&apos;s folder can&apos;t be written.</source>
+        <translation>No se puede escribir en la carpeta de la caja fuerte.</translation>
+    </message>
+    <message>
+        <source>Skipped: %1 (a symbolic link)</source>
+        <translation>Omitido: %1 (un enlace simbólico)</translation>
+    </message>
+    <message>
+        <source>This folder can&apos;t be synchronized: it holds or lies inside a folder already synchronized with this vault.</source>
+        <translation>Esta carpeta no se puede sincronizar: contiene una carpeta que ya se sincroniza con esta caja fuerte o está dentro de ella.</translation>
+    </message>
+    <message>
+        <source>Failed: %1 (can&apos;t be read: %2)</source>
+        <translation>Error: %1 (no se puede leer: %2)</translation>
+    </message>
+    <message>
+        <source>Skipped: %1 (not a file or a folder)</source>
+        <translation>Omitido: %1 (no es un archivo ni una carpeta)</translation>
     </message>
 </context>
 <context>

@@ -1877,8 +1877,36 @@ Erreur : %2</translation>
         <translation>Ignoré : %1 (des noms qui ne diffèrent que par la casse)</translation>
     </message>
     <message>
-        <source>Skipped: %1 (a link to a folder that holds it)</source>
-        <translation>Ignoré : %1 (un lien vers un dossier qui le contient)</translation>
+        <source>The folder can&apos;t be read: nothing was deleted or copied for this peer.</source>
+        <translation>Le dossier ne peut pas être lu : rien n&apos;a été supprimé ni copié pour ce partenaire.</translation>
+    </message>
+    <message>
+        <source>The folder %1 was removed or replaced during the synchronization: nothing more was copied or deleted for this peer.</source>
+        <translation>Le dossier %1 a été retiré ou remplacé pendant la synchronisation : rien de plus n&apos;a été copié ni supprimé pour ce partenaire.</translation>
+    </message>
+    <message>
+        <source>Kept %1: it changed on the disk during the synchronization.</source>
+        <translation>%1 conservé : il a changé sur le disque pendant la synchronisation.</translation>
+    </message>
+    <message>
+        <source>The vault&apos;s folder can&apos;t be written.</source>
+        <translation>Le dossier du coffre ne peut pas être écrit.</translation>
+    </message>
+    <message>
+        <source>Skipped: %1 (a symbolic link)</source>
+        <translation>Ignoré : %1 (un lien symbolique)</translation>
+    </message>
+    <message>
+        <source>This folder can&apos;t be synchronized: it holds or lies inside a folder already synchronized with this vault.</source>
+        <translation>Ce dossier ne peut pas être synchronisé : il contient un dossier déjà synchronisé avec ce coffre ou se trouve à l&apos;intérieur.</translation>
+    </message>
+    <message>
+        <source>Failed: %1 (can&apos;t be read: %2)</source>
+        <translation>Échec : %1 (lecture impossible : %2)</translation>
+    </message>
+    <message>
+        <source>Skipped: %1 (not a file or a folder)</source>
+        <translation>Ignoré : %1 (ni un fichier ni un dossier)</translation>
     </message>
 </context>
 <context>

@@ -1877,8 +1877,36 @@ Errore: %2</translation>
         <translation>Saltato: %1 (nomi che differiscono solo per maiuscole/minuscole)</translation>
     </message>
     <message>
-        <source>Skipped: %1 (a link to a folder that holds it)</source>
-        <translation>Saltato: %1 (un collegamento a una cartella che lo contiene)</translation>
+        <source>The folder can&apos;t be read: nothing was deleted or copied for this peer.</source>
+        <translation>Impossibile leggere la cartella: nulla è stato eliminato o copiato per questo partner.</translation>
+    </message>
+    <message>
+        <source>The folder %1 was removed or replaced during the synchronization: nothing more was copied or deleted for this peer.</source>
+        <translation>La cartella %1 è stata rimossa o sostituita durante la sincronizzazione: nient&apos;altro è stato copiato o eliminato per questo partner.</translation>
+    </message>
+    <message>
+        <source>Kept %1: it changed on the disk during the synchronization.</source>
+        <translation>%1 mantenuto: è cambiato sul disco durante la sincronizzazione.</translation>
+    </message>
+    <message>
+        <source>The vault&apos;s folder can&apos;t be written.</source>
+        <translation>Impossibile scrivere nella cartella della cassaforte.</translation>
+    </message>
+    <message>
+        <source>Skipped: %1 (a symbolic link)</source>
+        <translation>Saltato: %1 (un collegamento simbolico)</translation>
+    </message>
+    <message>
+        <source>This folder can&apos;t be synchronized: it holds or lies inside a folder already synchronized with this vault.</source>
+        <translation>Questa cartella non può essere sincronizzata: contiene una cartella già sincronizzata con questa cassaforte o si trova al suo interno.</translation>
+    </message>
+    <message>
+        <source>Failed: %1 (can&apos;t be read: %2)</source>
+        <translation>Non riuscito: %1 (impossibile leggere: %2)</translation>
+    </message>
+    <message>
+        <source>Skipped: %1 (not a file or a folder)</source>
+        <translation>Saltato: %1 (né un file né una cartella)</translation>
     </message>
 </context>
 <context>

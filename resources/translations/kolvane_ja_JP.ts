@@ -1877,8 +1877,36 @@ Error: %2</source>
         <translation>スキップ: %1 (大文字と小文字だけが異なる名前)</translation>
     </message>
     <message>
-        <source>Skipped: %1 (a link to a folder that holds it)</source>
-        <translation>スキップ: %1 (それを含むフォルダーへのリンク)</translation>
+        <source>The folder can&apos;t be read: nothing was deleted or copied for this peer.</source>
+        <translation>フォルダーを読み取れません: このペアでは何も削除もコピーもしていません。</translation>
+    </message>
+    <message>
+        <source>The folder %1 was removed or replaced during the synchronization: nothing more was copied or deleted for this peer.</source>
+        <translation>同期中にフォルダー %1 が削除または置き換えられました: このペアではこれ以上コピーも削除もしていません。</translation>
+    </message>
+    <message>
+        <source>Kept %1: it changed on the disk during the synchronization.</source>
+        <translation>%1 を保持しました: 同期中にディスク上で変更されました。</translation>
+    </message>
+    <message>
+        <source>The vault&apos;s folder can&apos;t be written.</source>
+        <translation>保管庫のフォルダーに書き込めません。</translation>
+    </message>
+    <message>
+        <source>Skipped: %1 (a symbolic link)</source>
+        <translation>スキップ: %1 (シンボリックリンク)</translation>
+    </message>
+    <message>
+        <source>This folder can&apos;t be synchronized: it holds or lies inside a folder already synchronized with this vault.</source>
+        <translation>このフォルダーは同期できません: この保管庫とすでに同期しているフォルダーを含んでいるか、その中にあります。</translation>
+    </message>
+    <message>
+        <source>Failed: %1 (can&apos;t be read: %2)</source>
+        <translation>失敗: %1 (読み取れません: %2)</translation>
+    </message>
+    <message>
+        <source>Skipped: %1 (not a file or a folder)</source>
+        <translation>スキップ: %1 (ファイルでもフォルダーでもありません)</translation>
     </message>
 </context>
 <context>

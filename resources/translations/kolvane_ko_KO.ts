@@ -1877,8 +1877,36 @@ Error: %2</source>
         <translation>건너뜀: %1 (대소문자만 다른 이름)</translation>
     </message>
     <message>
-        <source>Skipped: %1 (a link to a folder that holds it)</source>
-        <translation>건너뜀: %1 (자신을 포함하는 폴더에 대한 링크)</translation>
+        <source>The folder can&apos;t be read: nothing was deleted or copied for this peer.</source>
+        <translation>폴더를 읽을 수 없습니다: 이 동기화 대상에서는 아무것도 삭제하거나 복사하지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>The folder %1 was removed or replaced during the synchronization: nothing more was copied or deleted for this peer.</source>
+        <translation>동기화 중에 폴더 %1이(가) 제거되거나 바뀌었습니다: 이 동기화 대상에서는 더 이상 복사하거나 삭제하지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>Kept %1: it changed on the disk during the synchronization.</source>
+        <translation>%1을(를) 유지했습니다: 동기화 중에 디스크에서 변경되었습니다.</translation>
+    </message>
+    <message>
+        <source>The vault&apos;s folder can&apos;t be written.</source>
+        <translation>보관함 폴더에 쓸 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Skipped: %1 (a symbolic link)</source>
+        <translation>건너뜀: %1 (심볼릭 링크)</translation>
+    </message>
+    <message>
+        <source>This folder can&apos;t be synchronized: it holds or lies inside a folder already synchronized with this vault.</source>
+        <translation>이 폴더는 동기화할 수 없습니다: 이 보관함과 이미 동기화되는 폴더를 포함하거나 그 안에 있습니다.</translation>
+    </message>
+    <message>
+        <source>Failed: %1 (can&apos;t be read: %2)</source>
+        <translation>실패: %1 (읽을 수 없음: %2)</translation>
+    </message>
+    <message>
+        <source>Skipped: %1 (not a file or a folder)</source>
+        <translation>건너뜀: %1 (파일이나 폴더가 아님)</translation>
     </message>
 </context>
 <context>

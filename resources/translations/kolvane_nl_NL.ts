@@ -1877,8 +1877,36 @@ Fout: %2</translation>
         <translation>Overgeslagen: %1 (namen die alleen in hoofdletters verschillen)</translation>
     </message>
     <message>
-        <source>Skipped: %1 (a link to a folder that holds it)</source>
-        <translation>Overgeslagen: %1 (een koppeling naar een map die het bevat)</translation>
+        <source>The folder can&apos;t be read: nothing was deleted or copied for this peer.</source>
+        <translation>De map kan niet worden gelezen: voor deze partner is niets verwijderd of gekopieerd.</translation>
+    </message>
+    <message>
+        <source>The folder %1 was removed or replaced during the synchronization: nothing more was copied or deleted for this peer.</source>
+        <translation>De map %1 is tijdens de synchronisatie verwijderd of vervangen: voor deze partner is verder niets gekopieerd of verwijderd.</translation>
+    </message>
+    <message>
+        <source>Kept %1: it changed on the disk during the synchronization.</source>
+        <translation>%1 behouden: het is tijdens de synchronisatie op de schijf gewijzigd.</translation>
+    </message>
+    <message>
+        <source>The vault&apos;s folder can&apos;t be written.</source>
+        <translation>Er kan niet in de map van de kluis worden geschreven.</translation>
+    </message>
+    <message>
+        <source>Skipped: %1 (a symbolic link)</source>
+        <translation>Overgeslagen: %1 (een symbolische koppeling)</translation>
+    </message>
+    <message>
+        <source>This folder can&apos;t be synchronized: it holds or lies inside a folder already synchronized with this vault.</source>
+        <translation>Deze map kan niet worden gesynchroniseerd: hij bevat een map die al met deze kluis wordt gesynchroniseerd, of ligt erin.</translation>
+    </message>
+    <message>
+        <source>Failed: %1 (can&apos;t be read: %2)</source>
+        <translation>Mislukt: %1 (kan niet worden gelezen: %2)</translation>
+    </message>
+    <message>
+        <source>Skipped: %1 (not a file or a folder)</source>
+        <translation>Overgeslagen: %1 (geen bestand of map)</translation>
     </message>
 </context>
 <context>

@@ -1877,8 +1877,36 @@ Erro: %2</translation>
         <translation>Ignorado: %1 (nomes que só diferem em maiúsculas/minúsculas)</translation>
     </message>
     <message>
-        <source>Skipped: %1 (a link to a folder that holds it)</source>
-        <translation>Ignorado: %1 (uma ligação para uma pasta que o contém)</translation>
+        <source>The folder can&apos;t be read: nothing was deleted or copied for this peer.</source>
+        <translation>Não é possível ler a pasta: nada foi eliminado nem copiado para este par.</translation>
+    </message>
+    <message>
+        <source>The folder %1 was removed or replaced during the synchronization: nothing more was copied or deleted for this peer.</source>
+        <translation>A pasta %1 foi removida ou substituída durante a sincronização: nada mais foi copiado nem eliminado para este par.</translation>
+    </message>
+    <message>
+        <source>Kept %1: it changed on the disk during the synchronization.</source>
+        <translation>%1 mantido: foi alterado no disco durante a sincronização.</translation>
+    </message>
+    <message>
+        <source>The vault&apos;s folder can&apos;t be written.</source>
+        <translation>Não é possível escrever na pasta do cofre.</translation>
+    </message>
+    <message>
+        <source>Skipped: %1 (a symbolic link)</source>
+        <translation>Ignorado: %1 (uma ligação simbólica)</translation>
+    </message>
+    <message>
+        <source>This folder can&apos;t be synchronized: it holds or lies inside a folder already synchronized with this vault.</source>
+        <translation>Esta pasta não pode ser sincronizada: contém uma pasta já sincronizada com este cofre ou está dentro dela.</translation>
+    </message>
+    <message>
+        <source>Failed: %1 (can&apos;t be read: %2)</source>
+        <translation>Falhou: %1 (não é possível ler: %2)</translation>
+    </message>
+    <message>
+        <source>Skipped: %1 (not a file or a folder)</source>
+        <translation>Ignorado: %1 (não é um ficheiro nem uma pasta)</translation>
     </message>
 </context>
 <context>

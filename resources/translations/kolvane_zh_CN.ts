@@ -1877,8 +1877,36 @@ Error: %2</source>
         <translation>已跳过：%1（名称仅大小写不同）</translation>
     </message>
     <message>
-        <source>Skipped: %1 (a link to a folder that holds it)</source>
-        <translation>已跳过：%1（指向包含它的文件夹的链接）</translation>
+        <source>The folder can&apos;t be read: nothing was deleted or copied for this peer.</source>
+        <translation>无法读取该文件夹：此同步对象未删除或复制任何内容。</translation>
+    </message>
+    <message>
+        <source>The folder %1 was removed or replaced during the synchronization: nothing more was copied or deleted for this peer.</source>
+        <translation>同步期间文件夹 %1 被移除或替换：此同步对象不再复制或删除任何内容。</translation>
+    </message>
+    <message>
+        <source>Kept %1: it changed on the disk during the synchronization.</source>
+        <translation>已保留 %1：同步期间它在磁盘上被更改。</translation>
+    </message>
+    <message>
+        <source>The vault&apos;s folder can&apos;t be written.</source>
+        <translation>无法写入保险库的文件夹。</translation>
+    </message>
+    <message>
+        <source>Skipped: %1 (a symbolic link)</source>
+        <translation>已跳过：%1（符号链接）</translation>
+    </message>
+    <message>
+        <source>This folder can&apos;t be synchronized: it holds or lies inside a folder already synchronized with this vault.</source>
+        <translation>无法同步此文件夹：它包含已与此保险库同步的文件夹，或位于其中。</translation>
+    </message>
+    <message>
+        <source>Failed: %1 (can&apos;t be read: %2)</source>
+        <translation>失败：%1（无法读取：%2）</translation>
+    </message>
+    <message>
+        <source>Skipped: %1 (not a file or a folder)</source>
+        <translation>已跳过：%1（既不是文件也不是文件夹）</translation>
     </message>
 </context>
 <context>

@@ -1877,8 +1877,36 @@ Error: %2</source>
         <translation>已略過：%1（名稱僅大小寫不同）</translation>
     </message>
     <message>
-        <source>Skipped: %1 (a link to a folder that holds it)</source>
-        <translation>已略過：%1（指向包含它的資料夾的連結）</translation>
+        <source>The folder can&apos;t be read: nothing was deleted or copied for this peer.</source>
+        <translation>無法讀取該資料夾：此同步對象未刪除或複製任何內容。</translation>
+    </message>
+    <message>
+        <source>The folder %1 was removed or replaced during the synchronization: nothing more was copied or deleted for this peer.</source>
+        <translation>同步期間資料夾 %1 被移除或取代：此同步對象不再複製或刪除任何內容。</translation>
+    </message>
+    <message>
+        <source>Kept %1: it changed on the disk during the synchronization.</source>
+        <translation>已保留 %1：同步期間它在磁碟上被變更。</translation>
+    </message>
+    <message>
+        <source>The vault&apos;s folder can&apos;t be written.</source>
+        <translation>無法寫入保險庫的資料夾。</translation>
+    </message>
+    <message>
+        <source>Skipped: %1 (a symbolic link)</source>
+        <translation>已略過：%1（符號連結）</translation>
+    </message>
+    <message>
+        <source>This folder can&apos;t be synchronized: it holds or lies inside a folder already synchronized with this vault.</source>
+        <translation>無法同步此資料夾：它包含已與此保險庫同步的資料夾，或位於其中。</translation>
+    </message>
+    <message>
+        <source>Failed: %1 (can&apos;t be read: %2)</source>
+        <translation>失敗：%1（無法讀取：%2）</translation>
+    </message>
+    <message>
+        <source>Skipped: %1 (not a file or a folder)</source>
+        <translation>已略過：%1（既不是檔案也不是資料夾）</translation>
     </message>
 </context>
 <context>

@@ -9,10 +9,13 @@
 #include "tavlogging.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QTemporaryFile>
 
 #include <cstdio>
+
+#include <unistd.h>
 
 namespace {
 
@@ -121,23 +124,48 @@ int FileCipher::encryptFile(const QString &source, const QString &destination, T
 }
 
 int FileCipher::decryptFile(const QString &source, const QString &destination, TAVCipher cipher,
-                            const TAVKey &key)
+                            const TAVKey &key, const ReplaceCheck &mayReplace)
 {
     LOG_DEBUG << "decrypting" << source << destination;
     QFile in(source);
-    QSaveFile out(destination);
     openSourceOrThrow(in);
-    if (!out.open(QIODevice::WriteOnly))
-        throwCannotWrite(out, out.errorString());
+    // Not QSaveFile: it writes through a link to wherever the link points.
+    const QFileInfo target(destination);
+    QTemporaryFile out(target.absolutePath() + QStringLiteral("/.") + target.fileName() + QStringLiteral(".XXXXXX"));
+    unsigned int mode = 0600;
+    QString ignored;
+    if (!SafeFile::replacementMode(destination, &mode, &ignored))
+        mode = 0600; // a link is replaced by a file of the owner's alone
+    if (!out.open()) {
+        LOG_ERROR << "cannot open file for write" << destination << out.errorString();
+        throw TAVException(QStringLiteral("cannot open file for write ") + destination);
+    }
+    SafeFile::applyMode(out.handle(), mode);
 
     unsigned char iv[16] = {};
     QDateTime created;
     QString name;
     if (TAVCrypto::readFileHeader(&in, iv, &created, &name, cipher, key) != 0) {
         LOG_ERROR << "Error during readFileHeader";
-        out.cancelWriting();
         return 2;
     }
     LOG_DEBUG << "read header name" << name << created.toString();
-    return cipherBody(in, out, iv, cipher, key);
+    const BodyCipher::Outcome outcome = BodyCipher::run(&in, &out, TAVCrypto::kHeaderSize, iv, cipher, key, {});
+    if (outcome != BodyCipher::Done || !out.flush() || ::fsync(out.handle()) != 0) {
+        LOG_ERROR << (outcome == BodyCipher::ReadFailed ? "error reading file" : "error writing file")
+                  << (outcome == BodyCipher::ReadFailed ? in.errorString() : out.errorString());
+        return 4;
+    }
+    if (mayReplace && !mayReplace()) {
+        LOG_DEBUG << "kept" << destination;
+        return 5;
+    }
+    out.close();
+    if (std::rename(QFile::encodeName(out.fileName()).constData(), QFile::encodeName(destination).constData()) != 0) {
+        LOG_ERROR << "error writing file" << destination << "rename failed";
+        return 4;
+    }
+    out.setAutoRemove(false);
+    SafeFile::syncFolder(target.absolutePath());
+    return 0;
 }

@@ -6,6 +6,8 @@
 
 #include <QString>
 
+#include <functional>
+
 // Encrypts a plain file into a vault body file (the 512-byte header, then the
 // body under the block keystream), or decrypts one back, on the calling
 // thread in one call. Same format as the crypto worker.
@@ -32,10 +34,17 @@ public:
     static int encryptFile(const QString &source, const QString &destination, TAVCipher cipher,
                            const TAVKey &key, Sync sync = SyncEach);
 
+    // Asked once the output is complete, just before it replaces the
+    // destination: false keeps the destination as it is.
+    using ReplaceCheck = std::function<bool()>;
+
     // 0 done; 2 the header is refused: shorter than 512 bytes, another version
-    // or cipher, a damaged name length; 4 reading or writing failed.
+    // or cipher, a damaged name length; 4 reading or writing failed; 5
+    // `mayReplace` said no. The output goes to a hidden file beside the
+    // destination and is renamed over it: a destination that is a symbolic
+    // link is replaced, never written through.
     static int decryptFile(const QString &source, const QString &destination, TAVCipher cipher,
-                           const TAVKey &key);
+                           const TAVKey &key, const ReplaceCheck &mayReplace = ReplaceCheck());
 
 private:
     FileCipher() = delete;

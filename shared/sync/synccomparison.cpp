@@ -30,6 +30,13 @@ QString spelledLike(const TAVFolderMap &other, const QString &path)
     return path;
 }
 
+// A file changed on its side after the last state was written.
+bool editedSince(const TAVFolderEntry &entry, const SyncLastState &last, bool coarseTimes)
+{
+    return !entry.isDir && last.written.isValid() && entry.modified.isValid()
+        && SyncComparison::compareTimes(last.written, entry.modified, coarseTimes) < 0;
+}
+
 SyncAction action(const QString &vaultPath, const QString &diskPath, bool isDir)
 {
     SyncAction a;
@@ -50,6 +57,15 @@ QSet<QString> SyncComparison::keysOf(const QStringList &relativePaths)
     return keys;
 }
 
+SyncLastState SyncLastState::ofKeys(const QSet<QString> &keys, const QDateTime &written)
+{
+    SyncLastState state;
+    state.knows = [keys](const QString &key) { return keys.contains(key); };
+    state.size = keys.size();
+    state.written = written;
+    return state;
+}
+
 int SyncComparison::compareTimes(const QDateTime &vault, const QDateTime &disk, bool coarseTimes)
 {
     const qint64 v = vault.toSecsSinceEpoch();
@@ -62,14 +78,14 @@ int SyncComparison::compareTimes(const QDateTime &vault, const QDateTime &disk, 
     return 0;
 }
 
-SyncPlan SyncComparison::compare(const TAVFolderMap &vault, const TAVFolderMap &disk, const QSet<QString> &lastKeys,
+SyncPlan SyncComparison::compare(const TAVFolderMap &vault, const TAVFolderMap &disk, const SyncLastState &last,
                                  const QSet<QString> &ambiguousDiskKeys, bool coarseTimes)
 {
     SyncPlan plan;
     plan.ambiguous = ambiguousDiskKeys.values();
     plan.ambiguous.sort();
     const bool diskEmpty = disk.isEmpty() && ambiguousDiskKeys.isEmpty();
-    if (!lastKeys.isEmpty() && vault.isEmpty() != diskEmpty) {
+    if (last.size > 0 && vault.isEmpty() != diskEmpty) {
         plan.guard = vault.isEmpty() ? SyncPlan::VaultSideEmpty : SyncPlan::DiskSideEmpty;
         return plan;
     }
@@ -94,7 +110,7 @@ SyncPlan SyncComparison::compare(const TAVFolderMap &vault, const TAVFolderMap &
                           << "d=" << d.modified.toString(Qt::TextDate);
                 plan.toDisk.insert(key, action(v.path, d.path, false));
             }
-        } else if (lastKeys.contains(key)) {
+        } else if (last.knows(key) && !editedSince(v, last, coarseTimes)) {
             plan.delFromVault.insert(key, action(v.path, QString(), v.isDir));
         } else {
             plan.toDisk.insert(key, action(v.path, spelledLike(disk, v.path), v.isDir));
@@ -105,7 +121,7 @@ SyncPlan SyncComparison::compare(const TAVFolderMap &vault, const TAVFolderMap &
         if (vault.contains(key))
             continue;
         const TAVFolderEntry &d = it.value();
-        if (lastKeys.contains(key))
+        if (last.knows(key) && !editedSince(d, last, coarseTimes))
             plan.delFromDisk.insert(key, action(QString(), d.path, d.isDir));
         else
             plan.toVault.insert(key, action(spelledLike(vault, d.path), d.path, d.isDir));

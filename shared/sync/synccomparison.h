@@ -7,12 +7,15 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // One path seen on one side of a comparison.
 struct TAVFolderEntry
 {
     QString path;       // relative, "/"-separated, as the side spells it
     QDateTime modified;
     bool isDir = false;
+    qint64 size = -1;   // a disk file's size as listed (-1: not known)
 };
 
 // Relative path folded to its key (see SyncComparison::keyOf) -> entry.
@@ -28,6 +31,18 @@ struct SyncAction
 };
 
 using SyncActions = QHash<QString, SyncAction>; // key -> action
+
+// What the last synchronisation of a peer left: whether it knew a key, how
+// many entries its state held, and when the state was written (null: no
+// time known).
+struct SyncLastState
+{
+    std::function<bool(const QString &key)> knows = [](const QString &) { return false; };
+    int size = 0;
+    QDateTime written;
+
+    static SyncLastState ofKeys(const QSet<QString> &keys, const QDateTime &written = QDateTime());
+};
 
 // What a peer's synchronisation does, decided from the two sides and the
 // last state alone.
@@ -64,6 +79,9 @@ struct SyncPlan
 //   vault only            in the state: delFromVault; else toDisk
 //   disk only             in the state: delFromDisk; else toVault
 //
+// A deletion yields to an edit: a file known to the state but changed on
+// its side after the state was written is copied back, not deleted.
+//
 // Times are whole seconds; with coarseTimes (a FAT or exFAT side, which keeps
 // two-second times) a difference of up to 2 s counts as equal. Keys are
 // compared case-folded, as the vault compares names. When one side is empty
@@ -72,7 +90,7 @@ struct SyncPlan
 class SyncComparison
 {
 public:
-    static SyncPlan compare(const TAVFolderMap &vault, const TAVFolderMap &disk, const QSet<QString> &lastKeys,
+    static SyncPlan compare(const TAVFolderMap &vault, const TAVFolderMap &disk, const SyncLastState &last,
                             const QSet<QString> &ambiguousDiskKeys, bool coarseTimes);
 
     // The key of a relative path: case-folded.

@@ -5,6 +5,7 @@
 #include "clock.h"
 #include "fileutils.h"
 #include "masterkey.h"
+#include "pendingbodies.h"
 #include "productinfo.h"
 #include "prompter.h"
 #include "tavcrypto.h"
@@ -15,6 +16,7 @@
 #include "tavitemnamevalidator.h"
 #include "tavkeychain.h"
 #include "tavlogging.h"
+#include "tavsync.h"
 #include "tavvault.h"
 
 #include <QCoreApplication>
@@ -156,6 +158,7 @@ struct TAVIndexRepair::Header
     QString bodyName;
     QString stored;
     QDateTime created;
+    QDateTime modified; // the body file's: when its content was last written
     quint64 size = 0;
 };
 
@@ -164,7 +167,13 @@ struct TAVIndexRepair::Undo
 {
     QList<QPair<TAVItemContainer *, QList<TAVItem *>>> lists; // each container's list before its first change
     QSet<const TAVItem *> touched;
-    QList<QPair<TAVItem *, QDateTime>> created; // creation dates before they were raised, top first
+    struct Dates
+    {
+        TAVItem *item;
+        QDateTime created;
+        QDateTime modified;
+    };
+    QList<Dates> dates; // ancestors' dates before they were raised, top first
     QSet<const TAVItem *> dated;
     QList<TAVItem *> made;
     QSet<const TAVItem *> madeSet;
@@ -186,17 +195,17 @@ struct TAVIndexRepair::Undo
         madeSet.insert(item);
     }
 
-    // Before an item's creation date is set: the dates of the ancestors it may raise.
+    // Before an item's dates are set: the dates of the ancestors they may raise.
     void noteAncestors(const TAVItem *item)
     {
-        QList<QPair<TAVItem *, QDateTime>> chain;
+        QList<Dates> chain;
         for (TAVItem *a = item->GetParent(); a; a = a->GetParent()) {
             if (!madeSet.contains(a) && !dated.contains(a)) {
-                chain.prepend({a, a->GetCreatedDate()});
+                chain.prepend({a, a->GetCreatedDate(), a->GetModifiedDate()});
                 dated.insert(a);
             }
         }
-        created += chain;
+        dates += chain;
     }
 
     void rollBack()
@@ -217,9 +226,12 @@ struct TAVIndexRepair::Undo
         }
         qDeleteAll(made);
         // Deepest first: a date put back never raises an ancestor still to come.
-        for (int i = created.size() - 1; i >= 0; --i) {
-            if (created.at(i).first->GetCreatedDate() != created.at(i).second)
-                created.at(i).first->SetCreatedDate(created.at(i).second);
+        for (int i = dates.size() - 1; i >= 0; --i) {
+            const Dates &d = dates.at(i);
+            if (d.item->GetCreatedDate() != d.created)
+                d.item->SetCreatedDate(d.created);
+            if (d.item->GetModifiedDate() != d.modified)
+                d.item->SetModifiedDate(d.modified);
         }
     }
 };
@@ -454,6 +466,10 @@ TAVIndexRepair::Result TAVIndexRepair::run()
     QSet<QString> discarded;
     for (const QString &body : m_vault->discardedBodies())
         discarded.insert(QFileInfo(body).completeBaseName());
+    // Bodies of a synchronisation that ended before its index save: their
+    // files are still on the disk peer, and the next load removes them.
+    const QStringList pending = PendingBodies::read(folder, m_vault->getKey());
+    discarded.unite(QSet<QString>(pending.cbegin(), pending.cend()));
     QList<TAVFileEntry> remaining;
     for (auto it = disk.cbegin(); it != disk.cend(); ++it) {
         if (!owned.contains(it.key()) && !discarded.contains(it.key()))
@@ -484,7 +500,9 @@ TAVIndexRepair::Result TAVIndexRepair::run()
         }
         header.path = entry.path;
         header.bodyName = entry.name;
-        header.size = quint64(QFileInfo(entry.path).size());
+        const QFileInfo body(entry.path);
+        header.size = quint64(body.size());
+        header.modified = body.lastModified().toUTC();
         ++decoded;
         if (looksWritten(header.stored))
             ++written;
@@ -546,7 +564,7 @@ TAVIndexRepair::Result TAVIndexRepair::run()
         }
         m_result.removed = taken.size();
 
-        discarded.clear();
+        discarded = QSet<QString>(pending.cbegin(), pending.cend());
         for (const QString &body : vault->discardedBodies())
             discarded.insert(QFileInfo(body).completeBaseName());
         TAVItemContainer *recovered = nullptr;
@@ -620,6 +638,9 @@ TAVIndexRepair::Result TAVIndexRepair::run()
             file->SetOriginalSize(header.size - qMin<quint64>(header.size, TAVCrypto::kHeaderSize));
             undo.noteAncestors(file);
             file->SetCreatedDate(header.created);
+            // Not "now": a rebuilt copy must not read as newer than an edit
+            // the peers of a synchronisation hold.
+            file->SetModifiedDate(header.modified);
             owned.insert(header.bodyName);
             ++m_result.rebuilt;
         }
@@ -630,6 +651,18 @@ TAVIndexRepair::Result TAVIndexRepair::run()
         return stopHere(Failed, VaultPropertyText::tr("The index could not be rebuilt. The index was not changed."));
     }
 
+    // The peers' last states describe the index before the repair: read
+    // against the repaired one, an item it dropped would be deleted from the
+    // disk, where the last intact copy may be. Forgotten first, so a failure
+    // after this leaves a first synchronisation, which deletes nothing.
+    for (const QString &state : TAVSync::stateFiles(folder)) {
+        if (!QFile::remove(state)) {
+            LOG_ERROR << "index repair: could not remove the sync state" << state;
+            undo.rollBack();
+            m_result.rebuilt = m_result.recovered = m_result.removed = 0;
+            return stopHere(Failed, VaultPropertyText::tr("The index could not be rebuilt. The index was not changed."));
+        }
+    }
     if (vault->saveRebuiltIndex() != 0) {
         undo.rollBack();
         m_result.rebuilt = m_result.recovered = m_result.removed = 0;

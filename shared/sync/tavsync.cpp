@@ -5,6 +5,7 @@
 #include "fileutils.h"
 #include "mounttable.h"
 #include "ownerthreadcall.h"
+#include "pendingbodies.h"
 #include "syncstatefile.h"
 #include "tavcryptofile.h"
 #include "tavexception.h"
@@ -19,6 +20,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMutexLocker>
+#include <QRegularExpression>
 #include <QSet>
 #include <QThread>
 #include <QWaitCondition>
@@ -27,19 +29,17 @@
 #include <atomic>
 #include <exception>
 
+#include <cerrno>
+#include <cstring>
+
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 QMutex sync_running;
 
 namespace {
-
-const char *const kContext = "TAVSync";
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate(kContext, text);
-}
 
 // Read, change and write of a peer list: one at a time.
 QMutex listMutex;
@@ -251,12 +251,83 @@ bool throughLink(const QString &root, const QString &relative)
     return false;
 }
 
+// Which folder a path names: another folder mounted or moved into its place
+// has another device or inode.
+struct FolderId
+{
+    dev_t device = 0;
+    ino_t inode = 0;
+    bool valid = false;
+
+    static FolderId of(const QString &path)
+    {
+        struct stat st;
+        if (::stat(QFile::encodeName(path).constData(), &st) != 0 || !S_ISDIR(st.st_mode))
+            return {};
+        return {st.st_dev, st.st_ino, true};
+    }
+    bool operator==(const FolderId &other) const
+    {
+        return valid && other.valid && device == other.device && inode == other.inode;
+    }
+};
+
+// The peer's state as the comparison asks it. A state written before its
+// entries were hashed (names in the clear) is read as none: nothing is
+// deleted once, and what was deleted since comes back as a copy.
+SyncLastState lastStateOf(const QString &statePath, const TAVKey &key)
+{
+    QStringList entries;
+    QDateTime written;
+    switch (SyncStateFile::read(statePath, &entries, &written)) {
+    case SyncStateFile::Missing:
+        LOG_DEBUG << "opening of" << statePath << "failed";
+        return {};
+    case SyncStateFile::Damaged:
+        // Read as a first synchronisation: nothing is deleted on either side.
+        LOG_ERROR << "damaged state file" << statePath;
+        return {};
+    case SyncStateFile::Read:
+        break;
+    }
+    for (const QString &entry : qAsConst(entries)) {
+        if (!SyncStateFile::isEntry(entry)) {
+            LOG_WARNING << "state file of an earlier version, read as a first synchronization:" << statePath;
+            return {};
+        }
+    }
+    const QByteArray entryKey = SyncStateFile::entryKey(key);
+    const QSet<QString> known(entries.cbegin(), entries.cend());
+    SyncLastState last;
+    last.knows = [known, entryKey](const QString &k) { return known.contains(SyncStateFile::entryOf(entryKey, k)); };
+    last.size = known.size();
+    last.written = written;
+    return last;
+}
+
+// The peer's disk folder lies inside or holds an earlier peer's of the same
+// host: a run would copy the vault into itself, one level more each time.
+bool nestedInEarlierPeer(const QList<TAVSyncEntry> &list, int index)
+{
+    const TAVSyncEntry &peer = list.at(index);
+    const QString folder = resolvedFolder(peer.diskFolder);
+    for (int i = 0; i < index; ++i) {
+        const QString other = resolvedFolder(list.at(i).diskFolder);
+        if (list.at(i).host == peer.host && other != folder && overlaps(folder, other))
+            return true;
+    }
+    return false;
+}
+
 class PeerSync
 {
     Q_DECLARE_TR_FUNCTIONS(TAVSync)
 
 public:
-    PeerSync(Run &run, const TAVSyncEntry &peer) : m_run(run), m_vault(run.vault()), m_peer(peer) {}
+    PeerSync(Run &run, const TAVSyncEntry &peer, bool nested)
+        : m_run(run), m_vault(run.vault()), m_peer(peer), m_nested(nested)
+    {
+    }
 
     PeerOutcome sync();
 
@@ -267,10 +338,20 @@ private:
     bool phaseToVault();
     bool phaseDeleteInVault();
     bool phaseDeleteOnDisk();
+    // The peer folder is still the one listed at the start; once it is
+    // not, says so and stays false.
+    bool peerIntact();
+    // A skipped or kept path: told, and the run ends with errors.
+    void skippedLine(const QString &text);
+    // The disk file about to be replaced is still as listed (or still absent).
+    bool unchangedOnDisk(const QString &key, const QString &diskPath) const;
 
     Run &m_run;
     TAVVault *m_vault;
     TAVSyncEntry m_peer;
+    bool m_nested;
+    FolderId m_peerId;
+    bool m_peerGone = false;
     QString m_vaultRoot;
     QString m_diskRoot;
     QString m_vaultFolder; // physical
@@ -280,8 +361,10 @@ private:
     TAVFolderMap m_diskMap;
     SyncPlan m_plan;
     QSet<QString> m_failedToDisk; // keys whose copy to the disk failed
+    QSet<QString> m_leftOut;      // keys kept out of the state: changed on the disk during the run
     bool m_vaultChanged = false;
     bool m_bodiesWritten = false; // new bodies not yet synced to the disk
+    bool m_bodiesPending = false; // the run's bodies are listed as pending
     bool m_itemFailed = false;
 };
 
@@ -293,25 +376,15 @@ PeerOutcome PeerSync::sync()
     m_run.line(start);
     LOG_DEBUG << start;
 
-    if (const int refused = TAVSync::checkDiskFolder(m_vault, m_peer.diskFolder)) {
+    const int refused =
+        m_nested ? int(TAVSync::NestedPeer) : TAVSync::checkDiskFolder(m_vault, m_peer.diskFolder);
+    if (refused) {
         m_run.failed(m_peer.diskFolder, TAVSync::addSyncPeerMessage(refused));
         return PeerOutcome::Failed;
     }
 
     const QString statePath = TAVSync::stateFilePath(m_vault, m_peer.id);
     LOG_DEBUG << statePath;
-    QStringList lastPaths;
-    switch (SyncStateFile::read(statePath, &lastPaths)) {
-    case SyncStateFile::Missing:
-        LOG_DEBUG << "opening of" << statePath << "failed";
-        break;
-    case SyncStateFile::Damaged:
-        // Read as a first synchronisation: nothing is deleted on either side.
-        LOG_ERROR << "damaged state file" << statePath;
-        break;
-    case SyncStateFile::Read:
-        break;
-    }
 
     bool found = false;
     if (!m_run.onVault([&] {
@@ -332,11 +405,19 @@ PeerOutcome PeerSync::sync()
     for (const TAVFolderEntry &entry : qAsConst(m_vaultMap))
         LOG_TRACE << "in vault" << entry.path << entry.modified.toString(Qt::TextDate);
 
+    const SyncLastState last = lastStateOf(statePath, m_key);
     QHash<QString, QString> skipped;
-    if (getDiskFolderInfo(m_peer.diskFolder, &m_diskMap, &skipped) != 0) {
+    m_peerId = FolderId::of(m_peer.diskFolder);
+    switch (getDiskFolderInfo(m_peer.diskFolder, &m_diskMap, &skipped)) {
+    case 0:
+        break;
+    case 1:
         LOG_DEBUG << "getFolderInfo failed";
         m_run.failed(m_peer.diskFolder, tr("The folder does not exist."));
         return PeerOutcome::EndRun;
+    default:
+        m_run.failed(m_peer.diskFolder, tr("The folder can't be read: nothing was deleted or copied for this peer."));
+        return PeerOutcome::Failed;
     }
     LOG_DEBUG << "disk contains" << m_diskMap.size() << "files";
     for (const TAVFolderEntry &entry : qAsConst(m_diskMap))
@@ -345,32 +426,35 @@ PeerOutcome PeerSync::sync()
     m_vaultRoot = withSlash(m_peer.vaultFolder);
     m_diskRoot = withSlash(m_peer.diskFolder);
     const bool coarse = TAVSync::hasCoarseTimes(m_vaultFolder) || TAVSync::hasCoarseTimes(m_peer.diskFolder);
-    const QSet<QString> lastKeys = SyncComparison::keysOf(lastPaths);
     const QList<QString> skippedKeys = skipped.keys();
-    m_plan = SyncComparison::compare(m_vaultMap, m_diskMap, lastKeys, QSet<QString>(skippedKeys.cbegin(), skippedKeys.cend()),
+    m_plan = SyncComparison::compare(m_vaultMap, m_diskMap, last, QSet<QString>(skippedKeys.cbegin(), skippedKeys.cend()),
                                      coarse);
-    for (const QString &key : qAsConst(m_plan.ambiguous)) {
-        LOG_WARNING << "skipped" << skipped.value(key);
-        m_run.line(skipped.value(key));
-    }
+    for (const QString &key : qAsConst(m_plan.ambiguous))
+        skippedLine(skipped.value(key));
     if (m_plan.guard != SyncPlan::NoGuard) {
         const QString text = m_plan.guard == SyncPlan::DiskSideEmpty
             ? tr("The disk folder %1 is empty, but held %2 items at the last synchronization: "
                  "nothing was deleted or copied for this peer.")
                   .arg(m_peer.diskFolder)
-                  .arg(lastKeys.size())
+                  .arg(last.size)
             : tr("The vault folder %1 is empty, but held %2 items at the last synchronization: "
                  "nothing was deleted or copied for this peer.")
                   .arg(m_peer.vaultFolder)
-                  .arg(lastKeys.size());
+                  .arg(last.size);
         LOG_WARNING << text;
         m_run.line(text);
         return PeerOutcome::Failed;
     }
 
-    if (!phaseDiskFolders() || !phaseVaultFolders() || !phaseToDisk() || !phaseToVault() || !phaseDeleteInVault()
-        || !phaseDeleteOnDisk())
-        return PeerOutcome::Stopped;
+    // A phase returns false when the run stopped; one that finds the peer
+    // folder gone or replaced ends early, and the rest is left undone.
+    for (bool (PeerSync::*phase)() : {&PeerSync::phaseDiskFolders, &PeerSync::phaseVaultFolders, &PeerSync::phaseToDisk,
+                                      &PeerSync::phaseToVault, &PeerSync::phaseDeleteInVault, &PeerSync::phaseDeleteOnDisk}) {
+        if (!(this->*phase)())
+            return PeerOutcome::Stopped;
+        if (m_peerGone)
+            break;
+    }
 
     // One save for all the peer's changes: the index on the disk is the
     // one from before the run until everything is in.
@@ -389,16 +473,25 @@ PeerOutcome PeerSync::sync()
             return PeerOutcome::Failed;
         }
     }
+    // Every body of the run is now named by the index or was removed.
+    if (m_bodiesPending)
+        PendingBodies::clear(m_vaultFolder);
+
+    // A state written for another folder than the one listed would have
+    // the next run delete what this one copied out.
+    if (!peerIntact())
+        return PeerOutcome::Failed;
 
     // What the vault folder holds now, less the paths that never reached
     // the disk: read as deleted on the disk, they would be deleted in the
     // vault by the next run.
+    const QByteArray entryKey = SyncStateFile::entryKey(m_key);
     QStringList state;
     state.reserve(m_vaultMap.size());
     for (auto it = m_vaultMap.cbegin(); it != m_vaultMap.cend(); ++it) {
-        if (m_failedToDisk.contains(it.key()) && !m_diskMap.contains(it.key()))
+        if ((m_failedToDisk.contains(it.key()) && !m_diskMap.contains(it.key())) || m_leftOut.contains(it.key()))
             continue;
-        state << it->path;
+        state << SyncStateFile::entryOf(entryKey, it->path);
     }
     QString error;
     if (!SyncStateFile::write(statePath, state, &error)) {
@@ -410,18 +503,60 @@ PeerOutcome PeerSync::sync()
     return m_itemFailed ? PeerOutcome::Failed : PeerOutcome::Finished;
 }
 
+bool PeerSync::peerIntact()
+{
+    if (m_peerGone)
+        return false;
+    if (FolderId::of(m_peer.diskFolder) == m_peerId)
+        return true;
+    m_peerGone = true;
+    m_itemFailed = true;
+    const QString text = tr("The folder %1 was removed or replaced during the synchronization: nothing more was "
+                            "copied or deleted for this peer.")
+                             .arg(m_peer.diskFolder);
+    LOG_ERROR << text;
+    m_run.line(text);
+    return false;
+}
+
+void PeerSync::skippedLine(const QString &text)
+{
+    LOG_WARNING << text;
+    m_run.line(text);
+    m_itemFailed = true;
+}
+
+bool PeerSync::unchangedOnDisk(const QString &key, const QString &diskPath) const
+{
+    struct stat st;
+    const bool exists = ::lstat(QFile::encodeName(diskPath).constData(), &st) == 0;
+    const auto listed = m_diskMap.constFind(key);
+    if (listed == m_diskMap.cend())
+        return !exists && errno == ENOENT;
+    const qint64 modified = qint64(st.st_mtim.tv_sec) * 1000 + st.st_mtim.tv_nsec / 1000000;
+    return exists && S_ISREG(st.st_mode) && qint64(st.st_size) == listed->size
+        && modified == listed->modified.toMSecsSinceEpoch();
+}
+
 bool PeerSync::phaseDiskFolders()
 {
     const QStringList keys = sortedKeys(m_plan.toDisk, true, descstringsort, true);
     for (const QString &key : keys) {
         if (m_run.stopped())
             return false;
+        if (!peerIntact())
+            return true;
         const QString path = m_diskRoot + m_plan.toDisk[key].diskPath;
         LOG_DEBUG << "need to make path on disk" << path;
-        if (!QDir().mkpath(path)) {
+        // One level at a time (parents come first): never the peer folder
+        // or anything above it.
+        const QByteArray name = QFile::encodeName(path);
+        struct stat st;
+        if (::mkdir(name.constData(), 0777) != 0
+            && !(errno == EEXIST && ::lstat(name.constData(), &st) == 0 && S_ISDIR(st.st_mode))) {
             m_failedToDisk.insert(key);
             m_itemFailed = true;
-            m_run.failed(path);
+            m_run.failed(path, QString::fromLocal8Bit(std::strerror(errno)));
         }
     }
     return true;
@@ -496,6 +631,8 @@ bool PeerSync::phaseToDisk()
         for (int i = 0; i < chunk.size(); ++i) {
             if (m_run.stopped())
                 return false;
+            if (!peerIntact())
+                return true;
             const QString &key = chunk.at(i);
             const SyncAction &a = m_plan.toDisk[key];
             const QString vaultPath = fullVaultPath(m_vaultRoot, a.vaultPath);
@@ -503,6 +640,7 @@ bool PeerSync::phaseToDisk()
             LOG_DEBUG << "need to copy" << vaultPath << "to disk" << diskPath;
             m_run.line(QStringLiteral("Copy %1 from vault to disk %2").arg(vaultPath, diskPath));
             QString reason;
+            bool changed = false;
             if (bodies.at(i).isEmpty()) {
                 reason = tr("The item is no longer in the vault.");
             } else if (QFileInfo(diskPath).isDir()) {
@@ -513,17 +651,26 @@ bool PeerSync::phaseToDisk()
                 LOG_DEBUG << "decrypt" << vaultPath << "to" << diskPath;
                 try {
                     // Written beside the target and renamed over it when
-                    // complete: a failure leaves the target as it was.
-                    QDir().mkpath(QFileInfo(diskPath).absolutePath());
-                    if (FileCipher::decryptFile(bodies.at(i), diskPath, m_cipher, m_key) != 0)
-                        reason = QStringLiteral("Decryption failed.");
-                    else
+                    // complete: a failure leaves the target as it was, and
+                    // so does a target the user saved meanwhile.
+                    const int result = FileCipher::decryptFile(bodies.at(i), diskPath, m_cipher, m_key, [&] {
+                        changed = !unchangedOnDisk(key, diskPath);
+                        return !changed && peerIntact();
+                    });
+                    if (result == 0)
                         FileUtils::setModificationTime(diskPath, times.at(i));
+                    else if (result != 5)
+                        reason = QStringLiteral("Decryption failed.");
                 } catch (const std::exception &e) {
                     reason = exceptionText(e);
                 }
             }
-            if (reason.isEmpty()) {
+            if (m_peerGone)
+                return true;
+            if (changed) {
+                m_leftOut.insert(key);
+                skippedLine(tr("Kept %1: it changed on the disk during the synchronization.").arg(diskPath));
+            } else if (reason.isEmpty()) {
                 m_run.line(vaultPath);
             } else {
                 m_failedToDisk.insert(key);
@@ -538,6 +685,24 @@ bool PeerSync::phaseToDisk()
 bool PeerSync::phaseToVault()
 {
     const QStringList keys = sortedKeys(m_plan.toVault, false, descstringsort, false);
+    if (keys.isEmpty())
+        return true;
+    // Every body's name is listed before the first is written: a run killed
+    // before its index save leaves bodies the next load can tell and remove.
+    QHash<QString, QUuid> ids;
+    QStringList names;
+    for (const QString &key : keys) {
+        const QUuid id = QUuid::createUuid();
+        ids.insert(key, id);
+        names << FileUtils::UuidToFileName(id);
+    }
+    if (!PendingBodies::record(m_vaultFolder, m_cipher, m_key, names)) {
+        for (const QString &key : keys)
+            m_run.failed(m_diskRoot + m_plan.toVault[key].diskPath, tr("The vault's folder can't be written."));
+        m_itemFailed = true;
+        return true;
+    }
+    m_bodiesPending = true;
     for (int first = 0; first < keys.size(); first += kChunk) {
         const QStringList chunk = keys.mid(first, kChunk);
         struct Encrypted
@@ -562,12 +727,17 @@ bool PeerSync::phaseToVault()
             m_run.line(QStringLiteral("Copy %1 from disk to vault %2").arg(diskPath, vaultPath));
             Encrypted e;
             e.key = key;
-            e.id = QUuid::createUuid();
+            e.id = ids.value(key);
             const QString name = FileUtils::UuidToFileName(e.id);
             e.body = m_vaultFolder + QLatin1Char('/') + name.left(2) + QLatin1Char('/') + name;
+            if (!peerIntact())
+                break;
             try {
-                if (!QFileInfo::exists(diskPath))
+                struct stat st;
+                if (::lstat(QFile::encodeName(diskPath).constData(), &st) != 0)
                     throw TAVException(QStringLiteral("File %1 does not exist").arg(diskPath));
+                if (!S_ISREG(st.st_mode))
+                    throw TAVException(tr("Skipped: %1 (a symbolic link)").arg(diskPath));
                 QDir().mkpath(QFileInfo(e.body).absolutePath());
                 // Synced all at once before the index save.
                 m_bodiesWritten = true;
@@ -641,6 +811,8 @@ bool PeerSync::phaseToVault()
             entry.modified = e.modified;
             m_vaultMap.insert(e.key, entry);
         }
+        if (m_peerGone)
+            return true;
         if (kept < chunk.size())
             return false;
     }
@@ -649,6 +821,9 @@ bool PeerSync::phaseToVault()
 
 bool PeerSync::phaseDeleteInVault()
 {
+    // Decided from a listing of the peer folder: not when it went since.
+    if (!peerIntact())
+        return true;
     const QStringList keys = allKeysSorted(m_plan.delFromVault, stringsort, false);
     for (int first = 0; first < keys.size(); first += kChunk) {
         const QStringList chunk = keys.mid(first, kChunk);
@@ -716,6 +891,8 @@ bool PeerSync::phaseDeleteOnDisk()
     for (const QString &key : keys) {
         if (m_run.stopped())
             return false;
+        if (!peerIntact())
+            return true;
         const SyncAction &a = m_plan.delFromDisk[key];
         const QString path = m_diskRoot + a.diskPath;
         LOG_DEBUG << "delete from disk" << path;
@@ -810,6 +987,10 @@ int TAVSync::addSyncPeer(TAVVault *vault, QString host, QString diskFolder, QStr
     entry.diskFolder = diskFolder;
     entry.vaultFolder = vaultFolder;
     list.append(entry);
+    if (nestedInEarlierPeer(list, list.size() - 1)) {
+        LOG_ERROR << "sync peer refused: nested in another" << diskFolder;
+        return NestedPeer;
+    }
     if (saveSyncList(list, vault) != 0) {
         LOG_ERROR << "write synclist failed";
         return ListNotWritten;
@@ -857,6 +1038,9 @@ QString TAVSync::addSyncPeerMessage(int result)
         return tr("This folder can't be synchronized: it is the vault's own folder, lies inside it or holds it.");
     case ProtectedFolder:
         return tr("This folder can't be synchronized: the application keeps its own files there.");
+    case NestedPeer:
+        return tr("This folder can't be synchronized: it holds or lies inside a folder already synchronized "
+                  "with this vault.");
     default:
         return tr("The folder could not be added.");
     }
@@ -950,6 +1134,17 @@ QString TAVSync::stateFilePath(TAVVault *vault, const QUuid &id)
     return vault->getFullPhysicalVaultPath() + QLatin1Char('/') + UuidToSyncFileName(id);
 }
 
+QStringList TAVSync::stateFiles(const QString &vaultFolder)
+{
+    static const QRegularExpression pattern(QStringLiteral("^[0-9a-f]{32}\\.sync$"));
+    QStringList found;
+    const QStringList names = QDir(vaultFolder).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString &name : names)
+        if (pattern.match(name).hasMatch())
+            found << vaultFolder + QLatin1Char('/') + name;
+    return found;
+}
+
 // ---------------------------------------------------------------------------
 // The runs
 
@@ -989,7 +1184,8 @@ int TAVSync::syncFolders(TAVVault *vault)
     const QString host = Utils::getHostName();
     bool anyPeer = false;
     bool failed = false;
-    for (const TAVSyncEntry &peer : qAsConst(list)) {
+    for (int index = 0; index < list.size(); ++index) {
+        const TAVSyncEntry &peer = list.at(index);
         bool found = false;
         if (!run.onVault([&] { found = getItemContainer(vault, peer.vaultFolder) != nullptr; })) {
             run.stopLine();
@@ -1004,7 +1200,7 @@ int TAVSync::syncFolders(TAVVault *vault)
         if (peer.host != host)
             continue;
         anyPeer = true;
-        const PeerOutcome outcome = PeerSync(run, peer).sync();
+        const PeerOutcome outcome = PeerSync(run, peer, nestedInEarlierPeer(list, index)).sync();
         if (outcome == PeerOutcome::Finished)
             continue;
         failed = true;
@@ -1043,10 +1239,13 @@ int TAVSync::scanVault(TAVVault *vault)
     }
     const QString host = Utils::getHostName();
     const QString vaultFolder = vault->getFullPhysicalVaultPath();
-    for (const TAVSyncEntry &peer : qAsConst(list)) {
+    for (int index = 0; index < list.size(); ++index) {
+        const TAVSyncEntry &peer = list.at(index);
         bool found = false;
         TAVFolderMap vaultMap;
+        TAVKey key;
         if (!run.onVault([&] {
+                key = vault->getKey();
                 if (TAVItemContainer *container = getItemContainer(vault, peer.vaultFolder)) {
                     found = true;
                     if (peer.host == host)
@@ -1064,15 +1263,12 @@ int TAVSync::scanVault(TAVVault *vault)
             QStringLiteral("Starting scan on %1 %2 to %3").arg(host, peer.diskFolder, peer.vaultFolder);
         vault->syncProgress(start);
         LOG_DEBUG << start;
-        if (checkDiskFolder(vault, peer.diskFolder) != 0) {
+        if (checkDiskFolder(vault, peer.diskFolder) != 0 || nestedInEarlierPeer(list, index)) {
             // A synchronisation refuses such a peer: nothing waits.
             vault->SyncItemScan(0);
             continue;
         }
-        const QString statePath = stateFilePath(vault, peer.id);
-        QStringList lastPaths;
-        if (SyncStateFile::read(statePath, &lastPaths) != SyncStateFile::Read)
-            LOG_DEBUG << "opening of" << statePath << "failed";
+        const SyncLastState last = lastStateOf(stateFilePath(vault, peer.id), key);
         LOG_DEBUG << "vault contains" << vaultMap.size() << "files";
         TAVFolderMap diskMap;
         QHash<QString, QString> skipped;
@@ -1083,7 +1279,7 @@ int TAVSync::scanVault(TAVVault *vault)
         LOG_DEBUG << "disk contains" << diskMap.size() << "files";
         const bool coarse = hasCoarseTimes(vaultFolder) || hasCoarseTimes(peer.diskFolder);
         const QList<QString> skippedKeys = skipped.keys();
-        const SyncPlan plan = SyncComparison::compare(vaultMap, diskMap, SyncComparison::keysOf(lastPaths),
+        const SyncPlan plan = SyncComparison::compare(vaultMap, diskMap, last,
                                                       QSet<QString>(skippedKeys.cbegin(), skippedKeys.cend()), coarse);
         LOG_DEBUG << "toDisk" << plan.toDisk.size();
         LOG_DEBUG << "toVault" << plan.toVault.size();
@@ -1105,7 +1301,8 @@ int getVaultFolderInfo(QString prefix, TAVFolderMap *map, TAVItemContainer *cont
     for (int i = 0; i < container->getItemCount(); ++i) {
         TAVItem *child = container->getItemAt(i);
         const int classId = child->GetClassID();
-        if (classId != TAV_CLASS_FILE && classId != TAV_CLASS_FOLDER)
+        // Hidden names take no part, as on the disk: such items stay as they are.
+        if ((classId != TAV_CLASS_FILE && classId != TAV_CLASS_FOLDER) || child->GetName().startsWith(QLatin1Char('.')))
             continue;
         TAVFolderEntry entry;
         entry.path = prefix + child->GetName();
@@ -1120,60 +1317,115 @@ int getVaultFolderInfo(QString prefix, TAVFolderMap *map, TAVItemContainer *cont
 
 int getDiskFolderInfo(QString root, TAVFolderMap *map, QHash<QString, QString> *skipped)
 {
-    const QFileInfo rootInfo(root);
-    if (!rootInfo.isDir())
+    // Read with the system's own calls: QDir tells no error (an unreadable
+    // folder would read as emptied) and follows links.
+    struct stat rootStat;
+    const QByteArray rootName = QFile::encodeName(root);
+    if (::stat(rootName.constData(), &rootStat) != 0)
+        return errno == ENOENT || errno == ENOTDIR ? 1 : 2;
+    if (!S_ISDIR(rootStat.st_mode))
         return 1;
+    const auto skip = [skipped](const QString &key, const QString &line) {
+        if (skipped && !skipped->contains(key))
+            skipped->insert(key, line);
+    };
+    const auto unreadable = [](const QString &path, int error) {
+        return QCoreApplication::translate("TAVSync", "Failed: %1 (can't be read: %2)")
+            .arg(path, QString::fromLocal8Bit(std::strerror(error)));
+    };
+    struct Entry
+    {
+        QString name;
+        struct stat st;
+    };
     struct Folder
     {
-        QString path;
-        QString prefix;       // relative path of its entries, ending in "/" (empty at the top)
-        QStringList ancestry; // resolved paths of the folders walked down to it
+        QByteArray path;
+        QString prefix; // relative path of its entries, ending in "/" (empty at the top)
     };
     QList<Folder> stack;
-    stack.append({rootInfo.absoluteFilePath(), QString(), {resolvedFolder(root)}});
+    stack.append({rootName, QString()});
     while (!stack.isEmpty()) {
         const Folder folder = stack.takeLast();
-        // Hidden entries and system entries (broken links among them) never take part.
-        const QFileInfoList entries =
-            QDir(folder.path).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::NoSort);
+        const bool top = folder.prefix.isEmpty();
+        // The peer folder itself was chosen by the user and may be a link;
+        // below it no link is followed.
+        const int fd = ::open(folder.path.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC | (top ? 0 : O_NOFOLLOW));
+        DIR *dir = fd >= 0 ? ::fdopendir(fd) : nullptr;
+        int error = fd < 0 ? errno : 0;
+        if (fd >= 0 && !dir) {
+            error = errno;
+            ::close(fd);
+        }
+        QList<Entry> entries;
+        while (dir) {
+            errno = 0;
+            const dirent *ent = ::readdir(dir);
+            if (!ent) {
+                error = errno;
+                break;
+            }
+            const QString name = QFile::decodeName(ent->d_name);
+            // Hidden entries take no part (the vault's are left out alike).
+            if (name.startsWith(QLatin1Char('.')))
+                continue;
+            Entry entry{name, {}};
+            if (::fstatat(fd, ent->d_name, &entry.st, AT_SYMLINK_NOFOLLOW) != 0) {
+                const QString relative = folder.prefix + name;
+                skip(SyncComparison::keyOf(relative), unreadable(relative, errno));
+                continue;
+            }
+            entries.append(entry);
+        }
+        if (dir)
+            ::closedir(dir);
+        if (error != 0) {
+            // Nothing below a folder that can't be read is known: it takes
+            // no part, on either side.
+            if (top)
+                return 2;
+            const QString relative = folder.prefix.chopped(1);
+            const QString key = SyncComparison::keyOf(relative);
+            map->remove(key);
+            skip(key, unreadable(relative, error));
+            continue;
+        }
         QHash<QString, QStringList> byKey;
-        for (const QFileInfo &info : entries)
-            byKey[SyncComparison::keyOf(folder.prefix + info.fileName())] << folder.prefix + info.fileName();
-        for (const QFileInfo &info : entries) {
-            const QString relative = folder.prefix + info.fileName();
+        for (const Entry &entry : qAsConst(entries))
+            byKey[SyncComparison::keyOf(folder.prefix + entry.name)] << entry.name;
+        for (const Entry &entry : qAsConst(entries)) {
+            const QString relative = folder.prefix + entry.name;
             const QString key = SyncComparison::keyOf(relative);
             const QStringList &same = byKey[key];
             if (same.size() > 1) {
                 // Both would be one item in the vault: neither is taken.
-                if (skipped && !skipped->contains(key)) {
-                    QStringList names = same;
-                    names.sort();
-                    skipped->insert(key, QCoreApplication::translate("TAVSync", "Skipped: %1 (names that differ only in case)")
-                                             .arg(names.join(QStringLiteral(", "))));
-                }
+                QStringList names;
+                for (const QString &name : same)
+                    names << folder.prefix + name;
+                names.sort();
+                skip(key, QCoreApplication::translate("TAVSync", "Skipped: %1 (names that differ only in case)")
+                              .arg(names.join(QStringLiteral(", "))));
                 continue;
             }
-            const bool isDir = info.isDir();
-            QStringList ancestry;
-            if (isDir) {
-                const QString resolved = resolvedFolder(info.absoluteFilePath());
-                if (folder.ancestry.contains(resolved)) {
-                    // A link back up the tree would make the walk endless.
-                    if (skipped)
-                        skipped->insert(key, QCoreApplication::translate("TAVSync", "Skipped: %1 (a link to a folder that holds it)")
-                                                 .arg(relative));
-                    continue;
-                }
-                ancestry = folder.ancestry;
-                ancestry << resolved;
+            const mode_t mode = entry.st.st_mode;
+            if (S_ISLNK(mode)) {
+                // Neither file nor folder: never read, written or deleted through.
+                skip(key, QCoreApplication::translate("TAVSync", "Skipped: %1 (a symbolic link)").arg(relative));
+                continue;
             }
-            TAVFolderEntry entry;
-            entry.path = relative;
-            entry.modified = info.lastModified();
-            entry.isDir = isDir;
-            map->insert(key, entry);
-            if (isDir)
-                stack.append({info.absoluteFilePath(), relative + QLatin1Char('/'), ancestry});
+            if (!S_ISDIR(mode) && !S_ISREG(mode)) {
+                skip(key, QCoreApplication::translate("TAVSync", "Skipped: %1 (not a file or a folder)").arg(relative));
+                continue;
+            }
+            TAVFolderEntry item;
+            item.path = relative;
+            item.modified = QDateTime::fromMSecsSinceEpoch(
+                qint64(entry.st.st_mtim.tv_sec) * 1000 + entry.st.st_mtim.tv_nsec / 1000000, Qt::UTC);
+            item.isDir = S_ISDIR(mode);
+            item.size = item.isDir ? -1 : qint64(entry.st.st_size);
+            map->insert(key, item);
+            if (item.isDir)
+                stack.append({folder.path + '/' + QFile::encodeName(entry.name), relative + QLatin1Char('/')});
         }
     }
     return 0;

@@ -48,6 +48,7 @@ public:
         ListNotWritten = 3,
         VaultFolderPeer = 4, // the disk folder is the vault's folder, inside it or holds it
         ProtectedFolder = 5, // the disk folder is, holds or lies inside a protected folder
+        NestedPeer = 6,      // the disk folder holds or lies inside another peer's of this host
     };
 
     // 0 read (the list replaced); 1 missing, unreadable or damaged (the list as it was).
@@ -101,13 +102,19 @@ public:
 
     // A state file's path: the vault folder, "/", UuidToSyncFileName(id).
     static QString stateFilePath(TAVVault *vault, const QUuid &id);
+    // The state files in a vault folder ("<32 hex digits>.sync"), whichever
+    // peer they belong to.
+    static QStringList stateFiles(const QString &vaultFolder);
 };
 
-// The vault folder's subtree, keys prefixed (empty for the top), always 0.
+// The vault folder's subtree (names beginning with "." left out), keys
+// prefixed (empty for the top), always 0.
 int getVaultFolderInfo(QString prefix, TAVFolderMap *map, TAVItemContainer *container);
-// The disk folder's visible subtree: 0 done; 1 no such folder (map
-// untouched). Names that fold to one key, and links to folders that hold
-// them, go to `skipped` (key -> line) with everything below them.
+// The disk folder's visible subtree (names beginning with "." left out): 0
+// done; 1 no such folder; 2 the folder can't be read (map untouched for
+// both). Names that fold to one key, symbolic links, entries that are
+// neither file nor folder and folders that can't be read go to `skipped`
+// (key -> line): they and everything below them take no part.
 int getDiskFolderInfo(QString root, TAVFolderMap *map, QHash<QString, QString> *skipped = nullptr);
 // "/" the vault; null when the path leads to no container.
 TAVItemContainer *getItemContainer(TAVVault *vault, QString path);

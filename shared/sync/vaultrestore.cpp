@@ -10,6 +10,7 @@
 #include "tavexception.h"
 #include "tavfile.h"
 #include "tavlogging.h"
+#include "tavsync.h"
 #include "tavvault.h"
 
 #include <QCoreApplication>
@@ -315,17 +316,6 @@ bool VaultRestore::moveFile(const QString &from, const QString &to)
     return ::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
 }
 
-QStringList VaultRestore::syncStateFiles(const QString &vaultFolder)
-{
-    static const QRegularExpression pattern(QStringLiteral("^[0-9a-f]{32}\\.sync$"));
-    QStringList found;
-    const QStringList names = QDir(vaultFolder).entryList(QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString &name : names)
-        if (pattern.match(name).hasMatch())
-            found << vaultFolder + QLatin1Char('/') + name;
-    return found;
-}
-
 VaultRestore::Result VaultRestore::run(TAVVault *vault, const QString &backupFolder, const TAVKey &key)
 {
     m_message.clear();
@@ -416,7 +406,7 @@ VaultRestore::Result VaultRestore::runStaged(TAVVault *vault, const QString &bac
     }
 
     // The peers' states of the backup's time are stale as well.
-    for (const QString &state : syncStateFiles(staging))
+    for (const QString &state : TAVSync::stateFiles(staging))
         QFile::remove(state);
 
     const QString aside = makeBeside(folder, "replaced");
@@ -450,7 +440,7 @@ VaultRestore::Result VaultRestore::runStaged(TAVVault *vault, const QString &bac
     step();
     // The peers' states go first: they must never stand beside a restored
     // vault; a rollback brings them back with the rest.
-    for (const QString &state : syncStateFiles(folder)) {
+    for (const QString &state : TAVSync::stateFiles(folder)) {
         if (!placed)
             break;
         Moved move;
@@ -684,7 +674,7 @@ void VaultRestore::finish(TAVVault *vault)
 {
     // The peers' last states describe the vault before the restore: the next
     // synchronisation must start afresh, or it would delete on both sides.
-    for (const QString &state : syncStateFiles(vault->getFullPhysicalVaultPath()))
+    for (const QString &state : TAVSync::stateFiles(vault->getFullPhysicalVaultPath()))
         QFile::remove(state);
     if (m_percent != 100) {
         m_percent = 100;

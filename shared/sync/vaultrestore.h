@@ -54,8 +54,6 @@ public:
     quint64 neededBytes() const { return m_needed; }
     quint64 freeBytes() const { return m_free; }
 
-    // The sync state files of a vault folder: "<32 hex digits>.sync".
-    static QStringList syncStateFiles(const QString &vaultFolder);
 
     // A restore killed while it switched the vault's files leaves a journal
     // beside the vault folder. This finishes it forward when it had been

@@ -1,6 +1,7 @@
 #include "tavvault.h"
 
 #include "atomicfilewriter.h"
+#include "pendingbodies.h"
 #include "safefile.h"
 #include "tavcryptofile.h"
 #include "tavexception.h"
@@ -16,6 +17,8 @@
 #include <QHash>
 #include <QMutexLocker>
 #include <QRegularExpression>
+
+#include <functional>
 
 QDataStream &operator<<(QDataStream &stream, const TAVVaultType &type)
 {
@@ -479,6 +482,21 @@ int TAVVault::load()
     // it was found.
     removeLeftovers(fullPhysicalVaultPath, {QFileInfo(getVaultVersionFileName()).fileName(),
                                             QFileInfo(getKeyFileName()).fileName()});
+    // Bodies of a job that ended before its index save: no one owns them.
+    if (QFileInfo::exists(PendingBodies::fileName(fullPhysicalVaultPath))) {
+        QSet<QString> owned;
+        const std::function<void(TAVItemContainer *)> collect = [&](TAVItemContainer *container) {
+            for (int i = 0; i < container->getItemCount(); ++i) {
+                TAVItem *item = container->getItemAt(i);
+                if (item->GetClassID() == TAV_CLASS_FILE)
+                    owned.insert(FileUtils::UuidToFileName(item->GetId()));
+                else if (item->GetClassID() == TAV_CLASS_FOLDER)
+                    collect(static_cast<TAVItemContainer *>(item));
+            }
+        };
+        collect(this);
+        PendingBodies::removeUncommitted(fullPhysicalVaultPath, key, owned);
+    }
 
     const bool failed = FileUtils::getFileSystemType(fullPhysicalVaultPath, &fileSystemType);
     if (failed) {

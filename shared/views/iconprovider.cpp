@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <QFont>
+#include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
@@ -67,7 +68,6 @@ QIcon IconProvider::makeIcon(const QString &base, uint number)
     if (QPixmapCache::find(key, &result))
         return QIcon(result);
 
-    const QString text = QString::number(number);
     const QIcon icon(base);
     const QList<QSize> sizes = icon.availableSizes(QIcon::Normal, QIcon::Off);
     if (sizes.isEmpty())
@@ -80,7 +80,9 @@ QIcon IconProvider::makeIcon(const QString &base, uint number)
     image.fill(0);
     QPainter painter(&image);
     painter.drawPixmap(0, 0, pixmap);
-    painter.setFont(QFont(QStringLiteral("Arial"), 8 * k, QFont::Bold, false));
+    QFont font(QStringLiteral("Arial"), 8 * k, QFont::Bold, false);
+    const QString text = badgeText(number, W, &font);
+    painter.setFont(font);
     const QRect bounds = painter.boundingRect(QRect(), 0, text);
     const int w = bounds.width();
 
@@ -99,6 +101,20 @@ QIcon IconProvider::makeIcon(const QString &base, uint number)
     result = QPixmap::fromImage(image);
     QPixmapCache::insert(key, result);
     return QIcon(result);
+}
+
+QString IconProvider::badgeText(uint number, int width, QFont *font)
+{
+    // The badge is 12 pixels wider than its text; cut at the icon's left
+    // edge, "2021" would read "021".
+    const auto fits = [&](const QString &text) { return QFontMetrics(*font).horizontalAdvance(text) + 12 <= width; };
+    const QString digits = QString::number(number);
+    if (number <= 999 || fits(digits))
+        return digits;
+    const QString text = QStringLiteral("999+");
+    while (!fits(text) && font->pointSize() > 5)
+        font->setPointSize(font->pointSize() - 1);
+    return text;
 }
 
 QPixmap IconProvider::fromFile(const QString &path)

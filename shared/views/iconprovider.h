@@ -12,6 +12,8 @@
 //
 // Creating the instance also registers the application's images
 // (":/res/vault.png" and the others of resources/core.qrc).
+class QFont;
+
 class IconProvider
 {
 public:
@@ -21,8 +23,13 @@ public:
     static QIcon dirIcon();
     // The base image with the overlay's bottom-right corner on its own.
     static QIcon makeIcon(const QString &base, const QString &overlay);
-    // The base image with a red rounded badge showing the number at its top right.
+    // The base image with a red rounded badge showing the number at its top
+    // right (badgeText() of it).
     static QIcon makeIcon(const QString &base, uint number);
+    // What the badge shows on an icon `width` pixels wide: the number, or
+    // "999+" when its digits would not fit in `font`; `font` is made smaller
+    // where even that needs it.
+    static QString badgeText(uint number, int width, QFont *font);
     // The image at the last size its icon offers, at the matching pixel ratio.
     static QPixmap fromFile(const QString &path);
     // The image, mirrored left to right when asked.

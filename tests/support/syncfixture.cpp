@@ -165,13 +165,19 @@ QUuid SyncFixture::addPeer(const QString &vaultFolder, const QString &diskFolder
 
 void SyncFixture::setState(const QUuid &peer, const QStringList &paths)
 {
-    SyncStateFile::write(TAVSync::stateFilePath(m_vault, peer), paths);
+    const QByteArray key = SyncStateFile::entryKey(m_vault->getKey());
+    QStringList entries;
+    for (const QString &path : paths) {
+        entries << SyncStateFile::entryOf(key, path);
+        m_statePaths.insert(path);
+    }
+    SyncStateFile::write(TAVSync::stateFilePath(m_vault, peer), entries);
 }
 
 QStringList SyncFixture::state(const QUuid &peer) const
 {
-    QStringList paths;
-    switch (SyncStateFile::read(TAVSync::stateFilePath(m_vault, peer), &paths)) {
+    QStringList entries;
+    switch (SyncStateFile::read(TAVSync::stateFilePath(m_vault, peer), &entries)) {
     case SyncStateFile::Missing:
         return {QStringLiteral("<none>")};
     case SyncStateFile::Damaged:
@@ -179,6 +185,24 @@ QStringList SyncFixture::state(const QUuid &peer) const
     case SyncStateFile::Read:
         break;
     }
+    // The entries are keyed hashes: named back from the paths either side
+    // holds or a state was given.
+    // A name folds to one entry whatever its case: the vault's spelling wins.
+    const QByteArray key = SyncStateFile::entryKey(m_vault->getKey());
+    QHash<QString, QString> names;
+    for (const QString &path : qAsConst(m_statePaths))
+        names.insert(SyncStateFile::entryOf(key, path), path);
+    for (const QStringList &side : {diskSide(), vaultSide()}) {
+        for (QString path : side) {
+            path = path.section(QLatin1Char('='), 0, 0);
+            if (path.endsWith(QLatin1Char('/')))
+                path.chop(1);
+            names.insert(SyncStateFile::entryOf(key, path), path);
+        }
+    }
+    QStringList paths;
+    for (const QString &entry : qAsConst(entries))
+        paths << names.value(entry, QStringLiteral("<unknown %1>").arg(entry));
     paths.sort();
     return paths;
 }

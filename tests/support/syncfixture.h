@@ -3,6 +3,7 @@
 
 #include "tavkey.h"
 
+#include <QSet>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QUuid>
@@ -35,9 +36,11 @@ public:
     void layDisk(const QStringList &entries);
     // Adds the peer "/" <-> disk folder for this host; its id.
     QUuid addPeer(const QString &vaultFolder = QStringLiteral("/"), const QString &diskFolder = QString());
-    // Writes the peer's state file (the paths as given).
+    // Writes the peer's state file (the paths as given, stored as the run stores them).
     void setState(const QUuid &peer, const QStringList &paths);
-    // The state file's paths, sorted; "<none>" when there is none, "<damaged>" when unreadable.
+    // The state file's paths, sorted; "<none>" when there is none, "<damaged>"
+    // when unreadable; an entry that names no path either side holds (or a
+    // state was given) as "<unknown entry>".
     QStringList state(const QUuid &peer) const;
 
     // Runs syncFolders (on the pool, the test thread serving the vault's
@@ -61,6 +64,7 @@ private:
     QTemporaryDir m_dir;
     QString m_disk;
     TAVVault *m_vault = nullptr;
+    QSet<QString> m_statePaths;
     QStringList m_lines;
     int m_done = 0;
     int m_failedSignals = 0;
