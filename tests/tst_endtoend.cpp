@@ -793,6 +793,22 @@ void TestEndToEnd::folderSync()
     QCOMPARE(diskFiles(peer), both);
     run.shot(QStringLiteral("both-sides"));
 
+    // A link in the peer to a folder outside it: named as skipped, the run
+    // ends with errors, and nothing is read or written through it.
+    const QString outside = run.path(QStringLiteral("outside"));
+    QVERIFY(FileFixture::write(outside + QStringLiteral("/secret.txt"), "not for the vault\n"));
+    QVERIFY(QFile::link(outside, peer + QStringLiteral("/outside-link")));
+    menu(run, 2, {});
+    answerBox(run, 0, QStringLiteral("skipped-link"));
+    // The progress window stays open with its lines until it is closed.
+    const QString progress = run.waitForDialog(QStringLiteral("^Synchronization$"));
+    QVERIFY2(!progress.isEmpty(), "no progress window");
+    run.shot(QStringLiteral("skipped-link-lines"));
+    QVERIFY(run.input(progress, {QStringLiteral("{Escape}")}));
+    QVERIFY(run.dialogGone(progress));
+    checkDrive(run, kPassword, prefixed(both, QStringLiteral("Flash Drive")));
+    QCOMPARE(QDir(outside).entryList(QDir::Files), QStringList{QStringLiteral("secret.txt")});
+
     quit(run);
 }
 

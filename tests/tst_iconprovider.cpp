@@ -138,6 +138,10 @@ void TestIconProvider::badgeShowsWhatFits()
     QCOMPARE(IconProvider::badgeText(count, width, &font), text);
     // The badge (12 pixels wider than its text) lies inside the icon.
     QVERIFY(QFontMetrics(font).horizontalAdvance(text) + 12 <= width);
+    // With KV_SHOT_DIR set the icon is also saved there as a picture.
+    const QString shots = qEnvironmentVariable("KV_SHOT_DIR");
+    if (!shots.isEmpty())
+        IconProvider::makeIcon(base, count).pixmap(QSize(width, width)).save(shots + QStringLiteral("/badge-%1.png").arg(count));
 }
 
 void TestIconProvider::unreadableBaseGivesEmptyIcon()
