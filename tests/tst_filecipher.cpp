@@ -40,6 +40,7 @@ private slots:
     void fullDiskIsAnErrorAndKeepsTheOldFile();
     void refusedCipherWritesNothing();
     void unsyncedBodiesKeepTheWritingRules();
+    void decryptionReplacesAndNeverWritesThrough();
 
 private:
     QScopedPointer<QTemporaryDir> m_dir;
@@ -290,6 +291,35 @@ void TestFileCipher::unsyncedBodiesKeepTheWritingRules()
         QCOMPARE(FileCipher::encryptFile(path("plain"), path("new"), TAV_AES256, key, FileCipher::SyncLater), 2);
     }
     QCOMPARE(entries(m_dir->path()), (QStringList{"back", "body", "elsewhere", "link", "plain"}));
+}
+
+void TestFileCipher::decryptionReplacesAndNeverWritesThrough()
+{
+    const QByteArray plain = CryptoVectors::pattern(5000);
+    QVERIFY(writeBytes(path("plain"), plain));
+    const TAVKey key = CryptoVectors::key();
+    QCOMPARE(FileCipher::encryptFile(path("plain"), path("body"), TAV_AES256, key), 0);
+    const auto mode = [this](const QString &name) { return int(QFileInfo(path(name)).permissions()) & 0x7077; };
+
+    // A link as the destination is replaced by the file; what it pointed at stays.
+    QVERIFY(writeBytes(path("theirs"), "theirs"));
+    QVERIFY(QFile::link(path("theirs"), path("link")));
+    QCOMPARE(FileCipher::decryptFile(path("body"), path("link"), TAV_AES256, key), 0);
+    QVERIFY(!QFileInfo(path("link")).isSymLink());
+    QCOMPARE(fileBytes(path("link")), plain);
+    QCOMPARE(fileBytes(path("theirs")), QByteArray("theirs"));
+
+    // A replaced file keeps its mode.
+    QVERIFY(QFile::setPermissions(path("theirs"), QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                                      | QFileDevice::ReadGroup));
+    QCOMPARE(FileCipher::decryptFile(path("body"), path("theirs"), TAV_AES256, key), 0);
+    QCOMPARE(mode("theirs"), int(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup));
+
+    // Refused just before the replacement: the destination as it was, nothing beside it.
+    QVERIFY(writeBytes(path("kept"), "the user's"));
+    QCOMPARE(FileCipher::decryptFile(path("body"), path("kept"), TAV_AES256, key, [] { return false; }), 5);
+    QCOMPARE(fileBytes(path("kept")), QByteArray("the user's"));
+    QCOMPARE(entries(m_dir->path()), (QStringList{"body", "kept", "link", "plain", "theirs"}));
 }
 
 QTEST_GUILESS_MAIN(TestFileCipher)

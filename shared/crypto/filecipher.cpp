@@ -92,6 +92,20 @@ int encryptUnsynced(QFile &in, const QString &source, const QString &destination
     return 0;
 }
 
+// The mode a new file gets from open(..., 0666): what the process's umask
+// leaves. Read, not set and set back, which would race with other threads.
+unsigned int newFileMode()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (status.open(QIODevice::ReadOnly)) {
+        for (const QByteArray &line : status.readAll().split('\n')) {
+            if (line.startsWith("Umask:"))
+                return 0666 & ~line.mid(6).trimmed().toUInt(nullptr, 8);
+        }
+    }
+    return 0644;
+}
+
 } // namespace
 
 int FileCipher::encryptFile(const QString &source, const QString &destination, TAVCipher cipher,
@@ -132,10 +146,12 @@ int FileCipher::decryptFile(const QString &source, const QString &destination, T
     // Not QSaveFile: it writes through a link to wherever the link points.
     const QFileInfo target(destination);
     QTemporaryFile out(target.absolutePath() + QStringLiteral("/.") + target.fileName() + QStringLiteral(".XXXXXX"));
-    unsigned int mode = 0600;
+    // A replaced file keeps its mode; a new one (or one replacing a link)
+    // gets the mode of any new file.
+    unsigned int mode = 0;
     QString ignored;
-    if (!SafeFile::replacementMode(destination, &mode, &ignored))
-        mode = 0600; // a link is replaced by a file of the owner's alone
+    if (!SafeFile::replacementMode(destination, &mode, &ignored) || !target.exists() || target.isSymLink())
+        mode = newFileMode();
     if (!out.open()) {
         LOG_ERROR << "cannot open file for write" << destination << out.errorString();
         throw TAVException(QStringLiteral("cannot open file for write ") + destination);

@@ -275,7 +275,7 @@ struct FolderId
 // The peer's state as the comparison asks it. A state written before its
 // entries were hashed (names in the clear) is read as none: nothing is
 // deleted once, and what was deleted since comes back as a copy.
-SyncLastState lastStateOf(const QString &statePath, const TAVKey &key)
+SyncLastState lastStateOf(const QString &statePath, const QByteArray &entryKey)
 {
     QStringList entries;
     QDateTime written;
@@ -296,7 +296,6 @@ SyncLastState lastStateOf(const QString &statePath, const TAVKey &key)
             return {};
         }
     }
-    const QByteArray entryKey = SyncStateFile::entryKey(key);
     const QSet<QString> known(entries.cbegin(), entries.cend());
     SyncLastState last;
     last.knows = [known, entryKey](const QString &k) { return known.contains(SyncStateFile::entryOf(entryKey, k)); };
@@ -357,6 +356,7 @@ private:
     QString m_vaultFolder; // physical
     TAVCipher m_cipher = TAV_CIPHER_NONE;
     TAVKey m_key;
+    QByteArray m_entryKey; // the state's entries are made under it
     TAVFolderMap m_vaultMap;
     TAVFolderMap m_diskMap;
     SyncPlan m_plan;
@@ -405,7 +405,8 @@ PeerOutcome PeerSync::sync()
     for (const TAVFolderEntry &entry : qAsConst(m_vaultMap))
         LOG_TRACE << "in vault" << entry.path << entry.modified.toString(Qt::TextDate);
 
-    const SyncLastState last = lastStateOf(statePath, m_key);
+    m_entryKey = SyncStateFile::entryKey(m_key);
+    const SyncLastState last = lastStateOf(statePath, m_entryKey);
     QHash<QString, QString> skipped;
     m_peerId = FolderId::of(m_peer.diskFolder);
     switch (getDiskFolderInfo(m_peer.diskFolder, &m_diskMap, &skipped)) {
@@ -485,13 +486,12 @@ PeerOutcome PeerSync::sync()
     // What the vault folder holds now, less the paths that never reached
     // the disk: read as deleted on the disk, they would be deleted in the
     // vault by the next run.
-    const QByteArray entryKey = SyncStateFile::entryKey(m_key);
     QStringList state;
     state.reserve(m_vaultMap.size());
     for (auto it = m_vaultMap.cbegin(); it != m_vaultMap.cend(); ++it) {
         if ((m_failedToDisk.contains(it.key()) && !m_diskMap.contains(it.key())) || m_leftOut.contains(it.key()))
             continue;
-        state << SyncStateFile::entryOf(entryKey, it->path);
+        state << SyncStateFile::entryOf(m_entryKey, it->path);
     }
     QString error;
     if (!SyncStateFile::write(statePath, state, &error)) {
@@ -736,8 +736,10 @@ bool PeerSync::phaseToVault()
                 struct stat st;
                 if (::lstat(QFile::encodeName(diskPath).constData(), &st) != 0)
                     throw TAVException(QStringLiteral("File %1 does not exist").arg(diskPath));
-                if (!S_ISREG(st.st_mode))
+                if (S_ISLNK(st.st_mode))
                     throw TAVException(tr("Skipped: %1 (a symbolic link)").arg(diskPath));
+                if (!S_ISREG(st.st_mode))
+                    throw TAVException(tr("Skipped: %1 (not a file or a folder)").arg(diskPath));
                 QDir().mkpath(QFileInfo(e.body).absolutePath());
                 // Synced all at once before the index save.
                 m_bodiesWritten = true;
@@ -1243,9 +1245,9 @@ int TAVSync::scanVault(TAVVault *vault)
         const TAVSyncEntry &peer = list.at(index);
         bool found = false;
         TAVFolderMap vaultMap;
-        TAVKey key;
+        QByteArray entryKey;
         if (!run.onVault([&] {
-                key = vault->getKey();
+                entryKey = SyncStateFile::entryKey(vault->getKey());
                 if (TAVItemContainer *container = getItemContainer(vault, peer.vaultFolder)) {
                     found = true;
                     if (peer.host == host)
@@ -1268,7 +1270,7 @@ int TAVSync::scanVault(TAVVault *vault)
             vault->SyncItemScan(0);
             continue;
         }
-        const SyncLastState last = lastStateOf(stateFilePath(vault, peer.id), key);
+        const SyncLastState last = lastStateOf(stateFilePath(vault, peer.id), entryKey);
         LOG_DEBUG << "vault contains" << vaultMap.size() << "files";
         TAVFolderMap diskMap;
         QHash<QString, QString> skipped;
