@@ -107,8 +107,8 @@ TAVFile::TAVFile(TAVItem *parent, const QString &source) : TAVItem(QStringLitera
 
 TAVFile::~TAVFile()
 {
-    if (body.isOpen())
-        body.close();
+    if (body && body->isOpen())
+        body->close();
     OPENSSL_cleanse(nonce, sizeof nonce);
 }
 
@@ -260,22 +260,21 @@ void TAVFile::decrypt(const QString &destination, TAVCryptoThread *worker)
 
 bool TAVFile::open(QIODevice::OpenMode mode)
 {
-    if (body.isOpen())
-        body.close();
+    body.reset();
     TAVVault *vault = vaultOf(this);
     const QString bodyPath = getFullPhysicalFileName();
     if (!vault || bodyPath.isEmpty()) {
         LOG_ERROR << "getVault failed";
         return false;
     }
-    body.setFileName(bodyPath);
+    body.reset(new QFile(bodyPath));
     std::memset(nonce, 0, sizeof nonce);
     writing = mode & (QIODevice::WriteOnly | QIODevice::Append);
     // QFile truncates on WriteOnly alone; the header must survive.
     const QIODevice::OpenMode fileMode =
         writing ? QIODevice::OpenMode(QIODevice::ReadWrite) : QIODevice::OpenMode(QIODevice::ReadOnly);
     const auto openOrThrow = [&](QIODevice::OpenMode m) {
-        if (!body.open(m)) {
+        if (!body->open(m)) {
             LOG_ERROR << "cannot open file" << bodyPath;
             throw TAVException(QStringLiteral("cannot open file ") + bodyPath);
         }
@@ -285,18 +284,18 @@ bool TAVFile::open(QIODevice::OpenMode mode)
         openOrThrow(fileMode);
         if (!RandomSource::bytes(nonce, 8)) {
             LOG_ERROR << "Could not create random bytes.";
-            body.close();
+            body->close();
             return false;
         }
         if (!writing
-            || TAVCrypto::writeFileHeader(&body, nonce, QDateTime::currentDateTime(), bodyPath,
+            || TAVCrypto::writeFileHeader(body.get(), nonce, QDateTime::currentDateTime(), bodyPath,
                                           vault->getCipher(), vault->getKey())
                    != 0) {
             LOG_ERROR << "error during writeFileHeader";
-            body.close();
+            body->close();
             return false;
         }
-        SetCurrentSize(quint64(body.size()));
+        SetCurrentSize(quint64(body->size()));
         SetOriginalSize(0);
         return true;
     }
@@ -307,9 +306,9 @@ bool TAVFile::open(QIODevice::OpenMode mode)
     openOrThrow(fileMode);
     QDateTime created;
     QString name;
-    if (TAVCrypto::readFileHeader(&body, nonce, &created, &name, vault->getCipher(), vault->getKey()) != 0) {
+    if (TAVCrypto::readFileHeader(body.get(), nonce, &created, &name, vault->getCipher(), vault->getKey()) != 0) {
         LOG_ERROR << "Error during readFileHeader";
-        body.close();
+        body->close();
         return false;
     }
     return true;
@@ -318,10 +317,10 @@ bool TAVFile::open(QIODevice::OpenMode mode)
 qint64 TAVFile::read(char *data, unsigned length)
 {
     TAVVault *vault = vaultOf(this);
-    if (!vault || !body.isOpen())
+    if (!vault || !body || !body->isOpen())
         return -1;
-    const quint64 offset = quint64(body.pos());
-    const qint64 count = body.read(data, qint64(length));
+    const quint64 offset = quint64(body->pos());
+    const qint64 count = body->read(data, qint64(length));
     if (count > 0
         && TAVCrypto::decryptBlock(reinterpret_cast<unsigned char *>(data), int(count), offset, nonce,
                                    vault->getCipher(), vault->getKey())
@@ -333,18 +332,18 @@ qint64 TAVFile::read(char *data, unsigned length)
 qint64 TAVFile::write(const char *data, unsigned length)
 {
     TAVVault *vault = vaultOf(this);
-    if (!vault || !body.isOpen() || !writing)
+    if (!vault || !body || !body->isOpen() || !writing)
         return -1;
     QByteArray enciphered(data, int(length));
-    const quint64 offset = quint64(body.pos());
+    const quint64 offset = quint64(body->pos());
     if (TAVCrypto::encryptBlock(reinterpret_cast<unsigned char *>(enciphered.data()), enciphered.size(),
                                 offset, nonce, vault->getCipher(), vault->getKey())
         != 0)
         return -1;
-    const qint64 count = body.write(enciphered);
+    const qint64 count = body->write(enciphered);
     if (count < 0)
         return -1;
-    const quint64 stored = quint64(body.size());
+    const quint64 stored = quint64(body->size());
     SetCurrentSize(stored);
     SetOriginalSize(stored - qMin<quint64>(stored, TAVCrypto::kHeaderSize));
     return count;
@@ -352,23 +351,23 @@ qint64 TAVFile::write(const char *data, unsigned length)
 
 bool TAVFile::seek(quint64 position)
 {
-    return body.isOpen() && body.seek(qint64(position + TAVCrypto::kHeaderSize));
+    return body && body->isOpen() && body->seek(qint64(position + TAVCrypto::kHeaderSize));
 }
 
 quint64 TAVFile::pos() const
 {
-    const qint64 p = body.pos();
+    const qint64 p = body ? body->pos() : 0;
     return p > TAVCrypto::kHeaderSize ? quint64(p - TAVCrypto::kHeaderSize) : 0;
 }
 
 int TAVFile::close()
 {
-    if (!body.isOpen())
+    if (!body || !body->isOpen())
         return 0;
     const bool wasWriting = writing;
     writing = false;
-    const bool flushed = !wasWriting || body.flush();
-    body.close();
+    const bool flushed = !wasWriting || body->flush();
+    body.reset();
     if (!wasWriting)
         return 0;
     SetModifiedDate(QDateTime::currentDateTime());

@@ -5,6 +5,8 @@
 
 #include <QFile>
 
+#include <memory>
+
 class TAVCryptoThread;
 
 // An encrypted file item; its body lives in the vault folder under a name made
@@ -88,7 +90,9 @@ public:
     int close();
 
 private:
-    QFile body;
+    // Made by open(), gone at close(): an item of the tree carries no file
+    // object (a QObject) of its own, so a vault of many items stays light.
+    std::unique_ptr<QFile> body;
     unsigned char nonce[16] = {};
     bool writing = false;
 };
