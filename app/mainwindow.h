@@ -150,6 +150,10 @@ public:
     void syncLocalDirView();
     // The space of the volume holding a path; tests put sizes of their own.
     std::function<quint64(const QString &)> freeDiskSpace;
+    // Of the add job running: the free space of the vault's disk as asked
+    // once (-1 before) and counted down, and the time its folders get.
+    qint64 jobFreeSpace = -1;
+    QDateTime jobTime;
     std::function<quint64(const QString &)> totalDiskSpace;
     // At most one statistics walk and repaint per this many ms during a job.
     int statsRefreshMs = 250;
@@ -490,6 +494,9 @@ private:
     // Add job (mainwindow_add.cpp).
     QStringList chooseFilesToAdd();
     void runAddJob(TAVItemContainer *container, const QStringList &paths);
+    // Before the files of a job are added: its lists emptied, its time taken,
+    // the free space not asked yet.
+    void beginAddJob();
     // Makes the job's bodies durable and saves the index. When the save
     // fails, the tree is read back from the disk and `container` becomes its
     // reloaded self.

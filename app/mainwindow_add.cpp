@@ -12,6 +12,7 @@
 #include "mainwindowform.h"
 #include "platformutils.h"
 #include "productinfo.h"
+#include "tavcrypto.h"
 #include "tavcryptothread.h"
 #include "tavexception.h"
 #include "tavfile.h"
@@ -31,6 +32,8 @@
 #include <QFileInfo>
 #include <QSet>
 #include <QTimer>
+
+#include <limits>
 
 #include <unistd.h>
 
@@ -150,13 +153,28 @@ void MainWindow::on_actionAdd_Files_triggered()
     startTimeOut();
 }
 
+void MainWindow::beginAddJob()
+{
+    storedSources.clear();
+    walkedFolders.clear();
+    jobFreeSpace = -1;
+    jobTime = QDateTime::currentDateTime();
+}
+
 void MainWindow::runAddJob(TAVItemContainer *container, const QStringList &paths)
 {
     bool askBeforeReplace = true;
-    storedSources.clear();
-    walkedFolders.clear();
+    beginAddJob();
 
-    const quint64 total = quint64(FileUtils::getListFileSize(paths));
+    // Each selected path walked once for its size: the remaining sizes are
+    // what is left of these.
+    QList<quint64> sizes;
+    quint64 total = 0;
+    for (const QString &path : paths) {
+        sizes << quint64(FileUtils::getListFileSize({path}));
+        total += sizes.last();
+    }
+    quint64 remaining = total;
     progressDialog->reset();
     progressDialog->setTotalSize(total);
     progressDialog->setRemainSize(total);
@@ -166,7 +184,7 @@ void MainWindow::runAddJob(TAVItemContainer *container, const QStringList &paths
     bool last = false;
     for (int i = 0; i < paths.size(); ++i) {
         const QString &path = paths.at(i);
-        progressDialog->setCurItemSize(quint64(FileUtils::getListFileSize({path})));
+        progressDialog->setCurItemSize(sizes.at(i));
         progressDialog->setItemValue(0);
         // A folder (an application bundle is one too) is walked; anything
         // else is a file.
@@ -176,7 +194,8 @@ void MainWindow::runAddJob(TAVItemContainer *container, const QStringList &paths
             last = encryptFile(container, path, askBeforeReplace, FileUtils::getFileName(path));
         if (progressDialog->wasCanceled || cryptoError || accessDenied)
             break;
-        progressDialog->setRemainSize(quint64(FileUtils::getListFileSize(paths.mid(i + 1))));
+        remaining -= sizes.at(i);
+        progressDialog->setRemainSize(remaining);
     }
     progressDialog->setMainValue(100);
 
@@ -446,9 +465,13 @@ bool MainWindow::encryptFile(TAVItemContainer *container, QString path, bool &as
             return false;
         }
         const quint64 size = quint64(info.size());
-        const QString folder = vault->getFullPhysicalVaultPath();
-        const quint64 free = freeDiskSpace ? freeDiskSpace(folder) : PlatformUtils::getFreeDisk(folder);
-        if (size > 0 && size > free) {
+        // Asked once per job, then counted down by what each body takes.
+        if (jobFreeSpace < 0) {
+            const QString folder = vault->getFullPhysicalVaultPath();
+            jobFreeSpace = qint64(qMin<quint64>(freeDiskSpace ? freeDiskSpace(folder) : PlatformUtils::getFreeDisk(folder),
+                                                quint64(std::numeric_limits<qint64>::max())));
+        }
+        if (size > 0 && size > quint64(jobFreeSpace)) {
             showMessage(QMessageBox::Information, windowTitle(),
                         tr("The application can not add more files because the vault's disk is full."),
                         {Ui_MainWindowClass::tr("OK")});
@@ -521,8 +544,11 @@ bool MainWindow::encryptFile(TAVItemContainer *container, QString path, bool &as
 
         const quint64 remain = progressDialog->getRemainSize();
         progressDialog->setRemainSize(remain - qMin(remain, size));
-        for (TAVItem *up = file->GetParent(); up; up = up->GetParent())
-            up->SetModifiedDate(QDateTime::currentDateTime());
+        const quint64 taken = size + TAVCrypto::kHeaderSize;
+        jobFreeSpace = taken >= quint64(jobFreeSpace) ? 0 : jobFreeSpace - qint64(taken);
+        // The job's one time: each folder passes it on to its own.
+        if (file->GetParent())
+            file->GetParent()->SetModifiedDate(jobTime);
 
         // The worker's end state decides, not only the signals it sent: a
         // write that failed half-way sends none.

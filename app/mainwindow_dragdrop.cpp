@@ -204,8 +204,7 @@ void MainWindow::dropFilesOnVault(QWidget *view, TAVItemContainer *targetContain
         vaultCipher = vault->getCipher();
     cryptoError = false;
     accessDenied = false;
-    storedSources.clear();
-    walkedFolders.clear();
+    beginAddJob();
 
     const quint64 total = quint64(FileUtils::getListFileSize(paths));
     progressDialog->reset();

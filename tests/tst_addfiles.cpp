@@ -442,8 +442,12 @@ void TestAddFiles::spaceAndSizeLimits_data()
         << true << qint64(-1) << qint64(4294967296) << QStringList{fatText} << QStringList{"b.txt"};
     QTest::newRow("4 GiB on another volume is only a matter of space")
         << false << qint64(4294967295) << qint64(4294967296) << QStringList{fullText} << QStringList{};
-    QTest::newRow("exactly the free space") << false << qint64(1000) << qint64(1000) << QStringList{}
-                                            << QStringList{"a.bin", "b.txt"};
+    // The space is asked once per job and counted down: a.bin takes all of
+    // it, so b.txt no longer fits.
+    QTest::newRow("exactly the free space") << false << qint64(1000) << qint64(1000) << QStringList{fullText}
+                                            << QStringList{"a.bin"};
+    QTest::newRow("room for both") << false << qint64(2000 + 2 * 512) << qint64(1000) << QStringList{}
+                                   << QStringList{"a.bin", "b.txt"};
     QTest::newRow("one byte more stops the job") << false << qint64(999) << qint64(1000)
                                                  << QStringList{fullText} << QStringList{};
     QTest::newRow("an empty file needs no space") << false << qint64(0) << qint64(0)
@@ -459,8 +463,12 @@ void TestAddFiles::spaceAndSizeLimits()
     CountingVault *vault = addVault("Alpha");
     if (fat)
         vault->setFileSystemType(FileUtils::TAV_FS_FAT);
+    int asked = 0;
     if (free >= 0)
-        window->freeDiskSpace = [free](const QString &) { return quint64(free); };
+        window->freeDiskSpace = [free, &asked](const QString &) {
+            ++asked;
+            return quint64(free);
+        };
     // Sparse: a 4 GiB source costs no disk.
     QFile big(local("a.bin", QByteArray()));
     QVERIFY(big.resize(size));
@@ -472,6 +480,8 @@ void TestAddFiles::spaceAndSizeLimits()
     QTEST(texts(prompter, false), "messages");
     QCOMPARE(childNames(vault), stored);
     QCOMPARE(reloaded(vault).keys(), stored);
+    // Asked once for the job, not once per file.
+    QCOMPARE(asked, free >= 0 ? 1 : 0);
 }
 
 void TestAddFiles::missingPathsAreReportedNotAdded()
