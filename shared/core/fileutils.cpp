@@ -510,11 +510,26 @@ qint64 FileUtils::size(const QString &path)
     return QFileInfo(path).size();
 }
 
-QDateTime FileUtils::created(const QString &path)
+namespace {
+
+QDateTime createdOf(const QFileInfo &info)
 {
-    const QFileInfo info(path);
     const QDateTime birth = info.birthTime();
     return birth.isValid() ? birth : info.metadataChangeTime();
+}
+
+} // namespace
+
+QDateTime FileUtils::created(const QString &path)
+{
+    return createdOf(QFileInfo(path));
+}
+
+void FileUtils::dates(const QString &path, QDateTime *created, QDateTime *modified)
+{
+    const QFileInfo info(path);
+    *created = createdOf(info);
+    *modified = info.lastModified();
 }
 
 QDateTime FileUtils::modified(const QString &path)

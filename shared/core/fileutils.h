@@ -73,6 +73,8 @@ public:
     static qint64 size(const QString &path);
     static QDateTime created(const QString &path);
     static QDateTime modified(const QString &path);
+    // Both, from one look at the file.
+    static void dates(const QString &path, QDateTime *created, QDateTime *modified);
     static QDateTime accessed(const QString &path);
     static QString getFileExtention(const QString &path);
     static QString getFilePath(const QString &path);

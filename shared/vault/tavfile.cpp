@@ -102,7 +102,7 @@ TAVFile::TAVFile(TAVItem *parent, const QString &source) : TAVItem(QStringLitera
         FileUtils::makePath(QFileInfo(body).path());
     // Only this item's dates: it is not in the parent's list yet, and the
     // ancestors' dates are the caller's work once the content is in.
-    StoreDates(FileUtils::created(source), FileUtils::modified(source));
+    storeDatesOf(source);
 }
 
 TAVFile::~TAVFile()
@@ -164,7 +164,7 @@ void TAVFile::encrypt(const QString &source)
     const quint64 stored = FileUtils::getFileSize(bodyPath);
     SetCurrentSize(stored);
     SetOriginalSize(stored - qMin<quint64>(stored, TAVCrypto::kHeaderSize));
-    StoreDates(FileUtils::created(source), FileUtils::modified(source));
+    storeDatesOf(source);
     if (GetParent())
         GetParent()->SetModifiedDate(GetModifiedDate());
 }
@@ -183,6 +183,14 @@ void TAVFile::adoptBody(const QUuid &bodyId, const QDateTime &createdDate, const
     StoreDates(createdDate, modifiedDate);
     if (GetParent())
         GetParent()->SetModifiedDate(modifiedDate);
+}
+
+void TAVFile::storeDatesOf(const QString &source)
+{
+    QDateTime created;
+    QDateTime modified;
+    FileUtils::dates(source, &created, &modified);
+    StoreDates(created, modified);
 }
 
 void TAVFile::encrypt(const QString &source, TAVCryptoThread *worker)
@@ -212,7 +220,7 @@ void TAVFile::encrypt(const QString &source, TAVCryptoThread *worker)
     const quint64 stored = FileUtils::getFileSize(bodyPath);
     SetCurrentSize(stored);
     SetOriginalSize(stored - qMin<quint64>(stored, TAVCrypto::kHeaderSize));
-    StoreDates(FileUtils::created(source), FileUtils::modified(source));
+    storeDatesOf(source);
 }
 
 void TAVFile::decrypt(const QString &destination)

@@ -90,6 +90,9 @@ public:
     int close();
 
 private:
+    // The source's creation and modification dates, from one look at it.
+    void storeDatesOf(const QString &source);
+
     // Made by open(), gone at close(): an item of the tree carries no file
     // object (a QObject) of its own, so a vault of many items stays light.
     std::unique_ptr<QFile> body;
