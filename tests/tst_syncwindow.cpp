@@ -13,6 +13,7 @@
 #include "tavsync.h"
 #include "tavsyncprogressdialog.h"
 #include "tavvault.h"
+#include "translation.h"
 #include "usbstick.h"
 #include "utils.h"
 #include "vaultfixture.h"
@@ -45,6 +46,10 @@ public:
                 dialog = d;
         }
         dialogTexts << (dialog ? dialog->text() : QStringLiteral("<no dialog>"));
+        // With KV_SHOT_DIR set and a name given, the window is saved as a picture.
+        const QString shots = qEnvironmentVariable("KV_SHOT_DIR");
+        if (dialog && !shots.isEmpty() && !shot.isEmpty())
+            dialog->grab().save(shots + QLatin1Char('/') + shot + QStringLiteral(".png"));
         if (dialog) {
             dialogLabels << dialog->findChild<QLabel *>(QStringLiteral("label"))->text();
             QTimer::singleShot(0, dialog, &QDialog::close);
@@ -54,6 +59,7 @@ public:
     }
     QStringList dialogTexts;
     QStringList dialogLabels;
+    QString shot;
     QStringList texts() const
     {
         QStringList t;
@@ -122,6 +128,7 @@ private slots:
     void synchronizeOnlyForALoadedVault();
     void lockMidRunKeepsTheIndex();
     void removingAVaultEndsItsRunsFirst();
+    void skippedLinesInTheUsersLanguage();
 
 private:
     std::unique_ptr<MainWindow> makeWindow();
@@ -472,6 +479,30 @@ void TestSyncWindow::removingAVaultEndsItsRunsFirst()
     fixture->forgetVault(); // gone with the remove
     QVERIFY(!runsLeft);
     QVERIFY(!TAVFileSystem::getInstance()->getItem(name));
+}
+
+void TestSyncWindow::skippedLinesInTheUsersLanguage()
+{
+    Translation translation;
+    QVERIFY(translation.install(QStringLiteral(":/res/kolvane_de_DE.qm")));
+    auto window = makeWindow();
+    SyncFixture fixture;
+    Settle settle;
+    fixture.layVault({"a.txt=alpha"});
+    fixture.layDisk({"a.txt=alpha"});
+    QVERIFY(QFile::link(fixture.path("outside"), fixture.diskFolder() + "/link"));
+    fixture.addPeer();
+    window->updateView(fixture.vault());
+
+    ResultCatcher prompter;
+    prompter.shot = QStringLiteral("sync-skipped-de_DE");
+    window->findChild<QAction *>("actionSynchronize")->trigger();
+    translation.removeCurrent();
+    QCOMPARE(prompter.dialogTexts.size(), 1);
+    QVERIFY2(prompter.dialogTexts.first().contains(QString::fromUtf8("Übersprungen: link (ein symbolischer Link)\n")),
+             qPrintable(prompter.dialogTexts.first()));
+    QVERIFY(prompter.dialogTexts.first().endsWith(
+        QString::fromUtf8("Synchronisierung mit Fehlern beendet: siehe die Zeilen oben.\n")));
 }
 
 QTEST_MAIN(TestSyncWindow)
