@@ -1,3 +1,4 @@
+#include "clock.h"
 #include "crashhandler.h"
 #include "mainwindow.h"
 #include "single_application.h"
@@ -45,6 +46,7 @@ bool hasDisplay()
 
 int main(int argc, char *argv[])
 {
+    Clock::settleTimeZone();
     if (!hasDisplay()) {
         std::fprintf(stderr, "kolvanevave: no display (set DISPLAY or WAYLAND_DISPLAY, or "
                              "QT_QPA_PLATFORM)\n");

@@ -2,6 +2,7 @@
 // folder of many small files (in 100 sub-folders) and one of a few large
 // ones, into a vault on the disk, beside `cp -r` of the same folder followed
 // by `sync`. The work folder is removed at the end, not between rounds.
+#include "clock.h"
 #include "cryptovectors.h"
 #include "filedialoganswer.h"
 #include "fixeddrivelocator.h"
@@ -129,6 +130,7 @@ void run(const QString &base, const char *label, int count, qint64 size)
 
 int main(int argc, char **argv)
 {
+    Clock::settleTimeZone(); // as the program does
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);

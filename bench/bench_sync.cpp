@@ -20,6 +20,7 @@
 // `rsync -a` after the same 100 changes. rsync copies plain bytes; ours
 // encrypts every one and keeps an index, so the ratios say what that costs.
 // Index saves per run are counted: they must not grow with the changes.
+#include "clock.h"
 #include "tavfilesystem.h"
 #include "tavlogging.h"
 #include "tavsync.h"
@@ -119,6 +120,7 @@ void syncDisks()
 
 int main(int argc, char **argv)
 {
+    Clock::settleTimeZone(); // as the program does
     QCoreApplication app(argc, argv);
     TAVLogger::setLogLevel(TAVLogger::Warning);
     const QString base = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::tempPath();

@@ -1,6 +1,7 @@
 // Unlock and lock of the main window with one vault of 100,000 items: the
 // vault list and the index read, the views and the search index built; then
 // the lock, which unloads it all again.
+#include "clock.h"
 #include "fixeddrivelocator.h"
 #include "mainwindow.h"
 #include "mainwindowform.h"
@@ -107,6 +108,7 @@ int runOnce(const QString &drive)
 // first use: allocation, pages, caches).
 int main(int argc, char **argv)
 {
+    Clock::settleTimeZone(); // as the program does
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QStandardPaths::setTestModeEnabled(true);

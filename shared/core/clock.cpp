@@ -3,6 +3,8 @@
 #include <QAtomicPointer>
 #include <QElapsedTimer>
 
+#include <ctime>
+
 namespace {
 QAtomicPointer<Clock> installedClock;
 }
@@ -34,4 +36,11 @@ Clock *Clock::getInstance()
 void Clock::setInstance(Clock *clock)
 {
     installedClock.storeRelease(clock);
+}
+
+void Clock::settleTimeZone()
+{
+    if (!qEnvironmentVariableIsSet("TZ"))
+        qputenv("TZ", ":/etc/localtime");
+    ::tzset();
 }

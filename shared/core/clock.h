@@ -17,6 +17,13 @@ public:
     // differences between two readings mean anything.
     virtual qint64 steadyMs() const;
 
+    // With TZ unset, the C library looks at /etc/localtime again before
+    // every local-time conversion (about twenty times for each file added);
+    // named once here, the zone is read once, and a zone changed while the
+    // program runs is seen at its next start. A TZ that is set stays as it
+    // is. Call at the start of main, before any thread.
+    static void settleTimeZone();
+
     // The clock in use: the real one unless another was installed.
     static Clock *getInstance();
     // Installs a clock (not owned); nullptr puts the real one back.
