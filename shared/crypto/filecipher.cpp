@@ -49,6 +49,35 @@ int cipherBody(QFile &in, QSaveFile &out, const unsigned char *iv, TAVCipher cip
     return 0;
 }
 
+// The body after the header into `out`, a temporary file beside the
+// destination, then renamed over it: 0 done; 4 reading, writing or the
+// rename failed; 5 `mayReplace` said no (the temporary file then goes with
+// `out`). With `sync`, the output is synced before the rename and the
+// folder after it.
+int cipherIntoPlace(QFile &in, QTemporaryFile &out, const QString &destination, const unsigned char *iv,
+                    TAVCipher cipher, const TAVKey &key, bool sync, const FileCipher::ReplaceCheck &mayReplace)
+{
+    const BodyCipher::Outcome outcome = BodyCipher::run(&in, &out, TAVCrypto::kHeaderSize, iv, cipher, key, {});
+    if (outcome != BodyCipher::Done || !out.flush() || (sync && ::fsync(out.handle()) != 0)) {
+        LOG_ERROR << (outcome == BodyCipher::ReadFailed ? "error reading file" : "error writing file")
+                  << (outcome == BodyCipher::ReadFailed ? in.errorString() : out.errorString());
+        return 4;
+    }
+    if (mayReplace && !mayReplace()) {
+        LOG_DEBUG << "kept" << destination;
+        return 5;
+    }
+    out.close();
+    if (std::rename(QFile::encodeName(out.fileName()).constData(), QFile::encodeName(destination).constData()) != 0) {
+        LOG_ERROR << "error writing file" << destination << "rename failed";
+        return 4;
+    }
+    out.setAutoRemove(false);
+    if (sync)
+        SafeFile::syncFolder(QFileInfo(destination).absolutePath());
+    return 0;
+}
+
 // A body written for a batch: beside the destination under a temporary
 // name, renamed over it when complete, never synced here (QSaveFile would
 // sync each one). Same rules as SafeFile: no link as the destination, the
@@ -77,19 +106,7 @@ int encryptUnsynced(QFile &in, const QString &source, const QString &destination
         LOG_ERROR << "error during writeFileHeader";
         return 3;
     }
-    const BodyCipher::Outcome outcome = BodyCipher::run(&in, &out, TAVCrypto::kHeaderSize, iv, cipher, key, {});
-    if (outcome != BodyCipher::Done || !out.flush()) {
-        LOG_ERROR << (outcome == BodyCipher::ReadFailed ? "error reading file" : "error writing file")
-                  << (outcome == BodyCipher::ReadFailed ? in.errorString() : out.errorString());
-        return 4;
-    }
-    out.close();
-    if (std::rename(QFile::encodeName(out.fileName()).constData(), QFile::encodeName(destination).constData()) != 0) {
-        LOG_ERROR << "error writing file" << destination << "rename failed";
-        return 4;
-    }
-    out.setAutoRemove(false);
-    return 0;
+    return cipherIntoPlace(in, out, destination, iv, cipher, key, false, {});
 }
 
 // The mode a new file gets from open(..., 0666): what the process's umask
@@ -166,22 +183,5 @@ int FileCipher::decryptFile(const QString &source, const QString &destination, T
         return 2;
     }
     LOG_DEBUG << "read header name" << name << created.toString();
-    const BodyCipher::Outcome outcome = BodyCipher::run(&in, &out, TAVCrypto::kHeaderSize, iv, cipher, key, {});
-    if (outcome != BodyCipher::Done || !out.flush() || ::fsync(out.handle()) != 0) {
-        LOG_ERROR << (outcome == BodyCipher::ReadFailed ? "error reading file" : "error writing file")
-                  << (outcome == BodyCipher::ReadFailed ? in.errorString() : out.errorString());
-        return 4;
-    }
-    if (mayReplace && !mayReplace()) {
-        LOG_DEBUG << "kept" << destination;
-        return 5;
-    }
-    out.close();
-    if (std::rename(QFile::encodeName(out.fileName()).constData(), QFile::encodeName(destination).constData()) != 0) {
-        LOG_ERROR << "error writing file" << destination << "rename failed";
-        return 4;
-    }
-    out.setAutoRemove(false);
-    SafeFile::syncFolder(target.absolutePath());
-    return 0;
+    return cipherIntoPlace(in, out, destination, iv, cipher, key, true, mayReplace);
 }
