@@ -166,10 +166,10 @@ int main(int argc, char **argv)
         syncDisks();
         for (int r = 0; r < 3; ++r) {
             Row &row = rows[r];
-            if (r == 2)
+            if (r == 2) {
                 change(disk);
-            if (r == 2)
                 syncDisks();
+            }
             int result = 0;
             QElapsedTimer timer;
             timer.start();

@@ -162,7 +162,7 @@ void TestTavSync::comparison()
         return map;
     };
     const SyncPlan plan =
-        SyncComparison::compare(mapOf(vault), mapOf(disk), SyncLastState::ofKeys(SyncComparison::keysOf(state)), {}, coarse);
+        SyncComparison::compare(mapOf(vault), mapOf(disk), SyncLastState::ofPaths(state), {}, coarse);
     QStringList got;
     const auto add = [&got](const char *name, const SyncActions &set) {
         for (auto it = set.cbegin(); it != set.cend(); ++it)

@@ -15,6 +15,7 @@
 
 #include <cstdio>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -110,17 +111,21 @@ int encryptUnsynced(QFile &in, const QString &source, const QString &destination
 }
 
 // The mode a new file gets from open(..., 0666): what the process's umask
-// leaves. Read, not set and set back, which would race with other threads.
+// leaves. Read (not set and set back, which would race with other threads),
+// and once: the program never changes its umask.
 unsigned int newFileMode()
 {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (status.open(QIODevice::ReadOnly)) {
-        for (const QByteArray &line : status.readAll().split('\n')) {
-            if (line.startsWith("Umask:"))
-                return 0666 & ~line.mid(6).trimmed().toUInt(nullptr, 8);
+    static const unsigned int mode = [] {
+        QFile status(QStringLiteral("/proc/self/status"));
+        if (status.open(QIODevice::ReadOnly)) {
+            for (const QByteArray &line : status.readAll().split('\n')) {
+                if (line.startsWith("Umask:"))
+                    return 0666u & ~line.mid(6).trimmed().toUInt(nullptr, 8);
+            }
         }
-    }
-    return 0644;
+        return 0644u;
+    }();
+    return mode;
 }
 
 } // namespace
@@ -165,10 +170,10 @@ int FileCipher::decryptFile(const QString &source, const QString &destination, T
     QTemporaryFile out(target.absolutePath() + QStringLiteral("/.") + target.fileName() + QStringLiteral(".XXXXXX"));
     // A replaced file keeps its mode; a new one (or one replacing a link)
     // gets the mode of any new file.
-    unsigned int mode = 0;
-    QString ignored;
-    if (!SafeFile::replacementMode(destination, &mode, &ignored) || !target.exists() || target.isSymLink())
-        mode = newFileMode();
+    struct stat st;
+    const unsigned int mode = ::lstat(QFile::encodeName(destination).constData(), &st) == 0 && S_ISREG(st.st_mode)
+        ? unsigned(st.st_mode & 07777)
+        : newFileMode();
     if (!out.open()) {
         LOG_ERROR << "cannot open file for write" << destination << out.errorString();
         throw TAVException(QStringLiteral("cannot open file for write ") + destination);

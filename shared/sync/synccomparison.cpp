@@ -48,17 +48,11 @@ SyncAction action(const QString &vaultPath, const QString &diskPath, bool isDir)
 
 } // namespace
 
-QSet<QString> SyncComparison::keysOf(const QStringList &relativePaths)
+SyncLastState SyncLastState::ofPaths(const QStringList &relativePaths, const QDateTime &written)
 {
     QSet<QString> keys;
-    keys.reserve(relativePaths.size());
     for (const QString &path : relativePaths)
-        keys.insert(keyOf(path));
-    return keys;
-}
-
-SyncLastState SyncLastState::ofKeys(const QSet<QString> &keys, const QDateTime &written)
-{
+        keys.insert(SyncComparison::keyOf(path));
     SyncLastState state;
     state.knows = [keys](const QString &key) { return keys.contains(key); };
     state.size = keys.size();

@@ -41,7 +41,8 @@ struct SyncLastState
     int size = 0;
     QDateTime written;
 
-    static SyncLastState ofKeys(const QSet<QString> &keys, const QDateTime &written = QDateTime());
+    // The state of these relative paths (compared by their keys).
+    static SyncLastState ofPaths(const QStringList &relativePaths, const QDateTime &written = QDateTime());
 };
 
 // What a peer's synchronisation does, decided from the two sides and the
@@ -95,7 +96,6 @@ public:
 
     // The key of a relative path: case-folded.
     static QString keyOf(const QString &relativePath) { return relativePath.toCaseFolded(); }
-    static QSet<QString> keysOf(const QStringList &relativePaths);
     // Equal for the comparison: whole seconds, with the two-second slack when coarse.
     static int compareTimes(const QDateTime &vault, const QDateTime &disk, bool coarseTimes);
 
