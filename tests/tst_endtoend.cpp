@@ -809,6 +809,15 @@ void TestEndToEnd::folderSync()
     checkDrive(run, kPassword, prefixed(both, QStringLiteral("Flash Drive")));
     QCOMPARE(QDir(outside).entryList(QDir::Files), QStringList{QStringLiteral("secret.txt")});
 
+    // More new files than the Synchronize badge has digits for: counted at
+    // the next unlock, shown as "999+" (looked at on the picture).
+    for (int i = 0; i < 1200; ++i)
+        QVERIFY(FileFixture::write(peer + QStringLiteral("/many/n%1.txt").arg(i), "n"));
+    lock(run);
+    unlock(run, kPassword);
+    QThread::msleep(3000);
+    run.shot(QStringLiteral("badge-999-plus"));
+
     quit(run);
 }
 
