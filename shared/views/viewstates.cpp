@@ -70,10 +70,16 @@ bool ViewStates::headerStateFits(const QByteArray &state, int sections)
     if (!in.readInt(&marker) || marker != kStateMarker || !in.readInt(&version) || !in.skip(12 + 1))
         return false;
     // The visual and logical orders are empty while no section has moved.
-    if (!in.readCount(4, &visual) || !in.readCount(4, &logical))
-        return false;
-    if ((visual != 0 && visual != quint32(sections)) || (logical != 0 && logical != quint32(sections)))
-        return false;
+    // Qt indexes its arrays by their entries: each must name a section.
+    for (quint32 *order : {&visual, &logical}) {
+        if (!in.readInt(reinterpret_cast<qint32 *>(order)) || (*order != 0 && *order != quint32(sections)))
+            return false;
+        for (quint32 i = 0; i < *order; ++i) {
+            qint32 index = -1;
+            if (!in.readInt(&index) || index < 0 || index >= sections)
+                return false;
+        }
+    }
     // The hidden sections as bits, then the sizes they had.
     if (!in.readInt(reinterpret_cast<qint32 *>(&bits)) || bits > quint32(sections)
         || !in.skip(int((bits + 7) / 8)) || !in.readCount(8, &hidden))
@@ -85,7 +91,7 @@ bool ViewStates::headerStateFits(const QByteArray &state, int sections)
     // One size, span and resize mode per section. Qt writes a span of one
     // and repeats each item by its span: a crafted span alone would make it
     // loop and allocate for billions of sections.
-    if (!in.readInt(reinterpret_cast<qint32 *>(&items)) || items > quint32(sections)
+    if (!in.readInt(reinterpret_cast<qint32 *>(&items)) || items != quint32(sections)
         || quint64(items) * 12 > quint64(in.left()))
         return false;
     for (quint32 i = 0; i < items; ++i) {
