@@ -109,9 +109,9 @@ QString IconProvider::badgeText(uint number, int width, QFont *font)
     // edge, "2021" would read "021".
     const auto fits = [&](const QString &text) { return QFontMetrics(*font).horizontalAdvance(text) + 12 <= width; };
     const QString digits = QString::number(number);
-    if (number <= 999 || fits(digits))
-        return digits;
-    const QString text = QStringLiteral("999+");
+    const QString text = number <= 999 || fits(digits) ? digits : QStringLiteral("999+");
+    // A wide font (DejaVu stands in for Arial on many systems) is made
+    // smaller rather than cut.
     while (!fits(text) && font->pointSize() > 5)
         font->setPointSize(font->pointSize() - 1);
     return text;
