@@ -1,5 +1,6 @@
 #include "clock.h"
 #include "crashhandler.h"
+#include "largepages.h"
 #include "mainwindow.h"
 #include "single_application.h"
 #include "tavlogging.h"
@@ -46,6 +47,7 @@ bool hasDisplay()
 
 int main(int argc, char *argv[])
 {
+    LargePages::requestForHeap();
     Clock::settleTimeZone();
     if (!hasDisplay()) {
         std::fprintf(stderr, "kolvanevave: no display (set DISPLAY or WAYLAND_DISPLAY, or "

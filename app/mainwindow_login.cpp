@@ -3,6 +3,7 @@
 #include "tavview.h"
 
 #include "languagetable.h"
+#include "largepages.h"
 #include "locknotifier.h"
 #include "platformutils.h"
 #include "productinfo.h"
@@ -121,6 +122,9 @@ void MainWindow::on_ledPassword_returnPressed()
         showMainPage();
         // The pending-change count of every loaded vault, in the pool.
         startSyncScans();
+        // The unlock's temporaries (an index read whole, the items of an
+        // earlier unlock) are free now.
+        LargePages::releaseFree();
         if (!keptCopies.isEmpty())
             tellKeptCopies(keptCopies);
     }

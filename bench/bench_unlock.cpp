@@ -3,6 +3,7 @@
 // the lock, which unloads it all again.
 #include "clock.h"
 #include "fixeddrivelocator.h"
+#include "largepages.h"
 #include "mainwindow.h"
 #include "mainwindowform.h"
 #include "prompter.h"
@@ -108,7 +109,9 @@ int runOnce(const QString &drive)
 // first use: allocation, pages, caches).
 int main(int argc, char **argv)
 {
-    Clock::settleTimeZone(); // as the program does
+    // As the program does.
+    LargePages::requestForHeap();
+    Clock::settleTimeZone();
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QStandardPaths::setTestModeEnabled(true);
@@ -116,6 +119,11 @@ int main(int argc, char **argv)
         return runOnce(QString::fromLocal8Bit(argv[2]));
 
     QTemporaryDir dir;
+    // KV_BENCH_KEEP=1 keeps the drive, to profile one "--once" run of it.
+    if (qEnvironmentVariableIntValue("KV_BENCH_KEEP") == 1) {
+        dir.setAutoRemove(false);
+        std::fprintf(stderr, "the drive is kept in %s\n", qPrintable(dir.path()));
+    }
     qputenv("TMPDIR", QFile::encodeName(dir.filePath("tmp")));
     QDir().mkpath(dir.filePath("tmp"));
     const QString drive = dir.filePath("drive") + QLatin1Char('/');

@@ -11,6 +11,7 @@
 #include "tavlogging.h"
 #include "tavvault.h"
 
+#include <QFile>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -85,6 +86,13 @@ TAVFile::TAVFile(TAVItem *parent) : TAVItem(QStringLiteral("file"))
     SetParent(parent);
 }
 
+TAVFile::TAVFile(TAVItem *parent, FromIndex) : TAVItem(FromIndex{})
+{
+    if (!parent)
+        throw TAVException(QStringLiteral("File without a container."));
+    SetParent(parent);
+}
+
 TAVFile::TAVFile(TAVItem *parent, const QString &source) : TAVItem(QStringLiteral("file"))
 {
     if (!parent)
@@ -105,11 +113,19 @@ TAVFile::TAVFile(TAVItem *parent, const QString &source) : TAVItem(QStringLitera
     storeDatesOf(source);
 }
 
+// The body file while the item is open, with what its cipher needs.
+struct TAVFile::OpenBody : QFile
+{
+    explicit OpenBody(const QString &path) : QFile(path) {}
+    ~OpenBody() override { OPENSSL_cleanse(nonce, sizeof nonce); }
+    unsigned char nonce[16] = {};
+    bool writing = false;
+};
+
 TAVFile::~TAVFile()
 {
     if (body && body->isOpen())
         body->close();
-    OPENSSL_cleanse(nonce, sizeof nonce);
 }
 
 int TAVFile::GetClassID() const
@@ -275,9 +291,10 @@ bool TAVFile::open(QIODevice::OpenMode mode)
         LOG_ERROR << "getVault failed";
         return false;
     }
-    body.reset(new QFile(bodyPath));
-    std::memset(nonce, 0, sizeof nonce);
-    writing = mode & (QIODevice::WriteOnly | QIODevice::Append);
+    body.reset(new OpenBody(bodyPath));
+    unsigned char *nonce = body->nonce;
+    const bool writing = mode & (QIODevice::WriteOnly | QIODevice::Append);
+    body->writing = writing;
     // QFile truncates on WriteOnly alone; the header must survive.
     const QIODevice::OpenMode fileMode =
         writing ? QIODevice::OpenMode(QIODevice::ReadWrite) : QIODevice::OpenMode(QIODevice::ReadOnly);
@@ -330,7 +347,7 @@ qint64 TAVFile::read(char *data, unsigned length)
     const quint64 offset = quint64(body->pos());
     const qint64 count = body->read(data, qint64(length));
     if (count > 0
-        && TAVCrypto::decryptBlock(reinterpret_cast<unsigned char *>(data), int(count), offset, nonce,
+        && TAVCrypto::decryptBlock(reinterpret_cast<unsigned char *>(data), int(count), offset, body->nonce,
                                    vault->getCipher(), vault->getKey())
                != 0)
         return -1;
@@ -340,12 +357,12 @@ qint64 TAVFile::read(char *data, unsigned length)
 qint64 TAVFile::write(const char *data, unsigned length)
 {
     TAVVault *vault = vaultOf(this);
-    if (!vault || !body || !body->isOpen() || !writing)
+    if (!vault || !body || !body->isOpen() || !body->writing)
         return -1;
     QByteArray enciphered(data, int(length));
     const quint64 offset = quint64(body->pos());
     if (TAVCrypto::encryptBlock(reinterpret_cast<unsigned char *>(enciphered.data()), enciphered.size(),
-                                offset, nonce, vault->getCipher(), vault->getKey())
+                                offset, body->nonce, vault->getCipher(), vault->getKey())
         != 0)
         return -1;
     const qint64 count = body->write(enciphered);
@@ -372,8 +389,8 @@ int TAVFile::close()
 {
     if (!body || !body->isOpen())
         return 0;
-    const bool wasWriting = writing;
-    writing = false;
+    const bool wasWriting = body->writing;
+    body->writing = false;
     const bool flushed = !wasWriting || body->flush();
     body.reset();
     if (!wasWriting)

@@ -3,7 +3,7 @@
 
 #include "tavitem.h"
 
-#include <QFile>
+#include <QIODevice>
 
 #include <memory>
 
@@ -19,6 +19,7 @@ class TAVFile : public TAVItem
 public:
     // An unnamed item ("file") as the index loader makes them; throws for a null parent.
     explicit TAVFile(TAVItem *parent);
+    TAVFile(TAVItem *parent, FromIndex);
     // A new item named after the last component of source (a local path or a
     // bare name), dated like the file at source. Throws TAVException for a
     // null parent, a name failing the name rule, or a name already taken in
@@ -94,10 +95,10 @@ private:
     void storeDatesOf(const QString &source);
 
     // Made by open(), gone at close(): an item of the tree carries no file
-    // object (a QObject) of its own, so a vault of many items stays light.
-    std::unique_ptr<QFile> body;
-    unsigned char nonce[16] = {};
-    bool writing = false;
+    // object (a QObject) and no cipher state of its own, so a vault of many
+    // items stays light.
+    struct OpenBody;
+    std::unique_ptr<OpenBody> body;
 };
 
 #endif // TAVFILE_H

@@ -5,6 +5,11 @@ TAVFolder::TAVFolder(TAVItem *parent, const QString &name) : TAVItemContainer(na
     SetParent(parent);
 }
 
+TAVFolder::TAVFolder(TAVItem *parent, FromIndex) : TAVItemContainer(FromIndex{})
+{
+    SetParent(parent);
+}
+
 int TAVFolder::GetClassID() const
 {
     return TAV_CLASS_FOLDER;

@@ -9,6 +9,7 @@ class TAVFolder : public TAVItemContainer
     Q_OBJECT
 public:
     TAVFolder(TAVItem *parent, const QString &name);
+    TAVFolder(TAVItem *parent, FromIndex);
 
     int GetClassID() const override;
     bool canAddVault() const override;

@@ -15,6 +15,10 @@ TAVItem::TAVItem(const QString &itemName)
     modified.setNow();
 }
 
+TAVItem::TAVItem(FromIndex) : QObject(nullptr)
+{
+}
+
 TAVItem::~TAVItem() = default;
 
 quint64 TAVItem::GetOriginalSize() const
@@ -131,6 +135,10 @@ void TAVItem::deserialize(QDataStream &stream, uint version)
         throw TAVException(
             QCoreApplication::translate("MainWindowClass", "Invalid item name in archive."));
     // Stored as read: the parent rules of the date setters don't apply here.
+    // Read with room to grow; an index holds many names for a long time. A
+    // null name stays null: it is written back as read.
+    if (!newName.isNull())
+        newName.squeeze();
     SetName(newName);
     id = newId;
     originalSize = quint64(newOriginal);

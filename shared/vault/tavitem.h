@@ -30,6 +30,11 @@ class TAVItem : public QObject
     Q_OBJECT
 public:
     explicit TAVItem(const QString &name);
+    // An item whose record the index loader reads next (deserialize): it
+    // draws no identifier and reads no clock, which loading a large index
+    // would pay once per item for nothing.
+    struct FromIndex {};
+    explicit TAVItem(FromIndex);
     ~TAVItem() override;
 
     virtual quint64 GetOriginalSize() const;

@@ -223,6 +223,10 @@ TAVItemContainer::TAVItemContainer(const QString &name) : TAVItem(name)
 {
 }
 
+TAVItemContainer::TAVItemContainer(FromIndex) : TAVItem(FromIndex{})
+{
+}
+
 TAVItem *TAVItemContainer::findChild(const QString &name) const
 {
     QMutexLocker lock(&namesMutex);

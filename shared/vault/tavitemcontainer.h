@@ -22,6 +22,7 @@ class TAVItemContainer : public TAVItem
     Q_OBJECT
 public:
     explicit TAVItemContainer(const QString &name);
+    explicit TAVItemContainer(FromIndex);
     ~TAVItemContainer() override;
 
     quint64 GetOriginalSize() const override;

@@ -37,11 +37,23 @@ void TAVSearchIndex::clear()
 
 void TAVSearchIndex::addItem(TAVItem *item)
 {
-    const QString key = item->GetDisplayName().toLower();
-    if (key.isEmpty())
+    const QString name = item->GetDisplayName();
+    if (name.isEmpty())
         return;
-    entries.append(Entry{item, keys.size(), key.size()});
-    keys += key;
+    const int offset = keys.size();
+    // Most names are ASCII: lower-cased in place, with no copy of each.
+    const bool ascii = std::all_of(name.cbegin(), name.cend(), [](QChar c) { return c.unicode() < 0x80; });
+    if (ascii) {
+        keys += name;
+        QChar *key = keys.data() + offset;
+        for (int i = 0; i < name.size(); ++i) {
+            if (key[i] >= QLatin1Char('A') && key[i] <= QLatin1Char('Z'))
+                key[i] = QChar(ushort(key[i].unicode() + ('a' - 'A')));
+        }
+    } else {
+        keys += name.toLower();
+    }
+    entries.append(Entry{item, offset, keys.size() - offset});
     sorted = false;
 }
 

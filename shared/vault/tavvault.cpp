@@ -458,9 +458,10 @@ int TAVVault::load()
             auto *container = static_cast<TAVItemContainer *>(parent);
             TAVItem *item = nullptr;
             if (classId == TAV_CLASS_FILE) {
-                item = container->addFile();
+                item = new TAVFile(container, TAVItem::FromIndex{});
+                container->addItem(item);
             } else if (classId == TAV_CLASS_FOLDER) {
-                item = new TAVFolder(container, QString());
+                item = new TAVFolder(container, TAVItem::FromIndex{});
                 container->addItem(item);
             } else {
                 throw archiveError(QT_TRANSLATE_NOOP("MainWindowClass", "Invalid class name in archive."));
