@@ -142,8 +142,9 @@ public:
     // on the crypto-error and access-denied flags.
     bool encryptDir(TAVItemContainer *container, QString path, bool &askBeforeReplace,
                     QString displayPath);
+    // info: what is known of the file at path (a folder listing's entry).
     bool encryptFile(TAVItemContainer *container, QString path, bool &askBeforeReplace,
-                     QString displayPath);
+                     QString displayPath, const QFileInfo &info);
     // A local folder the user may write into; false for anything else.
     static bool canAddFile(const QFileInfo &info);
     // Makes the local folder tree show and select the listed folder.

@@ -191,7 +191,7 @@ void MainWindow::runAddJob(TAVItemContainer *container, const QStringList &paths
         if (QFileInfo(path).isDir())
             last = encryptDir(container, path, askBeforeReplace, FileUtils::getFileName(path));
         else
-            last = encryptFile(container, path, askBeforeReplace, FileUtils::getFileName(path));
+            last = encryptFile(container, path, askBeforeReplace, FileUtils::getFileName(path), QFileInfo(path));
         if (progressDialog->wasCanceled || cryptoError || accessDenied)
             break;
         remaining -= sizes.at(i);
@@ -417,24 +417,25 @@ bool MainWindow::encryptDir(TAVItemContainer *container, QString path, bool &ask
 
     walkedFolders.insert(canonical);
     bool result = true;
-    const QStringList entries =
-        QDir(path).entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
-    for (const QString &entry : entries) {
+    // The listing tells each entry's kind: no look at a file before its own.
+    const QFileInfoList entries =
+        QDir(path).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    for (const QFileInfo &entry : entries) {
         if (progressDialog->wasCanceled || cryptoError || accessDenied) {
             result = false;
             break;
         }
-        const QString child = path + QLatin1Char('/') + entry;
-        const QString childDisplay = displayPath + QLatin1Char('/') + entry;
-        result = QFileInfo(child).isDir() ? encryptDir(folder, child, askBeforeReplace, childDisplay)
-                                          : encryptFile(folder, child, askBeforeReplace, childDisplay);
+        const QString child = path + QLatin1Char('/') + entry.fileName();
+        const QString childDisplay = displayPath + QLatin1Char('/') + entry.fileName();
+        result = entry.isDir() ? encryptDir(folder, child, askBeforeReplace, childDisplay)
+                               : encryptFile(folder, child, askBeforeReplace, childDisplay, entry);
     }
     walkedFolders.remove(canonical);
     return result;
 }
 
 bool MainWindow::encryptFile(TAVItemContainer *container, QString path, bool &askBeforeReplace,
-                             QString displayPath)
+                             QString displayPath, const QFileInfo &info)
 {
     Q_UNUSED(displayPath)
     accessDenied = false;
@@ -457,8 +458,7 @@ bool MainWindow::encryptFile(TAVItemContainer *container, QString path, bool &as
         }
         vaultCipher = vault->getCipher();
 
-        const QFileInfo info(path);
-        if (!info.exists() || !info.isFile()) {
+        if (!info.isFile()) {
             showMessage(QMessageBox::Warning, windowTitle(),
                         tr("%1 was not added: it is not a file that can be read.").arg(shown),
                         {Ui_MainWindowClass::tr("OK")});
@@ -531,7 +531,7 @@ bool MainWindow::encryptFile(TAVItemContainer *container, QString path, bool &as
         const auto noteDenied = connect(cryptoThread, &TAVCryptoThread::TAVFileAccessDeny, this,
                                         [&signalled] { signalled = true; });
         try {
-            file->encrypt(path, cryptoThread);
+            file->encrypt(info, cryptoThread);
         } catch (...) {
             disconnect(noteError);
             disconnect(noteDenied);

@@ -225,7 +225,7 @@ void MainWindow::dropFilesOnVault(QWidget *view, TAVItemContainer *targetContain
         try {
             last = QFileInfo(path).isDir()
                 ? encryptDir(target, path, askBeforeReplace, FileUtils::getFileName(path))
-                : encryptFile(target, path, askBeforeReplace, FileUtils::getFileName(path));
+                : encryptFile(target, path, askBeforeReplace, FileUtils::getFileName(path), QFileInfo(path));
         } catch (...) {
             showMessage(QMessageBox::Information, windowTitle(),
                         MainFormText::tr("The application can not add more files because the vault's disk is full."),

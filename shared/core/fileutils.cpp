@@ -437,9 +437,7 @@ QString FileUtils::FileSizeToString(quint64 size)
 quint64 FileUtils::getFileSize(const QString &path)
 {
     const QFileInfo info(path);
-    if (info.exists() && info.isFile())
-        return quint64(info.size());
-    return 0;
+    return info.isFile() ? quint64(info.size()) : 0;
 }
 
 qint64 FileUtils::getDirSize(const QString &path)
@@ -527,7 +525,11 @@ QDateTime FileUtils::created(const QString &path)
 
 void FileUtils::dates(const QString &path, QDateTime *created, QDateTime *modified)
 {
-    const QFileInfo info(path);
+    dates(QFileInfo(path), created, modified);
+}
+
+void FileUtils::dates(const QFileInfo &info, QDateTime *created, QDateTime *modified)
+{
     *created = createdOf(info);
     *modified = info.lastModified();
 }

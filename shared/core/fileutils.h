@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <QUuid>
 
+class QFileInfo;
+
 // File operations the whole system shares: removal with optional wipe,
 // background removal, copy and rename that replace the target, the program's
 // temporary folder, body file names, sizes and the volume type.
@@ -75,6 +77,8 @@ public:
     static QDateTime modified(const QString &path);
     // Both, from one look at the file.
     static void dates(const QString &path, QDateTime *created, QDateTime *modified);
+    // The same from what info read (one look, shared with its size and kind).
+    static void dates(const QFileInfo &info, QDateTime *created, QDateTime *modified);
     static QDateTime accessed(const QString &path);
     static QString getFileExtention(const QString &path);
     static QString getFilePath(const QString &path);

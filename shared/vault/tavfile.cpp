@@ -28,10 +28,12 @@ TAVVault *vaultOf(const TAVItem *item)
     return item->getVault(&vault) == 0 ? static_cast<TAVVault *>(vault) : nullptr;
 }
 
-void throwIfMissingSource(const QString &source)
+// What one look at the source tells: whether it is there, its kind, size
+// and dates. The kind first: a stat that also tells whether it is there.
+void checkSource(const QFileInfo &info)
 {
-    if (!QFileInfo::exists(source))
-        throw TAVException(QCoreApplication::translate("TAVFile", "File %1 does not exist").arg(source));
+    if (!info.isFile() && !info.exists())
+        throw TAVException(QCoreApplication::translate("TAVFile", "File %1 does not exist").arg(info.filePath()));
 }
 
 [[noreturn]] void throwDecryptionFailed()
@@ -40,9 +42,8 @@ void throwIfMissingSource(const QString &source)
 }
 
 // -1 for anything but a regular file (a pipe's reads may block).
-qint64 regularFileSize(const QString &path)
+qint64 regularFileSize(const QFileInfo &info)
 {
-    const QFileInfo info(path);
     return info.isFile() ? info.size() : -1;
 }
 
@@ -110,7 +111,7 @@ TAVFile::TAVFile(TAVItem *parent, const QString &source) : TAVItem(QStringLitera
         FileUtils::makePath(QFileInfo(body).path());
     // Only this item's dates: it is not in the parent's list yet, and the
     // ancestors' dates are the caller's work once the content is in.
-    storeDatesOf(source);
+    storeDatesOf(QFileInfo(source));
 }
 
 // The body file while the item is open, with what its cipher needs.
@@ -165,7 +166,8 @@ QString TAVFile::getFullPhysicalFileName() const
 
 void TAVFile::encrypt(const QString &source)
 {
-    throwIfMissingSource(source);
+    const QFileInfo info(source);
+    checkSource(info);
     TAVVault *vault = vaultOf(this);
     const QString bodyPath = getFullPhysicalFileName();
     if (!vault || bodyPath.isEmpty()) {
@@ -180,7 +182,8 @@ void TAVFile::encrypt(const QString &source)
     const quint64 stored = FileUtils::getFileSize(bodyPath);
     SetCurrentSize(stored);
     SetOriginalSize(stored - qMin<quint64>(stored, TAVCrypto::kHeaderSize));
-    storeDatesOf(source);
+    // As the source was before it was read.
+    storeDatesOf(info);
     if (GetParent())
         GetParent()->SetModifiedDate(GetModifiedDate());
 }
@@ -201,7 +204,7 @@ void TAVFile::adoptBody(const QUuid &bodyId, const QDateTime &createdDate, const
         GetParent()->SetModifiedDate(modifiedDate);
 }
 
-void TAVFile::storeDatesOf(const QString &source)
+void TAVFile::storeDatesOf(const QFileInfo &source)
 {
     QDateTime created;
     QDateTime modified;
@@ -211,7 +214,12 @@ void TAVFile::storeDatesOf(const QString &source)
 
 void TAVFile::encrypt(const QString &source, TAVCryptoThread *worker)
 {
-    throwIfMissingSource(source);
+    encrypt(QFileInfo(source), worker);
+}
+
+void TAVFile::encrypt(const QFileInfo &info, TAVCryptoThread *worker)
+{
+    checkSource(info);
     TAVVault *vault = vaultOf(this);
     const QString bodyPath = getFullPhysicalFileName();
     if (!vault || bodyPath.isEmpty()) {
@@ -224,11 +232,11 @@ void TAVFile::encrypt(const QString &source, TAVCryptoThread *worker)
     const int slash = fullPath.indexOf(QLatin1Char('/'));
     worker->setKey(vault->getKey(), vault->getCipher());
     worker->created = GetCreatedDate();
-    worker->source = source;
+    worker->source = info.filePath();
     worker->destination = bodyPath;
     worker->name = slash < 0 ? fullPath : fullPath.mid(slash);
     worker->function = 0;
-    runWorker(worker, regularFileSize(source));
+    runWorker(worker, regularFileSize(info));
     // Cancelled or failed: the worker wrote nothing over the old body (a new
     // item has none), so the item keeps its sizes and dates.
     if (worker->state != 0)
@@ -236,7 +244,8 @@ void TAVFile::encrypt(const QString &source, TAVCryptoThread *worker)
     const quint64 stored = FileUtils::getFileSize(bodyPath);
     SetCurrentSize(stored);
     SetOriginalSize(stored - qMin<quint64>(stored, TAVCrypto::kHeaderSize));
-    storeDatesOf(source);
+    // As the source was before it was read.
+    storeDatesOf(info);
 }
 
 void TAVFile::decrypt(const QString &destination)
@@ -277,7 +286,7 @@ void TAVFile::decrypt(const QString &destination, TAVCryptoThread *worker)
     worker->source = bodyPath;
     worker->destination = destination;
     worker->function = 1;
-    runWorker(worker, regularFileSize(bodyPath));
+    runWorker(worker, regularFileSize(QFileInfo(bodyPath)));
     if (worker->state != 0)
         throwDecryptionFailed();
 }

@@ -3,6 +3,7 @@
 
 #include "tavitem.h"
 
+#include <QFileInfo>
 #include <QIODevice>
 
 #include <memory>
@@ -55,6 +56,9 @@ public:
     // missing source, a null worker ("Invalid Crypto Worker.") and a worker
     // still busy with another file.
     virtual void encrypt(const QString &source, TAVCryptoThread *worker);
+    // The same for a source already looked at (its kind, size and dates are
+    // taken from info as it is).
+    void encrypt(const QFileInfo &source, TAVCryptoThread *worker);
     // Throws as decrypt(destination), and "Decryption failed." for a run that
     // was cancelled or failed (an existing destination is then unchanged).
     virtual void decrypt(const QString &destination, TAVCryptoThread *worker);
@@ -92,7 +96,7 @@ public:
 
 private:
     // The source's creation and modification dates, from one look at it.
-    void storeDatesOf(const QString &source);
+    void storeDatesOf(const QFileInfo &source);
 
     // Made by open(), gone at close(): an item of the tree carries no file
     // object (a QObject) and no cipher state of its own, so a vault of many
