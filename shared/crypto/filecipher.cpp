@@ -84,7 +84,7 @@ int cipherIntoPlace(QFile &in, QTemporaryFile &out, const QString &destination, 
 // sync each one). Same rules as SafeFile: no link as the destination, the
 // replaced file's mode or 0600.
 int encryptUnsynced(QFile &in, const QString &source, const QString &destination, TAVCipher cipher,
-                    const TAVKey &key)
+                    const TAVKey &key, const QDateTime &created)
 {
     unsigned int mode = 0600;
     QString reason;
@@ -102,8 +102,7 @@ int encryptUnsynced(QFile &in, const QString &source, const QString &destination
         LOG_ERROR << "Could not create random bytes.";
         return 2;
     }
-    if (TAVCrypto::writeFileHeader(&out, iv, FileUtils::created(source), FileUtils::getFileName(source), cipher,
-                                   key) != 0) {
+    if (TAVCrypto::writeFileHeader(&out, iv, created, FileUtils::getFileName(source), cipher, key) != 0) {
         LOG_ERROR << "error during writeFileHeader";
         return 3;
     }
@@ -131,13 +130,14 @@ unsigned int newFileMode()
 } // namespace
 
 int FileCipher::encryptFile(const QString &source, const QString &destination, TAVCipher cipher,
-                            const TAVKey &key, Sync sync)
+                            const TAVKey &key, Sync sync, const QDateTime &created)
 {
     LOG_DEBUG << "encrypting" << source << destination;
     QFile in(source);
     openSourceOrThrow(in);
+    const QDateTime headerDate = created.isValid() ? created : FileUtils::created(source);
     if (sync == SyncLater)
-        return encryptUnsynced(in, source, destination, cipher, key);
+        return encryptUnsynced(in, source, destination, cipher, key, headerDate);
     QSaveFile out(destination);
     // A body goes into a vault folder: never through a link placed there.
     QString reason;
@@ -150,8 +150,7 @@ int FileCipher::encryptFile(const QString &source, const QString &destination, T
         out.cancelWriting();
         return 2;
     }
-    if (TAVCrypto::writeFileHeader(&out, iv, FileUtils::created(source), FileUtils::getFileName(source),
-                                   cipher, key) != 0) {
+    if (TAVCrypto::writeFileHeader(&out, iv, headerDate, FileUtils::getFileName(source), cipher, key) != 0) {
         LOG_ERROR << "error during writeFileHeader";
         out.cancelWriting();
         return 3;

@@ -4,6 +4,7 @@
 #include "tavcipherprops.h"
 #include "tavkey.h"
 
+#include <QDateTime>
 #include <QString>
 
 #include <functional>
@@ -31,8 +32,10 @@ public:
     // 0 done; 2 no random IV; 3 the header could not be written (or the cipher
     // is outside the table, or the key too short for it); 4 reading the source
     // or writing the body failed (a full disk among others).
+    // The header carries `created`, or the source's creation date when it is
+    // not valid.
     static int encryptFile(const QString &source, const QString &destination, TAVCipher cipher,
-                           const TAVKey &key, Sync sync = SyncEach);
+                           const TAVKey &key, Sync sync = SyncEach, const QDateTime &created = QDateTime());
 
     // Asked once the output is complete, just before it replaces the
     // destination: false keeps the destination as it is.

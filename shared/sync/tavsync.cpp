@@ -703,6 +703,8 @@ bool PeerSync::phaseToVault()
         return true;
     }
     m_bodiesPending = true;
+    // The vault's sub-folders this run made or found: each looked at once.
+    QSet<QString> madeFolders;
     for (int first = 0; first < keys.size(); first += kChunk) {
         const QStringList chunk = keys.mid(first, kChunk);
         struct Encrypted
@@ -740,13 +742,18 @@ bool PeerSync::phaseToVault()
                     throw TAVException(tr("Skipped: %1 (a symbolic link)").arg(diskPath));
                 if (!S_ISREG(st.st_mode))
                     throw TAVException(tr("Skipped: %1 (not a file or a folder)").arg(diskPath));
-                QDir().mkpath(QFileInfo(e.body).absolutePath());
+                const QString bodyFolder = QFileInfo(e.body).absolutePath();
+                if (!madeFolders.contains(bodyFolder)) {
+                    QDir().mkpath(bodyFolder);
+                    madeFolders.insert(bodyFolder);
+                }
+                // The dates as they were before the content is read: a
+                // change made meanwhile is newer and found by the next run.
+                FileUtils::dates(diskPath, &e.created, &e.modified);
                 // Synced all at once before the index save.
                 m_bodiesWritten = true;
-                if (FileCipher::encryptFile(diskPath, e.body, m_cipher, m_key, FileCipher::SyncLater) != 0)
+                if (FileCipher::encryptFile(diskPath, e.body, m_cipher, m_key, FileCipher::SyncLater, e.created) != 0)
                     throw TAVException(TAV_CANNOT_ENCRYPT);
-                e.created = FileUtils::created(diskPath);
-                e.modified = FileUtils::modified(diskPath);
             } catch (const std::exception &ex) {
                 e.reason = exceptionText(ex);
             }
@@ -780,8 +787,7 @@ bool PeerSync::phaseToVault()
                         } else {
                             LOG_DEBUG << "encrypt (new)" << vaultPath << "from" << m_diskRoot + a.diskPath
                                       << "folder name is" << container->GetName();
-                            TAVFile *file = container->addFile(m_diskRoot + a.diskPath);
-                            file->adoptBody(e.id, e.created, e.modified);
+                            container->addFileWithBody(m_diskRoot + a.diskPath, e.id, e.created, e.modified);
                         }
                     }
                     if (container)

@@ -363,6 +363,22 @@ TAVFile *TAVItemContainer::addFile(const QString &source)
     return file;
 }
 
+TAVFile *TAVItemContainer::addFileWithBody(const QString &source, const QUuid &bodyId, const QDateTime &created,
+                                           const QDateTime &modified)
+{
+    const QString name = FileUtils::getFileName(source);
+    checkNameIsFree(name, __func__);
+    if (!TAVItemNameValidator::validate(name))
+        throw TAVException(QStringLiteral("Invalid file name."));
+    // Made as the index loader makes items: no look at the source and no
+    // folder for an identifier it would only give up.
+    auto *file = new TAVFile(this, TAVItem::FromIndex{});
+    addItem(file);
+    file->SetName(name);
+    file->adoptBody(bodyId, created, modified);
+    return file;
+}
+
 TAVFile *TAVItemContainer::addFile()
 {
     auto *file = new TAVFile(this);

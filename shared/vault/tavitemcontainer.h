@@ -41,6 +41,11 @@ public:
     virtual TAVFile *addFile(const QString &source);
     // An unnamed file item ("file"), as the index loader makes them.
     virtual TAVFile *addFile();
+    // A file item for a body already written under bodyId (as
+    // TAVFile::adoptBody takes it), named after the last component of
+    // source, which is not looked at. Throws as addFile(source).
+    TAVFile *addFileWithBody(const QString &source, const QUuid &bodyId, const QDateTime &created,
+                             const QDateTime &modified);
     virtual int getItemCount() const;
     virtual int getContainerItemCount() const;
     // Renames a child. A missing child is only logged, a change of case alone
