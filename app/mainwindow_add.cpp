@@ -188,10 +188,11 @@ void MainWindow::runAddJob(TAVItemContainer *container, const QStringList &paths
         progressDialog->setItemValue(0);
         // A folder (an application bundle is one too) is walked; anything
         // else is a file.
-        if (QFileInfo(path).isDir())
+        const QFileInfo info(path);
+        if (info.isDir())
             last = encryptDir(container, path, askBeforeReplace, FileUtils::getFileName(path));
         else
-            last = encryptFile(container, path, askBeforeReplace, FileUtils::getFileName(path), QFileInfo(path));
+            last = encryptFile(container, path, askBeforeReplace, FileUtils::getFileName(path), info);
         if (progressDialog->wasCanceled || cryptoError || accessDenied)
             break;
         remaining -= sizes.at(i);

@@ -223,9 +223,9 @@ void MainWindow::dropFilesOnVault(QWidget *view, TAVItemContainer *targetContain
         progressDialog->setCurItemSize(quint64(FileUtils::getListFileSize({path})));
         progressDialog->setItemValue(0);
         try {
-            last = QFileInfo(path).isDir()
-                ? encryptDir(target, path, askBeforeReplace, FileUtils::getFileName(path))
-                : encryptFile(target, path, askBeforeReplace, FileUtils::getFileName(path), QFileInfo(path));
+            const QFileInfo info(path);
+            last = info.isDir() ? encryptDir(target, path, askBeforeReplace, FileUtils::getFileName(path))
+                                : encryptFile(target, path, askBeforeReplace, FileUtils::getFileName(path), info);
         } catch (...) {
             showMessage(QMessageBox::Information, windowTitle(),
                         MainFormText::tr("The application can not add more files because the vault's disk is full."),

@@ -12,7 +12,7 @@ namespace LargePages {
 
 namespace {
 
-// The heap grows in steps of this size and is never cut below it: one
+// The heap grows in steps of this size and is not cut on its own: one
 // mapping that the advice covers (a mapping grown later would lack it).
 constexpr int kStep = 64 << 20;
 

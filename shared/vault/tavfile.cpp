@@ -11,9 +11,9 @@
 #include "tavlogging.h"
 #include "tavvault.h"
 
-#include <QFile>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include <openssl/crypto.h>
@@ -28,8 +28,8 @@ TAVVault *vaultOf(const TAVItem *item)
     return item->getVault(&vault) == 0 ? static_cast<TAVVault *>(vault) : nullptr;
 }
 
-// What one look at the source tells: whether it is there, its kind, size
-// and dates. The kind first: a stat that also tells whether it is there.
+// Throws for a source that is not there. Its kind is asked first: the one
+// look that tells it also tells whether it is there, its size and dates.
 void checkSource(const QFileInfo &info)
 {
     if (!info.isFile() && !info.exists())
