@@ -44,7 +44,7 @@ void MainWindow::readSettings()
     };
     if (checked("geometry", settings.geometry, ViewStates::sizeFits(settings.geometry)))
         restoreGeometry(settings.geometry);
-    if (checked("window", settings.windowState, ViewStates::sizeFits(settings.windowState)))
+    if (checked("window", settings.windowState, ViewStates::windowStateFits(settings.windowState)))
         restoreState(settings.windowState, 0);
     if (checked("splitter", settings.splitterSizes,
                 ViewStates::splitterStateFits(settings.splitterSizes, ui->mainSplitter->count())))

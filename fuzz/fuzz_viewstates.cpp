@@ -78,7 +78,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             widgets->window.restoreGeometry(state);
         break;
     default:
-        if (ViewStates::sizeFits(state))
+        if (ViewStates::windowStateFits(state))
             widgets->window.restoreState(state, 0);
         break;
     }

@@ -9,8 +9,10 @@
 
 #include <QHeaderView>
 #include <QLabel>
+#include <QMainWindow>
 #include <QSplitter>
 #include <QStandardItemModel>
+#include <QToolBar>
 #include <QTreeView>
 
 namespace {
@@ -41,6 +43,7 @@ private slots:
     void headerStatesThatMustNotReachQt_data();
     void headerStatesThatMustNotReachQt();
     void splitterStates();
+    void windowStates();
     void restoringACheckedStateWorks();
 };
 
@@ -109,6 +112,37 @@ void TestViewStates::splitterStates()
     huge.replace(8, 4, be32(0x7ffffff0));
     QVERIFY(!ViewStates::splitterStateFits(huge, 2));
     QVERIFY(!ViewStates::splitterStateFits(good.left(10), 2));
+}
+
+// A main window's state: what Qt writes for a window like the program's
+// passes; counts Qt would loop by, and anything not of that window, don't.
+void TestViewStates::windowStates()
+{
+    QMainWindow window;
+    window.addToolBar("main")->setObjectName("main_ToolBar");
+    window.addToolBarBreak();
+    auto *side = new QToolBar("side");
+    side->setObjectName("side_ToolBar");
+    window.addToolBar(Qt::LeftToolBarArea, side);
+    const QByteArray good = window.saveState();
+    QVERIFY(ViewStates::windowStateFits(good));
+    QVERIFY(ViewStates::windowStateFits(QMainWindow().saveState()));
+
+    // Offsets: marker and version (8), the dock section (1 + 4 + 24), then
+    // the tool bar marker and its count of lines.
+    const int docks = 8;
+    const int lines = docks + 1 + 4 + 24 + 1;
+    QCOMPARE(quint8(good.at(docks)), quint8(0xfd));
+    QCOMPARE(quint8(good.at(lines - 1)), quint8(0xfc));
+    const auto with = [&good](int at, quint32 value) { return QByteArray(good).replace(at, 4, be32(value)); };
+    QVERIFY(!ViewStates::windowStateFits(with(lines, 0x30080000)));       // lines counting 800 million
+    QVERIFY(!ViewStates::windowStateFits(with(lines + 8, 0x7fffffff)));   // a line of 2 billion tool bars
+    QVERIFY(!ViewStates::windowStateFits(with(lines + 4, 9)));            // an area that does not exist
+    QVERIFY(!ViewStates::windowStateFits(with(docks + 1, 2)));            // dock areas this window has not
+    QVERIFY(!ViewStates::windowStateFits(with(lines + 12, 0x40000000)));  // a name of a gigabyte
+    QVERIFY(!ViewStates::windowStateFits(good.left(good.size() - 3)));   // cut short
+    QVERIFY(!ViewStates::windowStateFits(good + QByteArray(1, '\xf9'))); // a section it does not know
+    QVERIFY(!ViewStates::windowStateFits(QByteArray()));
 }
 
 // What passes is restored by Qt as it was saved.

@@ -25,6 +25,12 @@ public:
         m_stream >> *value;
         return ok();
     }
+    bool readByte(quint8 *value)
+    {
+        m_stream >> *value;
+        return ok();
+    }
+    bool atEnd() const { return left() == 0; }
     bool skip(int bytes)
     {
         return bytes <= left() && m_stream.skipRawData(bytes) == bytes;
@@ -102,6 +108,63 @@ bool ViewStates::headerStateFits(const QByteArray &state, int sections)
             return false;
         if (span != 1 || size < 0 || size > kMaxSectionSize || mode < 0 || mode > kLastResizeMode)
             return false;
+    }
+    return true;
+}
+
+bool ViewStates::windowStateFits(const QByteArray &state)
+{
+    // QMainWindow's markers and the limits of what a window of this program
+    // holds: four tool bar areas, a few lines of a few tool bars each.
+    constexpr quint8 kDockWidgets = 0xfd;
+    constexpr quint8 kToolBars = 0xfc;
+    constexpr qint32 kAreas = 4;
+    constexpr qint32 kMaxLines = 16;
+    constexpr qint32 kMaxToolBars = 16;
+    constexpr qint32 kMaxNameBytes = 512;
+    if (!sizeFits(state))
+        return false;
+    StateReader in(state);
+    qint32 marker = 0;
+    qint32 version = 0;
+    if (!in.readInt(&marker) || marker != kStateMarker || !in.readInt(&version))
+        return false;
+    bool docks = false;
+    bool toolBars = false;
+    while (!in.atEnd()) {
+        quint8 section = 0;
+        if (!in.readByte(&section))
+            return false;
+        if (section == kDockWidgets && !docks) {
+            // No dock area holds anything; the central widget's size and the
+            // four corners follow.
+            qint32 areas = -1;
+            if (!in.readInt(&areas) || areas != 0 || !in.skip(2 * 4 + 4 * 4))
+                return false;
+            docks = true;
+        } else if (section == kToolBars && !toolBars) {
+            qint32 lines = -1;
+            if (!in.readInt(&lines) || lines < 0 || lines > kMaxLines)
+                return false;
+            for (qint32 line = 0; line < lines; ++line) {
+                qint32 area = -1;
+                qint32 count = -1;
+                if (!in.readInt(&area) || area < 0 || area >= kAreas || !in.readInt(&count) || count < 0
+                    || count > kMaxToolBars)
+                    return false;
+                for (qint32 i = 0; i < count; ++i) {
+                    // Its object name, then shown and orientation, position,
+                    // size and the packed geometry.
+                    qint32 nameBytes = 0;
+                    if (!in.readInt(&nameBytes) || (nameBytes != -1 && (nameBytes < 0 || nameBytes > kMaxNameBytes))
+                        || !in.skip(qMax(nameBytes, 0) + 1 + 4 * 4))
+                        return false;
+                }
+            }
+            toolBars = true;
+        } else {
+            return false;
+        }
     }
     return true;
 }

@@ -14,8 +14,13 @@ public:
     // Larger than any state this program writes by far.
     static constexpr int maxStateBytes = 16 * 1024;
 
-    // Within the size limit (a window's geometry and its tool bar state).
+    // Within the size limit (a window's geometry).
     static bool sizeFits(const QByteArray &state);
+    // A QMainWindow state as this program's window writes it (no dock
+    // widgets; tool bars in a few lines): Qt loops by the counts it reads,
+    // even past the end of the data, so a crafted count kept the program
+    // busy for minutes at start.
+    static bool windowStateFits(const QByteArray &state);
     // A QHeaderView state for a header of `sections` sections: every list
     // it holds counts no more entries than the bytes that follow can carry,
     // and its sections match.
