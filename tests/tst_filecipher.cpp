@@ -1,3 +1,4 @@
+#include "bodycipher.h"
 #include "cryptojob.h"
 #include "cryptovectors.h"
 #include "filecipher.h"
@@ -7,10 +8,13 @@
 #include "logcapture.h"
 #include "scratchfiles.h"
 #include "tavciphers.h"
+#include "tavcrypto.h"
 #include "tavcryptothread.h"
 #include "tavexception.h"
 
 #include <QtTest>
+
+#include <cstring>
 
 namespace {
 
@@ -41,6 +45,7 @@ private slots:
     void refusedCipherWritesNothing();
     void unsyncedBodiesKeepTheWritingRules();
     void decryptionReplacesAndNeverWritesThrough();
+    void largeBodiesAreWrittenWhole();
 
 private:
     QScopedPointer<QTemporaryDir> m_dir;
@@ -320,6 +325,42 @@ void TestFileCipher::decryptionReplacesAndNeverWritesThrough()
     QCOMPARE(FileCipher::decryptFile(path("body"), path("kept"), TAV_AES256, key, [] { return false; }), 5);
     QCOMPARE(fileBytes(path("kept")), QByteArray("the user's"));
     QCOMPARE(entries(m_dir->path()), (QStringList{"body", "kept", "link", "plain", "theirs"}));
+}
+
+
+// Past the size from which written parts are sent on to the disk while the
+// rest is still being produced, with a tail that isn't a whole step.
+void TestFileCipher::largeBodiesAreWrittenWhole()
+{
+    const QByteArray plain = CryptoVectors::pattern(int(BodyCipher::kWriteBackStep) * 2 + 100001);
+    QVERIFY(writeBytes(path("plain"), plain));
+    const TAVKey key = CryptoVectors::key();
+    const QByteArray iv = CryptoVectors::get("input_iv").left(8);
+
+    // The body is the whole plain text encrypted in one piece in memory.
+    QByteArray expected = plain;
+    unsigned char counterIv[16] = {};
+    std::memcpy(counterIv, iv.constData(), 8);
+    QCOMPARE(TAVCrypto::encryptBlock(reinterpret_cast<unsigned char *>(expected.data()), expected.size(),
+                                     TAVCrypto::kHeaderSize, counterIv, TAV_AES256, key), 0);
+    TAVCryptoThread worker;
+    {
+        FixedRandom random(iv);
+        QCOMPARE(CryptoJob::encrypt(worker, path("plain"), path("worker.body"), key, TAV_AES256,
+                                    CryptoVectors::name(), CryptoVectors::created()), 0);
+    }
+    QCOMPARE(fileBytes(path("worker.body")).mid(TAVCrypto::kHeaderSize) == expected, true);
+    for (FileCipher::Sync sync : {FileCipher::SyncEach, FileCipher::SyncLater}) {
+        FixedRandom random(iv);
+        QCOMPARE(FileCipher::encryptFile(path("plain"), path("body"), TAV_AES256, key, sync), 0);
+        QCOMPARE(fileBytes(path("body")).mid(TAVCrypto::kHeaderSize) == expected, true);
+    }
+
+    // Both ways back give the plain text.
+    QCOMPARE(FileCipher::decryptFile(path("worker.body"), path("back"), TAV_AES256, key), 0);
+    QCOMPARE(fileBytes(path("back")) == plain, true);
+    QCOMPARE(CryptoJob::decrypt(worker, path("body"), path("back"), key, TAV_AES256), 0);
+    QCOMPARE(fileBytes(path("back")) == plain, true);
 }
 
 QTEST_GUILESS_MAIN(TestFileCipher)

@@ -97,6 +97,18 @@ bool SafeFile::commit(QSaveFile &file, bool sync)
     return file.commit();
 }
 
+void SafeFile::startWriteBack(int handle, qint64 from, qint64 to)
+{
+#if defined(Q_OS_LINUX)
+    if (to > from)
+        ::sync_file_range(handle, from, to - from, SYNC_FILE_RANGE_WRITE);
+#else
+    Q_UNUSED(handle);
+    Q_UNUSED(from);
+    Q_UNUSED(to);
+#endif
+}
+
 void SafeFile::syncFolder(const QString &folder)
 {
     const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);

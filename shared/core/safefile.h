@@ -59,6 +59,12 @@ public:
     // error (a write-back that failed since the job began).
     static bool syncFileSystem(const QString &path);
 
+    // Starts writing bytes [from, to) of an open file to the disk without
+    // waiting for them. A large file written in steps is then mostly on the
+    // disk when its sync comes, instead of all of it being written then.
+    // Where the system has no such request, nothing happens.
+    static void startWriteBack(int handle, qint64 from, qint64 to);
+
     // Makes a rename inside `folder` durable; a folder that can't be synced
     // (some file systems refuse) still holds either the old or the new file.
     static void syncFolder(const QString &folder);

@@ -1,9 +1,10 @@
 #include "bodycipher.h"
 
+#include "safefile.h"
 #include "tavcrypto.h"
 
 #include <QByteArray>
-#include <QIODevice>
+#include <QFileDevice>
 
 #include <openssl/crypto.h>
 
@@ -19,6 +20,8 @@ BodyCipher::Outcome BodyCipher::run(QIODevice *in, QIODevice *out, quint64 offse
     auto *data = reinterpret_cast<unsigned char *>(buffer.data());
     Outcome outcome = Done;
     qint64 used = 0; // what the buffer ever held: a small file's run wipes only that
+    auto *file = qobject_cast<QFileDevice *>(out);
+    quint64 writeBackFrom = offset;
     for (;;) {
         const qint64 count = in->read(buffer.data(), kChunk);
         if (count < 0) {
@@ -38,6 +41,10 @@ BodyCipher::Outcome BodyCipher::run(QIODevice *in, QIODevice *out, quint64 offse
                 break;
             }
             offset += quint64(written);
+            if (file && offset - writeBackFrom >= kWriteBackStep && file->flush()) {
+                SafeFile::startWriteBack(file->handle(), qint64(writeBackFrom), qint64(offset));
+                writeBackFrom = offset;
+            }
         }
         if (afterChunk && !afterChunk(offset)) {
             outcome = Cancelled;
