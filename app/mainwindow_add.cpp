@@ -499,7 +499,7 @@ bool MainWindow::encryptFile(TAVItemContainer *container, QString path, bool &as
                             {Ui_MainWindowClass::tr("OK")});
                 return false;
             }
-            added = container->addFile(path);
+            added = container->addFile(info);
         } else if (askBeforeReplace) {
             const int answer = showMessage(
                 QMessageBox::Question, windowTitle(),

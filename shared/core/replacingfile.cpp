@@ -50,16 +50,20 @@ bool ReplacingFile::openBeside(bool vaultRule, QString *error)
                 *error = QString::fromLocal8Bit(std::strerror(errno));
             return false;
         }
-        if (keepMode)
+        // The mode open() gave it is often the one wanted already.
+        const unsigned int created = (vaultRule ? 0600u : 0666u) & ~SafeFile::processUmask();
+        if (keepMode && mode != created)
             SafeFile::applyMode(fd, mode);
         m_temporary = name;
-        if (!QFile::open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
+        // The descriptor stays ours: its close() reports a failed write-back too.
+        if (!QFile::open(fd, QIODevice::WriteOnly, QFileDevice::DontCloseHandle)) {
             if (error)
                 *error = errorString();
             ::close(fd);
             ::unlink(QFile::encodeName(name).constData());
             return false;
         }
+        m_fd = fd;
         m_made = true;
         return true;
     }
@@ -74,18 +78,14 @@ bool ReplacingFile::commit(bool sync)
         errno = EBADF;
         return false;
     }
-    bool ok = flush() && (!sync || ::fsync(handle()) == 0);
+    bool ok = flush() && (!sync || ::fsync(m_fd) == 0);
     int reason = errno;
-    if (ok) {
-        // close() of the descriptor may report a write-back error too.
-        const int fd = handle();
-        const int copy = ::dup(fd);
-        QFile::close();
-        if (copy >= 0) {
-            ok = ::close(copy) == 0;
-            reason = errno;
-        }
+    QFile::close();
+    if (::close(m_fd) != 0 && ok) {
+        ok = false;
+        reason = errno;
     }
+    m_fd = -1;
     if (ok && std::rename(QFile::encodeName(m_temporary).constData(), QFile::encodeName(m_target).constData()) != 0) {
         ok = false;
         reason = errno;
@@ -107,6 +107,10 @@ void ReplacingFile::cancelWriting()
         return;
     if (isOpen())
         QFile::close();
+    if (m_fd >= 0) {
+        ::close(m_fd);
+        m_fd = -1;
+    }
     ::unlink(QFile::encodeName(m_temporary).constData());
     m_made = false;
 }

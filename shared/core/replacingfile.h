@@ -39,6 +39,7 @@ public:
 private:
     QString m_target;
     QString m_temporary; // QFile opened on a descriptor keeps no name
+    int m_fd = -1;
     bool m_made = false;
 };
 

@@ -82,6 +82,22 @@ bool SafeFile::replacementMode(const QString &target, unsigned int *mode, QStrin
     return true;
 }
 
+unsigned int SafeFile::processUmask()
+{
+    // Read, not set and set back, which would race with other threads.
+    static const unsigned int mask = [] {
+        QFile status(QStringLiteral("/proc/self/status"));
+        if (status.open(QIODevice::ReadOnly)) {
+            for (const QByteArray &line : status.readAll().split('\n')) {
+                if (line.startsWith("Umask:"))
+                    return line.mid(6).trimmed().toUInt(nullptr, 8) & 0777u;
+            }
+        }
+        return 0022u;
+    }();
+    return mask;
+}
+
 void SafeFile::applyMode(int handle, unsigned int mode)
 {
     if (::fchmod(handle, mode_t(mode)) != 0)

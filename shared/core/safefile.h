@@ -42,6 +42,9 @@ public:
     // be looked at.
     static bool replacementMode(const QString &target, unsigned int *mode, QString *error = nullptr);
 
+    // The process's umask, read once: the program never changes it.
+    static unsigned int processUmask();
+
     // Gives an open file its mode. Some file systems (FAT) keep no modes and
     // refuse the change; the file is then left as the mount made it.
     static void applyMode(int handle, unsigned int mode);

@@ -109,24 +109,6 @@ int encryptUnsynced(QFile &in, const QString &source, const QString &destination
     return cipherIntoPlace(in, out, destination, iv, cipher, key, false, {});
 }
 
-// The mode a new file gets from open(..., 0666): what the process's umask
-// leaves. Read (not set and set back, which would race with other threads),
-// and once: the program never changes its umask.
-unsigned int newFileMode()
-{
-    static const unsigned int mode = [] {
-        QFile status(QStringLiteral("/proc/self/status"));
-        if (status.open(QIODevice::ReadOnly)) {
-            for (const QByteArray &line : status.readAll().split('\n')) {
-                if (line.startsWith("Umask:"))
-                    return 0666u & ~line.mid(6).trimmed().toUInt(nullptr, 8);
-            }
-        }
-        return 0644u;
-    }();
-    return mode;
-}
-
 } // namespace
 
 int FileCipher::encryptFile(const QString &source, const QString &destination, TAVCipher cipher,
@@ -172,7 +154,7 @@ int FileCipher::decryptFile(const QString &source, const QString &destination, T
     struct stat st;
     const unsigned int mode = ::lstat(QFile::encodeName(destination).constData(), &st) == 0 && S_ISREG(st.st_mode)
         ? unsigned(st.st_mode & 07777)
-        : newFileMode();
+        : 0666u & ~SafeFile::processUmask();
     if (!out.open()) {
         LOG_ERROR << "cannot open file for write" << destination << out.errorString();
         throw TAVException(QStringLiteral("cannot open file for write ") + destination);

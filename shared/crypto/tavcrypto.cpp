@@ -188,10 +188,11 @@ int TAVCrypto::writeFileHeader(QFileDevice *file, unsigned char *iv, QDateTime c
     std::memcpy(header + 16, latin.constData(), size_t(latin.size()));
     bool ok = applyBlock(key, cipher, iv, 10, header + 10, 4)
         && applyBlock(key, cipher, iv, 16, header + 16, size_t(latin.size()));
-    ok = ok && file->seek(0)
+    // Writers start from an empty file. Written where it stands, the header
+    // waits in the write buffer with the first part of the body: a small
+    // file is then one write.
+    ok = ok && (file->pos() == 0 || file->seek(0))
         && file->write(reinterpret_cast<const char *>(header), kHeaderSize) == kHeaderSize;
-    // Writers start from an empty file; one that was longer ends at the header.
-    ok = ok && (file->size() <= kHeaderSize || file->resize(kHeaderSize)) && file->seek(kHeaderSize);
     OPENSSL_cleanse(header, sizeof header);
     if (!ok) {
         LOG_ERROR << "cannot write the file header" << file->errorString();

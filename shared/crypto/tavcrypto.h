@@ -43,8 +43,8 @@ public:
     static int decryptBlock(unsigned char *data, int length, unsigned long long offset,
                             unsigned char *iv, TAVCipher cipher, const TAVKey &key);
 
-    // Writes the header at the start of a file open for writing and leaves it
-    // at 512. Names of 241 characters or more become "." and their last 239.
+    // Writes the header at the start of an empty file open for writing and
+    // leaves it at 512. Names of 241 characters or more become "." and their last 239.
     // 0 done; 1 a write failed; 2 the cipher is refused (nothing written).
     static int writeFileHeader(QFileDevice *file, unsigned char *iv, QDateTime created, QString name,
                                TAVCipher cipher, const TAVKey &key);

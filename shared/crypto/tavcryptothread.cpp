@@ -71,6 +71,7 @@ void TAVCryptoThread::run()
     stop = false;
     error.clear();
     told = false;
+    written = 0;
     int result = 0;
     if (function == 1) {
         result = decrypt(source, destination);
@@ -82,6 +83,7 @@ void TAVCryptoThread::run()
     }
     if (result > 0)
         state = stop ? 1 : 2;
+    sourceSize = -1;
 }
 
 int TAVCryptoThread::encrypt(const QString &sourcePath, const QString &destinationPath)
@@ -108,7 +110,8 @@ int TAVCryptoThread::encrypt(const QString &sourcePath, const QString &destinati
         return 4;
     }
 
-    return cipherBody(in, out, quint64(in.size()) + TAVCrypto::kHeaderSize, iv, 5);
+    const qint64 size = sourceSize >= 0 ? sourceSize : in.size();
+    return cipherBody(in, out, quint64(size) + TAVCrypto::kHeaderSize, iv, 5);
 }
 
 int TAVCryptoThread::decrypt(const QString &sourcePath, const QString &destinationPath)
@@ -155,11 +158,12 @@ int TAVCryptoThread::cipherBody(QFile &in, ReplacingFile &out, quint64 total, co
 {
     Progress progressOf(this, total);
     errno = 0;
+    quint64 end = 0;
     const BodyCipher::Outcome outcome =
         BodyCipher::run(&in, &out, TAVCrypto::kHeaderSize, iv, cipher, key, [&](quint64 offset) {
             progressOf.update(offset);
             return !stop;
-        });
+        }, &end);
     // The system's reason, taken before anything else can change it; Qt's
     // own text of a failed buffered write is only "Unknown error".
     const int reason = errno;
@@ -169,8 +173,10 @@ int TAVCryptoThread::cipherBody(QFile &in, ReplacingFile &out, quint64 total, co
     switch (outcome) {
     case BodyCipher::Done:
         errno = 0;
-        if (out.commit(syncEachBody))
+        if (out.commit(syncEachBody)) {
+            written = end;
             return 0;
+        }
         error = errno != 0 ? QString::fromLocal8Bit(std::strerror(errno)) : out.errorString();
         LOG_ERROR << "error writing file" << error;
         return 4;

@@ -68,6 +68,11 @@ public:
     QString destination;
     QString name;      // encrypting: the name written into the header
     QDateTime created; // encrypting: the creation time written into the header
+    // Encrypting: the source's size when the caller has looked already (for
+    // the progress); -1, as after each run, has the worker ask the file.
+    qint64 sourceSize = -1;
+    // After a run that ended well: the size of the file it wrote.
+    quint64 written = 0;
     TAVKey key;        // empty until setKey: nothing is enciphered under a made-up key
     TAVCipher cipher = TAVCiphers::platform_preferred_cipher();
     // The output is synced before it replaces its target. A job of many

@@ -94,12 +94,12 @@ TAVFile::TAVFile(TAVItem *parent, FromIndex) : TAVItem(FromIndex{})
     SetParent(parent);
 }
 
-TAVFile::TAVFile(TAVItem *parent, const QString &source) : TAVItem(QStringLiteral("file"))
+TAVFile::TAVFile(TAVItem *parent, const QFileInfo &source) : TAVItem(QStringLiteral("file"))
 {
     if (!parent)
         throw TAVException(QStringLiteral("File without a container."));
     SetParent(parent);
-    const QString name = FileUtils::getFileName(source);
+    const QString name = FileUtils::getFileName(source.filePath());
     SetName(name);
     if (!TAVItemNameValidator::validate(name))
         throw TAVException(QStringLiteral("Invalid file name."));
@@ -111,7 +111,7 @@ TAVFile::TAVFile(TAVItem *parent, const QString &source) : TAVItem(QStringLitera
         FileUtils::makePath(QFileInfo(body).path());
     // Only this item's dates: it is not in the parent's list yet, and the
     // ancestors' dates are the caller's work once the content is in.
-    storeDatesOf(QFileInfo(source));
+    storeDatesOf(source);
 }
 
 // The body file while the item is open, with what its cipher needs.
@@ -236,12 +236,15 @@ void TAVFile::encrypt(const QFileInfo &info, TAVCryptoThread *worker)
     worker->destination = bodyPath;
     worker->name = slash < 0 ? fullPath : fullPath.mid(slash);
     worker->function = 0;
-    runWorker(worker, regularFileSize(info));
+    const qint64 size = regularFileSize(info);
+    worker->sourceSize = size;
+    runWorker(worker, size);
     // Cancelled or failed: the worker wrote nothing over the old body (a new
     // item has none), so the item keeps its sizes and dates.
     if (worker->state != 0)
         return;
-    const quint64 stored = FileUtils::getFileSize(bodyPath);
+    // What the body holds: the source may have grown or shrunk meanwhile.
+    const quint64 stored = worker->written;
     SetCurrentSize(stored);
     SetOriginalSize(stored - qMin<quint64>(stored, TAVCrypto::kHeaderSize));
     // As the source was before it was read.

@@ -25,7 +25,7 @@ public:
     // bare name), dated like the file at source. Throws TAVException for a
     // null parent, a name failing the name rule, or a name already taken in
     // the parent (ignoring case). Makes the body's sub-folder when missing.
-    TAVFile(TAVItem *parent, const QString &source);
+    TAVFile(TAVItem *parent, const QFileInfo &source);
     ~TAVFile() override;
 
     int GetClassID() const override;

@@ -78,7 +78,7 @@ TAVFolder *TAVFileSystem::addFolder(const QString &)
     throw TAVException(QStringLiteral("Not allow to add folder in FileSystem root."));
 }
 
-TAVFile *TAVFileSystem::addFile(const QString &)
+TAVFile *TAVFileSystem::addFile(const QFileInfo &)
 {
     throw TAVException(QStringLiteral("Not allow to add file in FileSystem root."));
 }

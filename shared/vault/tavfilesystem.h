@@ -37,7 +37,7 @@ public:
     bool canDelete() const override;
     // All three throw: the root holds vaults only.
     TAVFolder *addFolder(const QString &name) override;
-    TAVFile *addFile(const QString &source) override;
+    TAVFile *addFile(const QFileInfo &source) override;
     TAVFile *addFile() override;
     // Renames a vault (found ignoring case), a change of letter case
     // included; throws "Invalid current item name." when there is none and

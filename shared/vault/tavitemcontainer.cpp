@@ -354,9 +354,9 @@ TAVFolder *TAVItemContainer::addFolder(const QString &name)
     return folder;
 }
 
-TAVFile *TAVItemContainer::addFile(const QString &source)
+TAVFile *TAVItemContainer::addFile(const QFileInfo &source)
 {
-    checkNameIsFree(source, __func__);
+    checkNameIsFree(source.filePath(), __func__);
     // The file item names itself after the source and applies the name rules.
     auto *file = new TAVFile(this, source);
     addItem(file);

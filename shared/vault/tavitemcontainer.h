@@ -4,6 +4,7 @@
 #include "tavcipherprops.h"
 #include "tavitem.h"
 
+#include <QFileInfo>
 #include <QHash>
 #include <QList>
 #include <QMutex>
@@ -38,7 +39,7 @@ public:
     virtual TAVFolder *addFolder(const QString &name);
     // A file item named after the last component of source; throws for a
     // duplicate or an invalid name.
-    virtual TAVFile *addFile(const QString &source);
+    virtual TAVFile *addFile(const QFileInfo &source);
     // An unnamed file item ("file"), as the index loader makes them.
     virtual TAVFile *addFile();
     // A file item for a body already written under bodyId (as
