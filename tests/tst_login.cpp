@@ -672,7 +672,8 @@ void TestLogin::cryptoJobFailureComesFromTheWorkersEndState_data()
     QTest::addColumn<int>("result");
     QTest::addColumn<int>("boxes");
     QTest::newRow("done") << "body" << 0 << 0;
-    QTest::newRow("destination folder missing") << "no such folder/body" << 2 << 1;
+    // A body's own missing folder is made; one whose parent is missing too is not.
+    QTest::newRow("destination folders missing") << "no such folder/sub/body" << 2 << 1;
 }
 
 void TestLogin::cryptoJobFailureComesFromTheWorkersEndState()

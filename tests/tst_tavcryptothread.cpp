@@ -198,7 +198,8 @@ void TestTAVCryptoThread::unreadableSourceIsReportedAsAccessDenied()
 void TestTAVCryptoThread::unwritableDestinationIsReportedAsError()
 {
     QVERIFY(writeBytes(path("plain"), "x"));
-    const QString destination = path("gone/body");
+    // A body's missing folder is made, never its parent (a vault folder gone with its drive).
+    const QString destination = path("gone/sub/body");
     TAVCryptoThread worker;
     QSignalSpy denied(&worker, &TAVCryptoThread::TAVFileAccessDeny);
     QSignalSpy error(&worker, &TAVCryptoThread::TAVCryptToError);
@@ -210,6 +211,14 @@ void TestTAVCryptoThread::unwritableDestinationIsReportedAsError()
     QVERIFY2(text.startsWith("Cannot open file for write " + destination + "\nError: "), qPrintable(text));
     QCOMPARE(worker.encrypt(path("plain"), destination), 2);
     QCOMPARE(worker.decrypt(path("plain"), destination), 2);
+    QVERIFY(!QFileInfo::exists(path("gone")));
+
+    // One missing level under an existing folder is a body's own folder, made
+    // when its first body is written; an extraction's target folder is not made.
+    QCOMPARE(worker.encrypt(path("plain"), path("ab/body")), 0);
+    QVERIFY(QFileInfo(path("ab/body")).isFile());
+    QCOMPARE(worker.decrypt(path("ab/body"), path("cd/plain")), 2);
+    QVERIFY(!QFileInfo::exists(path("cd")));
 }
 
 void TestTAVCryptoThread::damagedBodyIsRefused_data()

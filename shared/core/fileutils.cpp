@@ -561,11 +561,13 @@ QString FileUtils::getFileName(const QString &path)
 
 void FileUtils::makePath(const QString &path)
 {
-    // Most often the folder is there, or only its last level is missing:
-    // one mkdir tells (a file in its place fails the writes into it later).
-    if (::mkdir(QFile::encodeName(path).constData(), 0777) == 0 || errno == EEXIST)
-        return;
     QDir().mkpath(path);
+}
+
+bool FileUtils::makeFolder(const QString &path)
+{
+    // One mkdir tells; something else in its place fails the writes into it.
+    return ::mkdir(QFile::encodeName(path).constData(), 0777) == 0 || errno == EEXIST;
 }
 
 int FileUtils::setModificationTime(const QString &path, const QDateTime &time)

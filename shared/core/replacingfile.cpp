@@ -1,5 +1,6 @@
 #include "replacingfile.h"
 
+#include "fileutils.h"
 #include "safefile.h"
 
 #include <QFileInfo>
@@ -36,6 +37,7 @@ bool ReplacingFile::openBeside(bool vaultRule, QString *error)
         }
     }
     static const char letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    bool madeFolder = false;
     for (int attempt = 0; attempt < 100; ++attempt) {
         QString name = m_target + QLatin1Char('.');
         for (int i = 0; i < 6; ++i)
@@ -46,6 +48,14 @@ bool ReplacingFile::openBeside(bool vaultRule, QString *error)
         if (fd < 0) {
             if (errno == EEXIST)
                 continue;
+            // A vault body's sub-folder is made when its first body is
+            // written, not looked for before each one.
+            if (errno == ENOENT && vaultRule && !madeFolder) {
+                madeFolder = true;
+                if (FileUtils::makeFolder(QFileInfo(m_target).path()))
+                    continue;
+                errno = ENOENT;
+            }
             if (error)
                 *error = QString::fromLocal8Bit(std::strerror(errno));
             return false;

@@ -20,8 +20,9 @@ public:
     ~ReplacingFile() override;
 
     // Creates the temporary file, write-only. Under the vault rule
-    // (SafeFile's) a target that is a symbolic link is refused and the file
-    // gets the target's mode, or 0600 for a new one; otherwise it gets the
+    // (SafeFile's) a target that is a symbolic link is refused, the file
+    // gets the target's mode, or 0600 for a new one, and a missing folder
+    // (a body's two-letter one, the vault's own is there) is made; otherwise it gets the
     // target's mode, or the usual mode of a new file (0666 less the umask).
     // False, with the reason in `error`, when it can't be made.
     bool openBeside(bool vaultRule, QString *error = nullptr);

@@ -106,9 +106,6 @@ TAVFile::TAVFile(TAVItem *parent, const QFileInfo &source) : TAVItem(QStringLite
     if (parent->GetClassID() != TAV_CLASS_FILE
         && static_cast<TAVItemContainer *>(parent)->exists(name))
         throw TAVException(QStringLiteral("dupplicate file name."));
-    const QString body = getFullPhysicalFileName();
-    if (!body.isEmpty())
-        FileUtils::makePath(QFileInfo(body).path());
     // Only this item's dates: it is not in the parent's list yet, and the
     // ancestors' dates are the caller's work once the content is in.
     storeDatesOf(source);
@@ -174,6 +171,7 @@ void TAVFile::encrypt(const QString &source)
         LOG_ERROR << "getVault failed";
         return;
     }
+    FileUtils::makeFolder(QFileInfo(bodyPath).path());
     // Throws when a file can't be opened; any other failure leaves the old
     // body in place and must not be taken for success.
     if (FileCipher::encryptFile(source, bodyPath, vault->getCipher(), vault->getKey()) != 0)
@@ -318,6 +316,8 @@ bool TAVFile::open(QIODevice::OpenMode mode)
     };
 
     if (!QFileInfo::exists(bodyPath) || QFileInfo(bodyPath).size() == 0) {
+        if (writing)
+            FileUtils::makeFolder(QFileInfo(bodyPath).path());
         openOrThrow(fileMode);
         if (!RandomSource::bytes(nonce, 8)) {
             LOG_ERROR << "Could not create random bytes.";

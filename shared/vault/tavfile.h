@@ -24,7 +24,8 @@ public:
     // A new item named after the last component of source (a local path or a
     // bare name), dated like the file at source. Throws TAVException for a
     // null parent, a name failing the name rule, or a name already taken in
-    // the parent (ignoring case). Makes the body's sub-folder when missing.
+    // the parent (ignoring case). The body's sub-folder is made when the
+    // body is first written.
     TAVFile(TAVItem *parent, const QFileInfo &source);
     ~TAVFile() override;
 
