@@ -524,6 +524,7 @@ bool MainWindow::encryptFile(TAVItemContainer *container, QString path, bool &as
         // index. A replaced body is synced before it takes the old one's
         // place, which the index on the disk names.
         cryptoThread->syncEachBody = added == nullptr;
+        cryptoThread->newBody = added != nullptr;
         if (added)
             vault->noteUnsyncedBodies();
         bool signalled = false;
@@ -537,11 +538,13 @@ bool MainWindow::encryptFile(TAVItemContainer *container, QString path, bool &as
             disconnect(noteError);
             disconnect(noteDenied);
             cryptoThread->syncEachBody = true;
+            cryptoThread->newBody = false;
             throw;
         }
         disconnect(noteError);
         disconnect(noteDenied);
         cryptoThread->syncEachBody = true;
+        cryptoThread->newBody = false;
 
         const quint64 remain = progressDialog->getRemainSize();
         progressDialog->setRemainSize(remain - qMin(remain, size));

@@ -386,7 +386,7 @@ void TestSafeWrites::replacingFileIsWholeOrUntouched()
     bool committed = false;
     {
         ReplacingFile out(target);
-        QVERIFY(out.openBeside(false));
+        QVERIFY(out.openBeside(ReplacingFile::PlainFile));
         const bool wrote = out.write(content) == content.size();
         if (outcome == "cancel")
             out.cancelWriting();

@@ -21,15 +21,16 @@ ReplacingFile::~ReplacingFile()
     cancelWriting();
 }
 
-bool ReplacingFile::openBeside(bool vaultRule, QString *error)
+bool ReplacingFile::openBeside(Target target, QString *error)
 {
-    unsigned int mode = 0;
-    bool keepMode = false;
-    if (vaultRule) {
+    const bool vaultRule = target != PlainFile;
+    unsigned int mode = 0600;
+    bool keepMode = target == NewVaultBody;
+    if (target == VaultBody) {
         if (!SafeFile::replacementMode(m_target, &mode, error))
             return false;
         keepMode = true;
-    } else {
+    } else if (target == PlainFile) {
         struct stat st;
         if (::stat(QFile::encodeName(m_target).constData(), &st) == 0) {
             mode = st.st_mode & 07777;

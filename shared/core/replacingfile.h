@@ -19,13 +19,22 @@ public:
     // An uncommitted temporary file is removed.
     ~ReplacingFile() override;
 
-    // Creates the temporary file, write-only. Under the vault rule
-    // (SafeFile's) a target that is a symbolic link is refused, the file
-    // gets the target's mode, or 0600 for a new one, and a missing folder
-    // (a body's two-letter one, the vault's own is there) is made; otherwise it gets the
-    // target's mode, or the usual mode of a new file (0666 less the umask).
-    // False, with the reason in `error`, when it can't be made.
-    bool openBeside(bool vaultRule, QString *error = nullptr);
+    enum Target {
+        // Any file: it gets the target's mode, or the usual mode of a new
+        // file (0666 less the umask).
+        PlainFile,
+        // A vault body (SafeFile's rule): a target that is a symbolic link
+        // is refused, the file gets the target's mode or 0600, and a missing
+        // folder (a body's two-letter one; the vault's own is there) is made.
+        VaultBody,
+        // A new item's body, under a name just drawn: as VaultBody, without
+        // the look at a target that can't be there yet (0600).
+        NewVaultBody,
+    };
+
+    // Creates the temporary file, write-only. False, with the reason in
+    // `error`, when it can't be made.
+    bool openBeside(Target target, QString *error = nullptr);
 
     // Flushes, syncs when asked, closes and renames over the target; the
     // folder is synced after a synced commit. On failure the temporary file

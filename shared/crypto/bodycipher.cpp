@@ -16,7 +16,9 @@ BodyCipher::Outcome BodyCipher::run(QIODevice *in, QIODevice *out, quint64 offse
 {
     unsigned char counterIv[16] = {};
     std::memcpy(counterIv, iv, 8);
-    QByteArray buffer(int(kChunk), Qt::Uninitialized);
+    // Kept by the thread between runs (wiped after each): a job of many small
+    // files would otherwise take and give back 64 KiB for every one.
+    thread_local QByteArray buffer(int(kChunk), Qt::Uninitialized);
     auto *data = reinterpret_cast<unsigned char *>(buffer.data());
     Outcome outcome = Done;
     qint64 used = 0; // what the buffer ever held: a small file's run wipes only that

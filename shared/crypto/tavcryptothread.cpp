@@ -84,6 +84,7 @@ void TAVCryptoThread::run()
     if (result > 0)
         state = stop ? 1 : 2;
     sourceSize = -1;
+    newBody = false;
 }
 
 int TAVCryptoThread::encrypt(const QString &sourcePath, const QString &destinationPath)
@@ -96,7 +97,7 @@ int TAVCryptoThread::encrypt(const QString &sourcePath, const QString &destinati
     }
     QFile in(sourcePath);
     ReplacingFile out(destinationPath);
-    if (const int opened = openFiles(in, out, true))
+    if (const int opened = openFiles(in, out, newBody ? ReplacingFile::NewVaultBody : ReplacingFile::VaultBody))
         return opened;
     unsigned char iv[16] = {};
     if (!RandomSource::bytes(iv, 8)) {
@@ -119,7 +120,7 @@ int TAVCryptoThread::decrypt(const QString &sourcePath, const QString &destinati
     LOG_DEBUG << "threaded decrypting" << sourcePath << destinationPath;
     QFile in(sourcePath);
     ReplacingFile out(destinationPath);
-    if (const int opened = openFiles(in, out, false))
+    if (const int opened = openFiles(in, out, ReplacingFile::PlainFile))
         return opened;
     // The header is checked (size, version, cipher), so a damaged or foreign
     // file is refused instead of being turned into garbage.
@@ -135,7 +136,7 @@ int TAVCryptoThread::decrypt(const QString &sourcePath, const QString &destinati
     return cipherBody(in, out, quint64(in.size()), iv, 3);
 }
 
-int TAVCryptoThread::openFiles(QFile &in, ReplacingFile &out, bool vaultBody)
+int TAVCryptoThread::openFiles(QFile &in, ReplacingFile &out, ReplacingFile::Target target)
 {
     if (!in.open(QIODevice::ReadOnly)) {
         told = true;
@@ -143,7 +144,7 @@ int TAVCryptoThread::openFiles(QFile &in, ReplacingFile &out, bool vaultBody)
         return 1;
     }
     QString reason;
-    if (!out.openBeside(vaultBody, &reason)) {
+    if (!out.openBeside(target, &reason)) {
         error = reason;
         told = true;
         emit TAVCryptToError(tr("Cannot open file for write %1\nError: %2")

@@ -1,6 +1,7 @@
 #ifndef TAVCRYPTOTHREAD_H
 #define TAVCRYPTOTHREAD_H
 
+#include "replacingfile.h"
 #include "tavcipherprops.h"
 #include "tavkey.h"
 
@@ -11,7 +12,6 @@
 #include <atomic>
 
 class QFile;
-class ReplacingFile;
 
 // Encrypts one user file into a vault body file, or decrypts one back, off
 // the GUI thread: progress and errors come as signals, `stop` cancels.
@@ -71,6 +71,10 @@ public:
     // Encrypting: the source's size when the caller has looked already (for
     // the progress); -1, as after each run, has the worker ask the file.
     qint64 sourceSize = -1;
+    // Encrypting: the destination is a new item's body under a name just
+    // drawn, so nothing is there to keep the mode of or to refuse. Cleared
+    // after each run.
+    bool newBody = false;
     // After a run that ended well: the size of the file it wrote.
     quint64 written = 0;
     TAVKey key;        // empty until setKey: nothing is enciphered under a made-up key
@@ -95,7 +99,7 @@ private:
 
     // Opens both files: 0, or 1 (source) / 2 (destination) with the signal
     // sent. A vault body is opened under SafeFile's rule (no link, its mode).
-    int openFiles(QFile &in, ReplacingFile &out, bool vaultBody);
+    int openFiles(QFile &in, ReplacingFile &out, ReplacingFile::Target target);
     // Runs the body after the header with progress and cancel, then commits:
     // 0 done, 4 failed, `cancelledCode` when stopped (state then 1).
     int cipherBody(QFile &in, ReplacingFile &out, quint64 total, const unsigned char *iv,

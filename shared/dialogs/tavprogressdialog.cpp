@@ -39,6 +39,7 @@ void TAVProgressDialog::reset()
     ui->lblEstimate->setText(QStringLiteral("%1    0 %2").arg(tr("Estimated Time to Complete:"), tr("minutes")));
     ui->progBarMain->setValue(0);
     secondsRemaining = 0;
+    shownEstimate = -1;
     totalSize = 0;
     remainSize = 0;
     curItemSize = 0;
@@ -118,7 +119,11 @@ void TAVProgressDialog::setItemValue(int percent)
 
     ui->progBarMain->setValue(int(overall));
     ui->lbpercent->setText(QStringLiteral("%1%").arg(overall));
-    ui->lblEstimate->setText(estimateText(secondsRemaining));
+    // Built again only when it changes: two per file of a job of many.
+    if (secondsRemaining != shownEstimate) {
+        shownEstimate = secondsRemaining;
+        ui->lblEstimate->setText(estimateText(secondsRemaining));
+    }
 }
 
 QString TAVProgressDialog::estimateText(int seconds)
@@ -149,8 +154,10 @@ void TAVProgressDialog::on_btnCancel_released()
 void TAVProgressDialog::changeEvent(QEvent *e)
 {
     QDialog::changeEvent(e);
-    if (e->type() == QEvent::LanguageChange)
+    if (e->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
+        shownEstimate = -1;
+    }
 }
 
 void TAVProgressDialog::keyPressEvent(QKeyEvent *e)

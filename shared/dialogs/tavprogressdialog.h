@@ -66,6 +66,7 @@ private:
 
     Ui::TAVProgressDialog *ui;
     int secondsRemaining = 0;
+    int shownEstimate = -1; // the figure lblEstimate shows; -1 its text from reset()
     quint64 totalSize = 0;
     quint64 remainSize = 0;
     quint64 curItemSize = 0;
