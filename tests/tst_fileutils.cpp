@@ -4,6 +4,8 @@
 
 #include <QtTest>
 
+#include <sys/stat.h>
+
 #include <functional>
 
 #include <unistd.h>
@@ -538,6 +540,21 @@ void TestFileUtils::sizes()
 
     QCOMPARE(FileUtils::getDirSize(root + "/t"), qint64(123)); // hidden entries skipped
     QCOMPARE(FileUtils::getDirSize(root + "/missing"), qint64(0));
+    QCOMPARE(FileUtils::getDirSize(root + "/single"), qint64(0));
+
+    // A link to a file counts as the file; a link to a folder is not entered,
+    // nor is a dangling one or a pipe counted.
+    QVERIFY(FileFixture::write(root + "/elsewhere/big", QByteArray(9000, 'b')));
+    QVERIFY(QFile::link(root + "/single", root + "/t/b/to-single"));
+    QVERIFY(QFile::link(root + "/elsewhere", root + "/t/to-elsewhere"));
+    QVERIFY(QFile::link(root + "/nothing", root + "/t/dangling"));
+    QVERIFY(::mkfifo(QFile::encodeName(root + "/t/pipe").constData(), 0600) == 0);
+    QCOMPARE(FileUtils::getDirSize(root + "/t"), qint64(165));
+    // The folder given may be reached through a link.
+    QVERIFY(QFile::link(root + "/t", root + "/to-t"));
+    QCOMPARE(FileUtils::getDirSize(root + "/to-t"), qint64(165));
+    for (const QString &link : {"/t/b/to-single", "/t/to-elsewhere", "/t/dangling", "/t/pipe", "/to-t"})
+        QVERIFY(QFile::remove(root + link));
 
     QCOMPARE(FileUtils::getListFileSize({root + "/t", root + "/single", ".", "..", root + "/missing"}),
              qint64(165));
