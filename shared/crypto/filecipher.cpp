@@ -3,6 +3,7 @@
 #include "bodycipher.h"
 #include "fileutils.h"
 #include "randomsource.h"
+#include "replacingfile.h"
 #include "safefile.h"
 #include "tavcrypto.h"
 #include "tavexception.h"
@@ -53,13 +54,12 @@ int cipherBody(QFile &in, QSaveFile &out, const unsigned char *iv, TAVCipher cip
 // The body after the header into `out`, a temporary file beside the
 // destination, then renamed over it: 0 done; 4 reading, writing or the
 // rename failed; 5 `mayReplace` said no (the temporary file then goes with
-// `out`). With `sync`, the output is synced before the rename and the
-// folder after it.
+// `out`). The output is synced before the rename and the folder after it.
 int cipherIntoPlace(QFile &in, QTemporaryFile &out, const QString &destination, const unsigned char *iv,
-                    TAVCipher cipher, const TAVKey &key, bool sync, const FileCipher::ReplaceCheck &mayReplace)
+                    TAVCipher cipher, const TAVKey &key, const FileCipher::ReplaceCheck &mayReplace)
 {
     const BodyCipher::Outcome outcome = BodyCipher::run(&in, &out, TAVCrypto::kHeaderSize, iv, cipher, key, {});
-    if (outcome != BodyCipher::Done || !out.flush() || (sync && ::fsync(out.handle()) != 0)) {
+    if (outcome != BodyCipher::Done || !out.flush() || ::fsync(out.handle()) != 0) {
         LOG_ERROR << (outcome == BodyCipher::ReadFailed ? "error reading file" : "error writing file")
                   << (outcome == BodyCipher::ReadFailed ? in.errorString() : out.errorString());
         return 4;
@@ -74,8 +74,7 @@ int cipherIntoPlace(QFile &in, QTemporaryFile &out, const QString &destination, 
         return 4;
     }
     out.setAutoRemove(false);
-    if (sync)
-        SafeFile::syncFolder(QFileInfo(destination).absolutePath());
+    SafeFile::syncFolder(QFileInfo(destination).absolutePath());
     return 0;
 }
 
@@ -86,17 +85,12 @@ int cipherIntoPlace(QFile &in, QTemporaryFile &out, const QString &destination, 
 int encryptUnsynced(QFile &in, const QString &source, const QString &destination, TAVCipher cipher,
                     const TAVKey &key, const QDateTime &created)
 {
-    unsigned int mode = 0600;
+    ReplacingFile out(destination);
     QString reason;
-    QTemporaryFile out(destination + QStringLiteral(".XXXXXX"));
-    if (!SafeFile::replacementMode(destination, &mode, &reason) || !out.open()) {
-        if (reason.isEmpty())
-            reason = out.errorString();
+    if (!out.openBeside(ReplacingFile::VaultBody, &reason)) {
         LOG_ERROR << "cannot open file for write" << destination << reason;
         throw TAVException(QStringLiteral("cannot open file for write ") + destination);
     }
-    SafeFile::applyMode(out.handle(), mode);
-
     unsigned char iv[16] = {};
     if (!RandomSource::bytes(iv, 8)) {
         LOG_ERROR << "Could not create random bytes.";
@@ -106,7 +100,13 @@ int encryptUnsynced(QFile &in, const QString &source, const QString &destination
         LOG_ERROR << "error during writeFileHeader";
         return 3;
     }
-    return cipherIntoPlace(in, out, destination, iv, cipher, key, false, {});
+    const BodyCipher::Outcome outcome = BodyCipher::run(&in, &out, TAVCrypto::kHeaderSize, iv, cipher, key, {});
+    if (outcome != BodyCipher::Done || !out.commit(false)) {
+        LOG_ERROR << (outcome == BodyCipher::ReadFailed ? "error reading file" : "error writing file")
+                  << (outcome == BodyCipher::ReadFailed ? in.errorString() : out.errorString());
+        return 4;
+    }
+    return 0;
 }
 
 } // namespace
@@ -169,5 +169,5 @@ int FileCipher::decryptFile(const QString &source, const QString &destination, T
         return 2;
     }
     LOG_DEBUG << "read header name" << name << created.toString();
-    return cipherIntoPlace(in, out, destination, iv, cipher, key, true, mayReplace);
+    return cipherIntoPlace(in, out, destination, iv, cipher, key, mayReplace);
 }
