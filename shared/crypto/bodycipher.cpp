@@ -17,7 +17,8 @@ BodyCipher::Outcome BodyCipher::run(QIODevice *in, QIODevice *out, quint64 offse
     unsigned char counterIv[16] = {};
     std::memcpy(counterIv, iv, 8);
     // Kept by the thread between runs (wiped after each): a job of many small
-    // files would otherwise take and give back 64 KiB for every one.
+    // files would otherwise take and give back 64 KiB for every one. Nothing
+    // stays in it across afterChunk, so a run begun from there may use it too.
     thread_local QByteArray buffer(int(kChunk), Qt::Uninitialized);
     auto *data = reinterpret_cast<unsigned char *>(buffer.data());
     Outcome outcome = Done;

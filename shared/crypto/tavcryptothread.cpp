@@ -79,7 +79,6 @@ void TAVCryptoThread::run()
         result = encrypt(source, destination);
     } else {
         LOG_ERROR << "unknown crypto function:" << function;
-        return;
     }
     if (result > 0)
         state = stop ? 1 : 2;
