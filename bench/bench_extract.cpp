@@ -4,7 +4,8 @@
 //   bench_extract [dir]      works in a temporary folder under dir (default
 //                            /var/tmp: a disk, not tmpfs), removed after;
 //                            KV_BENCH_MIB and KV_BENCH_FILES make the file
-//                            and the folder smaller for a quick look
+//                            and the folder smaller for a quick look,
+//                            KV_BENCH_ROUNDS sets the rounds (default 3)
 //
 // Ours: the Extract action ("Save File(s) to...") of a main window on the
 // offscreen platform, its folder dialog answered,
@@ -191,8 +192,8 @@ int main(int argc, char **argv)
     vault->setLoaded(true);
     TAVFileSystem::getInstance()->addItem(vault);
 
-    std::printf("preparing: 1 GiB file and %d files of %d bytes in %s\n", kSmallCount, kSmallSize,
-                qPrintable(root));
+    std::printf("preparing: a file of %lld MiB and %d files of %d bytes in %s\n", kBigSize >> 20,
+                kSmallCount, kSmallSize, qPrintable(root));
     std::fflush(stdout);
     const QString plainBig = root + QStringLiteral("/big.bin");
     const QString plainFolder = root + QStringLiteral("/plain/many");
@@ -221,47 +222,60 @@ int main(int argc, char **argv)
     const double mib = double(kBigSize) / (1 << 20);
     bool ok = false;
     int failures = 0;
+    // Best of the rounds, the three runs of a kind interleaved, so a slow
+    // spell of the disk falls on all of them alike. Each round writes into
+    // new folders; the big outputs go at once (a 1 GiB file is freed cheaply),
+    // the extracted folders stay until the end (deleting 10,000 files makes
+    // the next runs swing).
+    const int rounds = qEnvironmentVariableIsSet("KV_BENCH_ROUNDS")
+        ? qMax(1, qEnvironmentVariableIntValue("KV_BENCH_ROUNDS")) : 3;
+    double oursBig = 1e9, sslBig = 1e9, cpBig = 1e9, oursMany = 1e9, cpMany = 1e9;
+    for (int round = 0; round < rounds; ++round) {
+        const QString tag = QString::number(round);
+        const QString outBig = root + QStringLiteral("/out-big-") + tag;
+        QDir().mkpath(outBig);
+        oursBig = qMin(oursBig, timed(vaultDir, [&] { return extract(window, vault, big, outBig); }, &ok));
+        ok = ok && sameFile(plainBig, outBig + QStringLiteral("/big.bin"));
+        if (!ok)
+            std::fprintf(stderr, "our extraction of the file failed\n");
+        failures += !ok;
+        QFile::remove(outBig + QStringLiteral("/big.bin"));
 
-    const QString outBig = root + QStringLiteral("/out-big");
-    QDir().mkpath(outBig);
-    const double oursBig = timed(vaultDir, [&] { return extract(window, vault, big, outBig); }, &ok);
-    ok = ok && sameFile(plainBig, outBig + QStringLiteral("/big.bin"));
-    if (!ok)
-        std::fprintf(stderr, "our extraction of the file failed\n");
-    failures += !ok;
-    const double sslBig = timed(sslEnc, [&] {
-        return runProgram(QStringLiteral("openssl"),
-                          {QStringLiteral("enc"), QStringLiteral("-d"), QStringLiteral("-aes-256-ctr"),
-                           QStringLiteral("-K"), hexKey, QStringLiteral("-iv"), hexIv,
-                           QStringLiteral("-in"), sslEnc, QStringLiteral("-out"),
-                           root + QStringLiteral("/big.ssl.out")});
-    }, &ok);
-    ok = ok && sameFile(plainBig, root + QStringLiteral("/big.ssl.out"));
-    failures += !ok;
-    QFile::remove(root + QStringLiteral("/big.ssl.out"));
-    QFile::remove(outBig + QStringLiteral("/big.bin"));
-    const double cpBig = timed(plainBig, [&] {
-        return runProgram(QStringLiteral("cp"), {plainBig, root + QStringLiteral("/big.cp")});
-    }, &ok);
-    failures += !ok;
-    QFile::remove(root + QStringLiteral("/big.cp"));
+        const QString sslOut = root + QStringLiteral("/big.ssl.out-") + tag;
+        sslBig = qMin(sslBig, timed(sslEnc, [&] {
+            return runProgram(QStringLiteral("openssl"),
+                              {QStringLiteral("enc"), QStringLiteral("-d"), QStringLiteral("-aes-256-ctr"),
+                               QStringLiteral("-K"), hexKey, QStringLiteral("-iv"), hexIv,
+                               QStringLiteral("-in"), sslEnc, QStringLiteral("-out"), sslOut});
+        }, &ok));
+        ok = ok && sameFile(plainBig, sslOut);
+        failures += !ok;
+        QFile::remove(sslOut);
 
-    const QString outMany = root + QStringLiteral("/out-many");
-    QDir().mkpath(outMany);
-    const double oursMany = timed(vaultDir, [&] { return extract(window, vault, many, outMany); }, &ok);
-    ok = ok && QDir(outMany + QStringLiteral("/many")).entryList(QDir::Files).size() == kSmallCount
-        && runProgram(QStringLiteral("diff"), {QStringLiteral("-r"), plainFolder,
-                                               outMany + QStringLiteral("/many")});
-    if (!ok)
-        std::fprintf(stderr, "our extraction of the folder failed\n");
-    failures += !ok;
-    const double cpMany = timed(plainFolder, [&] {
-        return runProgram(QStringLiteral("cp"),
-                          {QStringLiteral("-r"), plainFolder, root + QStringLiteral("/cp-many")});
-    }, &ok);
-    failures += !ok;
+        const QString cpOut = root + QStringLiteral("/big.cp-") + tag;
+        cpBig = qMin(cpBig, timed(plainBig, [&] {
+            return runProgram(QStringLiteral("cp"), {plainBig, cpOut});
+        }, &ok));
+        failures += !ok;
+        QFile::remove(cpOut);
 
-    std::printf("\n%-44s %10s %12s\n", "", "seconds", "rate");
+        const QString outMany = root + QStringLiteral("/out-many-") + tag;
+        QDir().mkpath(outMany);
+        oursMany = qMin(oursMany, timed(vaultDir, [&] { return extract(window, vault, many, outMany); }, &ok));
+        ok = ok && QDir(outMany + QStringLiteral("/many")).entryList(QDir::Files).size() == kSmallCount
+            && runProgram(QStringLiteral("diff"), {QStringLiteral("-r"), plainFolder,
+                                                   outMany + QStringLiteral("/many")});
+        if (!ok)
+            std::fprintf(stderr, "our extraction of the folder failed\n");
+        failures += !ok;
+        cpMany = qMin(cpMany, timed(plainFolder, [&] {
+            return runProgram(QStringLiteral("cp"),
+                              {QStringLiteral("-r"), plainFolder, root + QStringLiteral("/cp-many-") + tag});
+        }, &ok));
+        failures += !ok;
+    }
+
+    std::printf("\nbest of %d rounds%27s %10s %12s\n", rounds, "", "seconds", "rate");
     std::printf("%-44s %10.2f %9.0f MB/s\n", "ours: extract the big file", oursBig, mib / oursBig);
     std::printf("%-44s %10.2f %9.0f MB/s\n", "openssl enc -d -aes-256-ctr, same size", sslBig, mib / sslBig);
     std::printf("%-44s %10.2f %9.0f MB/s\n", "cp of the plain file", cpBig, mib / cpBig);

@@ -14,9 +14,36 @@
 
 #include <QtTest>
 
+#include <cerrno>
 #include <cstring>
+#include <limits>
 
 namespace {
+
+// A source whose reads fail from a point on, as a disk's would: a read
+// reaching past it fails whole (a short read would be the end of the file).
+class FailingSource : public QBuffer
+{
+public:
+    FailingSource(const QByteArray &bytes, qint64 failAt) : m_bytes(bytes), m_failAt(failAt)
+    {
+        setBuffer(&m_bytes);
+    }
+
+protected:
+    qint64 readData(char *data, qint64 max) override
+    {
+        if (pos() + max > m_failAt) {
+            errno = EIO;
+            return -1;
+        }
+        return QBuffer::readData(data, max);
+    }
+
+private:
+    QByteArray m_bytes;
+    const qint64 m_failAt;
+};
 
 QByteArray sha256(const QByteArray &bytes)
 {
@@ -46,6 +73,8 @@ private slots:
     void unsyncedBodiesKeepTheWritingRules();
     void decryptionReplacesAndNeverWritesThrough();
     void largeBodiesAreWrittenWhole();
+    void largeBodyRunsEndAsTheSmallOnesDo_data();
+    void largeBodyRunsEndAsTheSmallOnesDo();
 
 private:
     QScopedPointer<QTemporaryDir> m_dir;
@@ -361,6 +390,87 @@ void TestFileCipher::largeBodiesAreWrittenWhole()
     QCOMPARE(fileBytes(path("back")) == plain, true);
     QCOMPARE(CryptoJob::decrypt(worker, path("body"), path("back"), key, TAV_AES256), 0);
     QCOMPARE(fileBytes(path("back")) == plain, true);
+}
+
+void TestFileCipher::largeBodyRunsEndAsTheSmallOnesDo_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<int>("size");
+    QTest::addColumn<qint64>("at"); // where the fault strikes, in the source's bytes
+    QTest::addColumn<int>("outcome");
+    QTest::addColumn<int>("error");
+    const int mib = 1 << 20;
+    QTest::newRow("ends inside a slot") << "" << 20 * mib + 12345 << qint64(0) << int(BodyCipher::Done) << 0;
+    QTest::newRow("ends on a slot's edge") << "" << 16 * mib << qint64(0) << int(BodyCipher::Done) << 0;
+    QTest::newRow("read fails before the threads") << "read" << 20 * mib << qint64(mib) << int(BodyCipher::ReadFailed)
+                                                   << EIO;
+    QTest::newRow("read fails in the threads") << "read" << 20 * mib << qint64(12 * mib) + 7
+                                               << int(BodyCipher::ReadFailed) << EIO;
+    QTest::newRow("write fails in the threads") << "write" << 20 * mib << qint64(12 * mib) + 7
+                                                << int(BodyCipher::WriteFailed) << EFBIG;
+    QTest::newRow("cancelled in the threads") << "cancel" << 20 * mib << qint64(12 * mib)
+                                              << int(BodyCipher::Cancelled) << 0;
+}
+
+// Past its first 8 MiB a body is read, enciphered and written by three
+// threads: its bytes, the outcome, errno and the offset reached must be those
+// of the one-thread loop, whichever thread meets the fault.
+void TestFileCipher::largeBodyRunsEndAsTheSmallOnesDo()
+{
+    QFETCH(QString, fault);
+    QFETCH(int, size);
+    QFETCH(qint64, at);
+    QFETCH(int, outcome);
+    QFETCH(int, error);
+    const QByteArray plain = CryptoVectors::pattern(size);
+    const TAVKey key = CryptoVectors::key();
+    const QByteArray iv = CryptoVectors::get("input_iv").left(8);
+    QByteArray expected = plain;
+    unsigned char counterIv[16] = {};
+    std::memcpy(counterIv, iv.constData(), 8);
+    QCOMPARE(TAVCrypto::encryptBlock(reinterpret_cast<unsigned char *>(expected.data()), expected.size(),
+                                     TAVCrypto::kHeaderSize, counterIv, TAV_AES256, key), 0);
+
+    FailingSource in(plain, fault == "read" ? at : std::numeric_limits<qint64>::max() / 2);
+    QVERIFY(in.open(QIODevice::ReadOnly | QIODevice::Unbuffered));
+    QFile out(path("body"));
+    QVERIFY(out.open(QIODevice::WriteOnly));
+    QVERIFY(out.seek(TAVCrypto::kHeaderSize));
+    QList<quint64> offsets;
+    const quint64 first = TAVCrypto::kHeaderSize;
+    quint64 reached = 0;
+    int outcomeSeen = -1;
+    int errorSeen = -1;
+    {
+        QScopedPointer<FileSizeLimit> full(fault == "write" ? new FileSizeLimit(rlim_t(first + at)) : nullptr);
+        errno = 0;
+        outcomeSeen = BodyCipher::run(&in, &out, first, reinterpret_cast<const unsigned char *>(iv.constData()),
+                                      TAV_AES256, key, [&](quint64 offset) {
+                                          offsets.append(offset);
+                                          return fault != "cancel" || offset < first + quint64(at);
+                                      }, &reached);
+        errorSeen = errno;
+        out.flush();
+    }
+    QCOMPARE(outcomeSeen, outcome);
+    QCOMPARE(errorSeen, error);
+    // afterChunk saw the offsets go up, on to the end of a whole run.
+    QVERIFY(!offsets.isEmpty());
+    QVERIFY(std::is_sorted(offsets.begin(), offsets.end()));
+    QVERIFY(std::adjacent_find(offsets.begin(), offsets.end()) == offsets.end() || size % (1 << 20) == 0);
+    // What was written is the cipher text from the start; reached counts the
+    // writes that were whole (a failed one may have put down part of its bytes).
+    out.close();
+    const QByteArray written = fileBytes(path("body")).mid(TAVCrypto::kHeaderSize);
+    QVERIFY(written == expected.left(written.size()));
+    if (outcome == BodyCipher::Done) {
+        QCOMPARE(written.size(), size);
+        QCOMPARE(reached, first + quint64(size));
+        QCOMPARE(offsets.last(), reached);
+    } else {
+        QVERIFY(reached - first <= quint64(written.size()));
+        QVERIFY(written.size() <= at);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestFileCipher)

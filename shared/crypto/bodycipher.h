@@ -15,7 +15,11 @@ class QIODevice;
 // bytes, each XORed with the block keystream at its own file offset. Every
 // read and write is checked: a short write (a full disk) is a failure.
 // Into a file, every 8 MiB written are sent on to the disk at once, so a
-// large body's closing sync has little left to wait for.
+// large body's closing sync has little left to wait for. Past its first
+// 8 MiB, a body between two files (devices with positions, used by nothing
+// else meanwhile) is read, enciphered and written by three threads at once,
+// in slots of 1 MiB; afterChunk is still called on the caller's thread.
+// After a failure errno holds the reason, whichever thread met it.
 class BodyCipher
 {
 public:
@@ -39,6 +43,7 @@ public:
 
     static constexpr qint64 kChunk = 65536;
     static constexpr quint64 kWriteBackStep = 8 << 20;
+    static constexpr quint64 kPipelineFrom = 8 << 20;
 };
 
 #endif // BODYCIPHER_H
