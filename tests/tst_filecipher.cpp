@@ -20,6 +20,18 @@
 
 namespace {
 
+// The body of `plain` enciphered in one piece in memory (AES-256, 8-byte
+// IV), to hold a file's written in parts against; empty if that failed.
+QByteArray bodyInOnePiece(QByteArray plain, const QByteArray &iv, const TAVKey &key)
+{
+    unsigned char counterIv[16] = {};
+    std::memcpy(counterIv, iv.constData(), 8);
+    if (TAVCrypto::encryptBlock(reinterpret_cast<unsigned char *>(plain.data()), plain.size(),
+                                TAVCrypto::kHeaderSize, counterIv, TAV_AES256, key) != 0)
+        return QByteArray();
+    return plain;
+}
+
 // A source whose reads fail from a point on, as a disk's would: a read
 // reaching past it fails whole (a short read would be the end of the file).
 class FailingSource : public QBuffer
@@ -367,11 +379,8 @@ void TestFileCipher::largeBodiesAreWrittenWhole()
     const QByteArray iv = CryptoVectors::get("input_iv").left(8);
 
     // The body is the whole plain text encrypted in one piece in memory.
-    QByteArray expected = plain;
-    unsigned char counterIv[16] = {};
-    std::memcpy(counterIv, iv.constData(), 8);
-    QCOMPARE(TAVCrypto::encryptBlock(reinterpret_cast<unsigned char *>(expected.data()), expected.size(),
-                                     TAVCrypto::kHeaderSize, counterIv, TAV_AES256, key), 0);
+    const QByteArray expected = bodyInOnePiece(plain, iv, key);
+    QCOMPARE(expected.size(), plain.size());
     TAVCryptoThread worker;
     {
         FixedRandom random(iv);
@@ -425,11 +434,8 @@ void TestFileCipher::largeBodyRunsEndAsTheSmallOnesDo()
     const QByteArray plain = CryptoVectors::pattern(size);
     const TAVKey key = CryptoVectors::key();
     const QByteArray iv = CryptoVectors::get("input_iv").left(8);
-    QByteArray expected = plain;
-    unsigned char counterIv[16] = {};
-    std::memcpy(counterIv, iv.constData(), 8);
-    QCOMPARE(TAVCrypto::encryptBlock(reinterpret_cast<unsigned char *>(expected.data()), expected.size(),
-                                     TAVCrypto::kHeaderSize, counterIv, TAV_AES256, key), 0);
+    const QByteArray expected = bodyInOnePiece(plain, iv, key);
+    QCOMPARE(expected.size(), plain.size());
 
     FailingSource in(plain, fault == "read" ? at : std::numeric_limits<qint64>::max() / 2);
     QVERIFY(in.open(QIODevice::ReadOnly | QIODevice::Unbuffered));
