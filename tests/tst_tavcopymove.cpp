@@ -115,6 +115,8 @@ private slots:
     void linkedBodyFoldersAreRefused_data();
     void linkedBodyFoldersAreRefused();
     void copyRefusesASourceBodyThatIsALink();
+    void goneTargetVaultFolderIsNotMadeAgain_data();
+    void goneTargetVaultFolderIsNotMadeAgain();
     void opposedMovesOnTwoThreadsFinish();
 
 private:
@@ -528,6 +530,34 @@ void TestTAVCopyMove::linkedBodyFoldersAreRefused()
     QCOMPARE(QDir(outside).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
              QStringList());
     QCOMPARE(state(), before);
+}
+
+void TestTAVCopyMove::goneTargetVaultFolderIsNotMadeAgain_data()
+{
+    linkedBodyFoldersAreRefused_data();
+}
+
+void TestTAVCopyMove::goneTargetVaultFolderIsNotMadeAgain()
+{
+    QFETCH(bool, move);
+    QFETCH(QString, target);
+    // The target's folder went with its drive: nothing may be written where
+    // the drive was, and the item stays where it was.
+    auto *to = static_cast<TAVVault *>(root()->findItemByPath(target));
+    const QString folder = to->getFullPhysicalVaultPath();
+    QVERIFY(QDir(folder).removeRecursively());
+
+    if (move)
+        QCOMPARE(exceptionText([&] { root()->moveItem("A/top.txt", target); }),
+                 QString::fromLatin1(TAVException::messageFor(TAV_CANNOT_COPY)));
+    else
+        QVERIFY(!root()->copyItem("A/top.txt", target));
+
+    QThreadPool::globalInstance()->waitForDone();
+    QVERIFY(!QFileInfo::exists(folder));
+    QVERIFY(root()->findItemByPath("A/top.txt"));
+    QCOMPARE(fx->plain(static_cast<TAVFile *>(root()->findItemByPath("A/top.txt"))), plainOf["top.txt"]);
+    QVERIFY(!to->getItem("top.txt"));
 }
 
 void TestTAVCopyMove::copyRefusesASourceBodyThatIsALink()

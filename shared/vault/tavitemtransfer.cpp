@@ -128,7 +128,9 @@ void checkBodyPlaces(const QString &source, const QString &destination)
         LOG_ERROR << "refusing to write the body" << destination << ": a symbolic link or taken";
         cannotCopy();
     }
-    FileUtils::makePath(folder);
+    // One level only: a vault folder gone with its drive is not made again
+    // where the drive was mounted.
+    FileUtils::makeFolder(folder);
     if (isLink(folder) || !QFileInfo(folder).isDir()) {
         LOG_ERROR << "refusing to write the body" << destination << ": no folder of the vault's own";
         cannotCopy();
