@@ -66,7 +66,9 @@ double copyAndSync(const QString &from, const QString &to)
 {
     QElapsedTimer timer;
     timer.start();
-    QProcess::execute(QStringLiteral("cp"), {QStringLiteral("-r"), from, to});
+    // A copy that failed (a full disk) would be a time of nothing.
+    if (QProcess::execute(QStringLiteral("cp"), {QStringLiteral("-r"), from, to}) != 0)
+        qFatal("cp -r %s failed", qPrintable(from));
     QProcess::execute(QStringLiteral("sync"), {});
     return seconds(timer);
 }
