@@ -21,7 +21,9 @@
 // at the end of the job). Each run's sources are first dropped from the page
 // cache, so every one reads them from the disk, as an extraction of a vault
 // not touched for a while does (left alone, which sources stay cached
-// depends on what the system reclaimed meanwhile).
+// depends on what the system reclaimed meanwhile); each source is read once
+// just before, so a disk cache below the system holds every one alike.
+// Every run's time goes to stderr as well.
 #include "fixeddrivelocator.h"
 #include "mainwindow.h"
 #include "mainwindowform.h"
@@ -86,31 +88,42 @@ bool writePattern(const QString &path, qint64 size, char seed)
     return out.flush();
 }
 
-// Drops the cached pages of the files under `path` (clean after a sync()).
-void dropCached(const QString &path)
+// Reads every file under `path` once, then drops its pages from the cache
+// (clean after a sync()): each run then reads its sources from the disk, and
+// a disk with a cache of its own (a virtual machine's host) holds them all
+// alike. Without the read, `cp`'s source, read again by every check of our
+// output, came from that cache, and the vault's body from the disk.
+void readThenDrop(const QString &path)
 {
     const QFileInfo info(path);
     if (info.isDir()) {
         for (const QFileInfo &entry : QDir(path).entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot))
-            dropCached(entry.filePath());
+            readThenDrop(entry.filePath());
         return;
     }
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         return;
+    static std::vector<char> buffer(1 << 20);
+    while (::read(fd, buffer.data(), buffer.size()) > 0) {
+    }
     ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
     ::close(fd);
 }
 
-double timed(const QString &source, const std::function<bool()> &run, bool *ok)
+double timed(const char *what, const QString &source, const std::function<bool()> &run, bool *ok)
 {
     ::sync();
-    dropCached(source);
+    readThenDrop(source);
     QElapsedTimer clock;
     clock.start();
     *ok = run();
+    const qint64 ran = clock.nsecsElapsed();
     ::sync();
-    return clock.nsecsElapsed() / 1e9;
+    const double seconds = clock.nsecsElapsed() / 1e9;
+    std::fprintf(stderr, "  %-10s %6.3f s (%.3f s of it the final sync)\n", what, seconds,
+                 seconds - ran / 1e9);
+    return seconds;
 }
 
 bool runProgram(const QString &program, const QStringList &args)
@@ -247,7 +260,8 @@ int main(int argc, char **argv)
         const auto oursBigRun = [&] {
             const QString outBig = root + QStringLiteral("/out-big-") + tag;
             QDir().mkpath(outBig);
-            oursBig = qMin(oursBig, timed(vaultDir, [&] { return extract(window, vault, big, outBig); }, &ok));
+            oursBig = qMin(oursBig, timed("ours big", vaultDir,
+                                          [&] { return extract(window, vault, big, outBig); }, &ok));
             ok = ok && sameFile(plainBig, outBig + QStringLiteral("/big.bin"));
             if (!ok)
                 std::fprintf(stderr, "our extraction of the file failed\n");
@@ -256,7 +270,7 @@ int main(int argc, char **argv)
         };
         const auto sslBigRun = [&] {
             const QString sslOut = root + QStringLiteral("/big.ssl.out-") + tag;
-            sslBig = qMin(sslBig, timed(sslEnc, [&] {
+            sslBig = qMin(sslBig, timed("openssl", sslEnc, [&] {
                 return runProgram(QStringLiteral("openssl"),
                                   {QStringLiteral("enc"), QStringLiteral("-d"), QStringLiteral("-aes-256-ctr"),
                                    QStringLiteral("-K"), hexKey, QStringLiteral("-iv"), hexIv,
@@ -268,7 +282,7 @@ int main(int argc, char **argv)
         };
         const auto cpBigRun = [&] {
             const QString cpOut = root + QStringLiteral("/big.cp-") + tag;
-            cpBig = qMin(cpBig, timed(plainBig, [&] {
+            cpBig = qMin(cpBig, timed("cp big", plainBig, [&] {
                 return runProgram(QStringLiteral("cp"), {plainBig, cpOut});
             }, &ok));
             failures += !ok;
@@ -277,8 +291,8 @@ int main(int argc, char **argv)
         const auto oursManyRun = [&] {
             const QString outMany = root + QStringLiteral("/out-many-") + tag;
             QDir().mkpath(outMany);
-            oursMany = qMin(oursMany,
-                            timed(vaultDir, [&] { return extract(window, vault, many, outMany); }, &ok));
+            oursMany = qMin(oursMany, timed("ours many", vaultDir,
+                                            [&] { return extract(window, vault, many, outMany); }, &ok));
             ok = ok && QDir(outMany + QStringLiteral("/many")).entryList(QDir::Files).size() == kSmallCount
                 && runProgram(QStringLiteral("diff"), {QStringLiteral("-r"), plainFolder,
                                                        outMany + QStringLiteral("/many")});
@@ -287,7 +301,7 @@ int main(int argc, char **argv)
             failures += !ok;
         };
         const auto cpManyRun = [&] {
-            cpMany = qMin(cpMany, timed(plainFolder, [&] {
+            cpMany = qMin(cpMany, timed("cp many", plainFolder, [&] {
                 return runProgram(QStringLiteral("cp"),
                                   {QStringLiteral("-r"), plainFolder, root + QStringLiteral("/cp-many-") + tag});
             }, &ok));
