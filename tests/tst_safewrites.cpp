@@ -15,10 +15,13 @@
 #include "tavkeychain.h"
 #include "tavsettings.h"
 #include "tavvault.h"
+#include "unprivilegedrun.h"
 #include "vaultvectors.h"
 
 #include <QtTest>
 
+#include <cerrno>
+#include <cstring>
 #include <memory>
 
 #include <sys/stat.h>
@@ -44,6 +47,8 @@ private slots:
     void fileSystemSync();
     void replacingFileIsWholeOrUntouched_data();
     void replacingFileIsWholeOrUntouched();
+    void bodyFolderNotMadeTellsWhy_data();
+    void bodyFolderNotMadeTellsWhy();
 
 private:
     enum Writer { Settings, Index, Version, KeyChain, VaultList, Encrypt, WorkerEncrypt, Recipher, ReKey };
@@ -409,6 +414,46 @@ void TestSafeWrites::replacingFileIsWholeOrUntouched()
         QCOMPARE(::stat(QFile::encodeName(target).constData(), &st), 0);
         QCOMPARE(st.st_mode & 0777, mode_t(0640));
     }
+}
+
+// A new body's two-letter folder is made at its first body; when it can't be,
+// the reason given is the folder's own, not the missing folder the first
+// open met.
+void TestSafeWrites::bodyFolderNotMadeTellsWhy_data()
+{
+    QTest::addColumn<QString>("vault"); // "there", "read-only", "gone"
+    QTest::addColumn<QByteArray>("told");
+    QTest::newRow("vault folder there") << "there" << QByteArray("opened");
+    QTest::newRow("vault folder read-only") << "read-only" << QByteArray(std::strerror(EACCES));
+    QTest::newRow("vault folder gone") << "gone" << QByteArray(std::strerror(ENOENT));
+}
+
+void TestSafeWrites::bodyFolderNotMadeTellsWhy()
+{
+    QFETCH(QString, vault);
+    QFETCH(QByteArray, told);
+    QTemporaryDir scratch; // the other user can't enter m_dir
+    QVERIFY(scratch.isValid());
+    const QString work = scratch.path();
+    const QString vaultDir = work + QStringLiteral("/vault");
+    QVERIFY(QDir().mkpath(vaultDir));
+    QVERIFY(UnprivilegedRun::handOver(work));
+    if (vault == "read-only")
+        QVERIFY(QFile::setPermissions(vaultDir, QFile::ReadOwner | QFile::ExeOwner));
+    else if (vault == "gone")
+        QVERIFY(QDir(vaultDir).removeRecursively());
+
+    QProcess child;
+    const bool ended = UnprivilegedRun::run(child, QStringLiteral("open_body"),
+                                            {vaultDir + QStringLiteral("/ab/ab12")}, work);
+    QFile::setPermissions(vaultDir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QVERIFY2(ended, qPrintable(child.errorString()));
+    QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(child.exitCode(), 0);
+    // The log shares standard output; the answer is its last line.
+    QCOMPARE(child.readAllStandardOutput().trimmed().split('\n').last(), told);
+    QCOMPARE(QFileInfo(vaultDir + QStringLiteral("/ab")).isDir(), vault == "there");
+    QCOMPARE(QFileInfo::exists(vaultDir), vault != "gone");
 }
 
 QTEST_GUILESS_MAIN(TestSafeWrites)

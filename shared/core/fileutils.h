@@ -88,7 +88,7 @@ public:
     static void makePath(const QString &path);
     // Makes one folder whose parent is there (never the parents: a vault
     // folder gone with its drive is not made again elsewhere). True when it
-    // was made or something of that name is there.
+    // was made or something of that name is there; else errno tells why.
     static bool makeFolder(const QString &path);
     // Sets access and modification time to the time in whole seconds; 0 or -1.
     static int setModificationTime(const QString &path, const QDateTime &time);

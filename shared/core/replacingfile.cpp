@@ -50,12 +50,12 @@ bool ReplacingFile::openBeside(Target target, QString *error)
             if (errno == EEXIST)
                 continue;
             // A vault body's sub-folder is made when its first body is
-            // written, not looked for before each one.
+            // written, not looked for before each one. When it can't be,
+            // mkdir's errno tells why (a read-only drive, say).
             if (errno == ENOENT && vaultRule && !madeFolder) {
                 madeFolder = true;
                 if (FileUtils::makeFolder(QFileInfo(m_target).path()))
                     continue;
-                errno = ENOENT;
             }
             if (error)
                 *error = QString::fromLocal8Bit(std::strerror(errno));
