@@ -336,6 +336,19 @@ void TestFileCipher::unsyncedBodiesKeepTheWritingRules()
         LogCapture log;
         QCOMPARE(FileCipher::encryptFile(path("plain"), path("new"), TAV_AES256, key, FileCipher::SyncLater), 2);
     }
+
+    // A folder in the body's place is refused by the final rename, and the
+    // log tells why (QFile holds no error of its own then).
+    QVERIFY(QDir().mkpath(path("taken/inside")));
+    {
+        LogCapture log;
+        QCOMPARE(FileCipher::encryptFile(path("plain"), path("taken"), TAV_AES256, key, FileCipher::SyncLater), 4);
+        QByteArray told;
+        for (const QByteArray &line : log.lines())
+            told += line + '\n';
+        QVERIFY2(told.contains(std::strerror(EISDIR)), told.constData());
+    }
+    QVERIFY(QFileInfo(path("taken/inside")).isDir());
     QCOMPARE(entries(m_dir->path()), (QStringList{"back", "body", "elsewhere", "link", "plain"}));
 }
 

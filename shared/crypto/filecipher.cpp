@@ -14,7 +14,9 @@
 #include <QSaveFile>
 #include <QTemporaryFile>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -35,6 +37,20 @@ void openSourceOrThrow(QFile &source)
     throw TAVException(QStringLiteral("cannot open file for write ") + destination.fileName());
 }
 
+// A failed run's log line: the side that failed and why. After a whole run
+// it was the closing flush, sync or rename; errno tells when the file holds
+// no error of its own.
+void logFailedRun(BodyCipher::Outcome outcome, const QFileDevice &in, const QFileDevice &out)
+{
+    const int closing = errno;
+    const bool reading = outcome == BodyCipher::ReadFailed;
+    const QString reason = reading ? in.errorString()
+        : outcome == BodyCipher::Done && out.error() == QFileDevice::NoError
+        ? QString::fromLocal8Bit(std::strerror(closing))
+        : out.errorString();
+    LOG_ERROR << (reading ? "error reading file" : "error writing file") << reason;
+}
+
 // The body after the header, then the file committed: 0 done, 4 reading or
 // writing failed (the destination is then dropped).
 int cipherBody(QFile &in, QSaveFile &out, const unsigned char *iv, TAVCipher cipher,
@@ -43,8 +59,7 @@ int cipherBody(QFile &in, QSaveFile &out, const unsigned char *iv, TAVCipher cip
     const BodyCipher::Outcome outcome =
         BodyCipher::run(&in, &out, TAVCrypto::kHeaderSize, iv, cipher, key, {});
     if (outcome != BodyCipher::Done || !SafeFile::commit(out)) {
-        LOG_ERROR << (outcome == BodyCipher::ReadFailed ? "error reading file" : "error writing file")
-                  << (outcome == BodyCipher::ReadFailed ? in.errorString() : out.errorString());
+        logFailedRun(outcome, in, out);
         out.cancelWriting();
         return 4;
     }
@@ -60,8 +75,7 @@ int cipherIntoPlace(QFile &in, QTemporaryFile &out, const QString &destination, 
 {
     const BodyCipher::Outcome outcome = BodyCipher::run(&in, &out, TAVCrypto::kHeaderSize, iv, cipher, key, {});
     if (outcome != BodyCipher::Done || !out.flush() || ::fsync(out.handle()) != 0) {
-        LOG_ERROR << (outcome == BodyCipher::ReadFailed ? "error reading file" : "error writing file")
-                  << (outcome == BodyCipher::ReadFailed ? in.errorString() : out.errorString());
+        logFailedRun(outcome, in, out);
         return 4;
     }
     if (mayReplace && !mayReplace()) {
@@ -102,8 +116,7 @@ int encryptUnsynced(QFile &in, const QString &source, const QString &destination
     }
     const BodyCipher::Outcome outcome = BodyCipher::run(&in, &out, TAVCrypto::kHeaderSize, iv, cipher, key, {});
     if (outcome != BodyCipher::Done || !out.commit(false)) {
-        LOG_ERROR << (outcome == BodyCipher::ReadFailed ? "error reading file" : "error writing file")
-                  << (outcome == BodyCipher::ReadFailed ? in.errorString() : out.errorString());
+        logFailedRun(outcome, in, out);
         return 4;
     }
     return 0;
