@@ -9,6 +9,9 @@
 
 #include <QtTest>
 
+#include <cerrno>
+#include <cstring>
+
 namespace {
 
 QByteArray fileBytes(const QString &path)
@@ -310,11 +313,15 @@ void TestTAVCryptoFile::failedWriteIsReported()
     out << QByteArray(5000, 'p');
     QCOMPARE(out.status(), QDataStream::WriteFailed);
 
-    // And a header that cannot be written is a failed open, the file closed.
-    TAVCryptoFile header(m_dir.filePath("header.dat"));
-    FileSizeLimit tiny(10);
-    QCOMPARE(header.open(QIODevice::WriteOnly | QIODevice::Truncate, TAV_AES256, CryptoVectors::key(), 1), 1);
-    QVERIFY(!header.isOpen());
+    // And a header that cannot be written is a failed open, the file closed,
+    // its reason kept (whether nothing or a part of it was written).
+    for (const rlim_t room : {rlim_t(0), rlim_t(10)}) {
+        TAVCryptoFile header(m_dir.filePath(QStringLiteral("header%1.dat").arg(room)));
+        FileSizeLimit tiny(room);
+        QCOMPARE(header.open(QIODevice::WriteOnly | QIODevice::Truncate, TAV_AES256, CryptoVectors::key(), 1), 1);
+        QVERIFY(!header.isOpen());
+        QCOMPARE(header.errorString(), QString::fromLocal8Bit(std::strerror(EFBIG)));
+    }
 }
 
 void TestTAVCryptoFile::dataStreamOnTopRoundTrips()

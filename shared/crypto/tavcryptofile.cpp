@@ -11,6 +11,7 @@
 
 #include <openssl/crypto.h>
 
+#include <cerrno>
 #include <cstring>
 
 #include <unistd.h>
@@ -107,9 +108,13 @@ int TAVCryptoFile::open(QIODevice::OpenMode mode, TAVCipher *cipher, const TAVKe
         encryption = true;
         ok = ok && write(leField(kMagic)) == 4;
         if (!ok) {
-            LOG_ERROR << "data file: cannot write the header of" << fileName() << errorString();
+            // A short write sets no error of its own; close() clears any.
+            const QString reason =
+                error() != NoError ? errorString() : QString::fromLocal8Bit(std::strerror(errno));
+            LOG_ERROR << "data file: cannot write the header of" << fileName() << reason;
             encryption = false;
             close();
+            setErrorString(reason);
             return 1;
         }
         return 0;
