@@ -193,7 +193,9 @@ void MainWindow::onCrytoWorkerCompleted()
     indexVaultsOnly();
 }
 
-void MainWindow::buildSearchIndex(TAVItem *item) const
+namespace {
+
+void indexTree(TAVItem *item)
 {
     if (!item)
         return;
@@ -205,7 +207,15 @@ void MainWindow::buildSearchIndex(TAVItem *item) const
     if (!container)
         return;
     for (int i = 0; i < container->getItemCount(); ++i)
-        buildSearchIndex(container->getItemAt(i));
+        indexTree(container->getItemAt(i));
+}
+
+} // namespace
+
+void MainWindow::buildSearchIndex(TAVItem *item) const
+{
+    indexTree(item);
+    TAVSearchIndex::getInstance()->squeeze();
 }
 
 QList<TAVItem *> MainWindow::getSelectedItems()

@@ -35,6 +35,12 @@ void TAVSearchIndex::clear()
     sorted = true;
 }
 
+void TAVSearchIndex::squeeze()
+{
+    keys.squeeze();
+    entries.squeeze();
+}
+
 void TAVSearchIndex::addItem(TAVItem *item)
 {
     const QString name = item->GetDisplayName();

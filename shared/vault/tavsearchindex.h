@@ -24,6 +24,9 @@ public:
     virtual ~TAVSearchIndex();
 
     void clear();
+    // Gives back the room that growing by additions left unused (up to half
+    // of it): to call once a build of many additions is complete.
+    void squeeze();
     // Indexes the item under its lower-cased display name; an item added twice
     // is found twice; an empty name indexes nothing.
     void addItem(TAVItem *item);
