@@ -172,8 +172,9 @@ int main(int argc, char **argv)
     };
     std::printf("unlock, one vault of %d items, fresh process each round: median of %d %lld ms (min %lld)\n",
                 kItems, kRuns, median(unlockMs), *std::min_element(unlockMs.cbegin(), unlockMs.cend()));
-    std::printf("resident memory the unlock added: median %.1f MB; peak of the process %.1f MB\n",
-                median(grown) / 1024.0, median(peak) / 1024.0);
+    // Both units: a limit given in MB may mean either.
+    std::printf("resident memory the unlock added: median %.1f MiB (%.1f MB); peak of the process %.1f MiB\n",
+                median(grown) / 1024.0, median(grown) * 1024 / 1e6, median(peak) / 1024.0);
     std::printf("lock, unloading it again: median of %d %lld ms\n", kRuns, median(lockMs));
     return 0;
 }
