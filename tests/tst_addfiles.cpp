@@ -396,14 +396,14 @@ void TestAddFiles::replaceQuestion()
     QFETCH(QString, replaced);
     CountingVault *vault = addVault("Alpha");
     // Existing names differ in case from the new ones for y.
-    for (const QString &name : {"x.txt", "Y.txt", "z.txt"}) {
+    for (const QString &name : QStringList{"x.txt", "Y.txt", "z.txt"}) {
         const QString old = work->filePath("old/" + name);
         QDir().mkpath(work->filePath("old"));
         QVERIFY(writeBytes(old, "old " + name.toUtf8()));
         vault->addFile(old)->encrypt(old);
     }
     QCOMPARE(vault->save(), 0);
-    for (const QString &name : {"x.txt", "y.txt", "z.txt"})
+    for (const QString &name : QStringList{"x.txt", "y.txt", "z.txt"})
         local(name, "new " + name.toUtf8());
 
     HookedPrompter prompter;

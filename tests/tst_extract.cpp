@@ -272,7 +272,7 @@ void TestExtract::replaceQuestion()
     TAVVault *vault = fixture.addVault("Alpha");
     const QString target = work->path();
     QList<TAVItem *> items;
-    for (const QString &name : {"x", "y", "z"}) {
+    for (const QString &name : QStringList{"x", "y", "z"}) {
         items << fixture.addFile(vault, name, "vault " + name.toLatin1());
         QVERIFY(writeBytes(target + "/" + name, "local " + name.toLatin1()));
     }
@@ -287,7 +287,7 @@ void TestExtract::replaceQuestion()
     if (finished)
         expected << doneText(target);
     QCOMPARE(texts(*prompter), expected);
-    for (const QString &name : {"x", "y", "z"}) {
+    for (const QString &name : QStringList{"x", "y", "z"}) {
         const QByteArray want = (replaced.contains(name) ? "vault " : "local ") + name.toLatin1();
         QCOMPARE(fileBytes(target + "/" + name), want);
     }

@@ -553,7 +553,7 @@ void TestFileUtils::sizes()
     // The folder given may be reached through a link.
     QVERIFY(QFile::link(root + "/t", root + "/to-t"));
     QCOMPARE(FileUtils::getDirSize(root + "/to-t"), qint64(165));
-    for (const QString &link : {"/t/b/to-single", "/t/to-elsewhere", "/t/dangling", "/t/pipe", "/to-t"})
+    for (const QString &link : QStringList{"/t/b/to-single", "/t/to-elsewhere", "/t/dangling", "/t/pipe", "/to-t"})
         QVERIFY(QFile::remove(root + link));
 
     QCOMPARE(FileUtils::getListFileSize({root + "/t", root + "/single", ".", "..", root + "/missing"}),

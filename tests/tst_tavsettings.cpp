@@ -371,7 +371,7 @@ void TestTAVSettings::damagedFileIsDamage()
     QVERIFY(!m_settings->value("Vkey").isValid());
     m_settings->endGroup();
     bool logged = false;
-    for (const QString &line : log.lines())
+    for (const QByteArray &line : log.lines())
         logged = logged || (line.contains(" E tavsettings.cpp ") && line.contains("settings file is damaged"));
     QVERIFY(logged);
     // Set aside whole under a name of its own: the next write can't replace it.

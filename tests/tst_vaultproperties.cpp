@@ -179,7 +179,7 @@ void shoot(QWidget *widget, const QString &name)
     if (path.isEmpty())
         return;
     widget->raise();
-    QTest::qWaitForWindowExposed(widget);
+    QVERIFY(QTest::qWaitForWindowExposed(widget));
     QTest::qWait(50);
     widget->grab().save(path);
 }

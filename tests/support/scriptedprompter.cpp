@@ -18,7 +18,7 @@ QMessageBox::StandardButton ScriptedPrompter::ask(QMessageBox::Icon icon, const 
                                                   QMessageBox::StandardButtons buttons,
                                                   QMessageBox::StandardButton defaultButton)
 {
-    prompts.append({icon, title, text, buttons, defaultButton});
+    prompts.append({icon, title, text, buttons, defaultButton, {}, {}});
     if (!answers.isEmpty())
         return answers.takeFirst();
     return (buttons & QMessageBox::Cancel) ? QMessageBox::Cancel : defaultButton;
