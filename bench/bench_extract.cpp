@@ -239,10 +239,10 @@ int main(int argc, char **argv)
     int failures = 0;
     // Best of the rounds, the three runs of a kind interleaved, so a slow
     // spell of the disk falls on all of them alike; five, as a disk that
-    // swings from one second to the next (a virtual machine's) needs them. Each round writes into
-    // new folders; the big outputs go at once (a 1 GiB file is freed cheaply),
-    // the extracted folders stay until the end (deleting 10,000 files makes
-    // the next runs swing).
+    // swings from one second to the next (a virtual machine's) needs them.
+    // Each round writes into new folders; the big outputs go at once (a 1 GiB
+    // file is freed cheaply), the extracted folders stay until the end
+    // (deleting 10,000 files makes the next runs swing).
     const int rounds = qEnvironmentVariableIsSet("KV_BENCH_ROUNDS")
         ? qMax(1, qEnvironmentVariableIntValue("KV_BENCH_ROUNDS")) : 5;
     double oursBig = 1e9, sslBig = 1e9, cpBig = 1e9, oursMany = 1e9, cpMany = 1e9;
